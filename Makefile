@@ -1,0 +1,27 @@
+# Velnor. On a fresh Debian 12 machine:
+#   make run    builds velnor.exe and starts it under Wine (screenshots without a display)
+#   make test   builds everything and runs every test
+#   make        builds build/win/velnor.exe alone
+# Each target installs what it needs first (as root; otherwise it prints the command).
+
+MODE ?= win98
+
+.PHONY: all exe run test unit e2e clean
+
+all: exe
+
+exe:
+	@scripts/setup.sh build
+	@scripts/build-exe.sh
+
+run:
+	@scripts/setup.sh run
+	@scripts/build-exe.sh
+	@scripts/run.sh $(MODE)
+
+test:
+	@scripts/setup.sh test
+	@scripts/test.sh
+
+clean:
+	rm -rf build

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: native unit tests (plain and under
+# AddressSanitizer and UndefinedBehaviorSanitizer), the Windows build with its
+# loadability check and its own arithmetic check, and the end-to-end tests
+# under Wine in Windows 98 mode and in an NT mode.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${VELNOR_BUILD:-$root/build}
+jobs=$(nproc 2>/dev/null || echo 2)
+cd "$root"
+
+step() { printf '\n=== %s ===\n' "$*" >&2; }
+
+step "unit tests (native)"
+cmake -S . -B "$build/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build "$build/native" -j"$jobs"
+"$build/native/unit_tests" --gtest_brief=1
+
+step "unit tests (AddressSanitizer, UndefinedBehaviorSanitizer)"
+cmake -S . -B "$build/sanitize" -DCMAKE_BUILD_TYPE=Debug -DVELNOR_SANITIZE=ON >/dev/null
+cmake --build "$build/sanitize" -j"$jobs"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 "$build/sanitize/unit_tests" --gtest_brief=1
+
+step "Windows build"
+"$root/scripts/build-exe.sh"
+
+step "loadability on Windows 95 OSR2 and later"
+(cd "$root/tools/w9x-check" && python3 -m unittest -q test_loadcheck)
+python3 "$root/tools/w9x-check/loadcheck.py" "$build/win/velnor.exe" --objects "$build/win"
+
+step "end-to-end tests"
+"$root/scripts/e2e.sh"

@@ -1,0 +1,49 @@
+// The main window and its page control with the seven tab pages.
+#include "app/layout/layout_kit.h"
+#include "app/layout/layouts.h"
+#include "app/strings.h"
+
+namespace layout {
+namespace {
+
+constexpr Rect kSheet{4, 24, 464, 214};  // the back end places pages in the tabs' display area
+
+constexpr ControlSpec kFrame[] = {
+    {.id = ids::PageControl1, .name = "PageControl1", .kind = ControlKind::PageControl, .bounds = {0, 0, 472, 242}},
+    {.id = ids::DiskTab, .name = "DiskTab", .kind = ControlKind::TabPage, .parent = ids::PageControl1,
+     .bounds = kSheet, .text = "ディスク"},
+    {.id = ids::MemTab, .name = "MemTab", .kind = ControlKind::TabPage, .parent = ids::PageControl1,
+     .bounds = kSheet, .text = "メモリ"},
+    {.id = ids::CPUTab, .name = "CPUTab", .kind = ControlKind::TabPage, .parent = ids::PageControl1,
+     .bounds = kSheet, .text = "CPU"},
+    {.id = ids::ResTab, .name = "ResTab", .kind = ControlKind::TabPage, .parent = ids::PageControl1,
+     .bounds = kSheet, .text = "リソース 残量"},
+    {.id = ids::BIOSTab, .name = "BIOSTab", .kind = ControlKind::TabPage, .parent = ids::PageControl1,
+     .bounds = kSheet, .text = "BIOS"},
+    {.id = ids::DisplayTab, .name = "DisplayTab", .kind = ControlKind::TabPage, .parent = ids::PageControl1,
+     .bounds = kSheet, .text = "画面"},
+    {.id = ids::UserTab, .name = "UserTab", .kind = ControlKind::TabPage, .parent = ids::PageControl1,
+     .bounds = kSheet, .text = "ユーザー 情報"},
+};
+
+}  // namespace
+
+ui::FormSpec mainWindow() {
+    return {.caption = strings::kCaption,
+            .title = strings::kApplicationTitle,
+            .clientSize = {472, 242},
+            .left = 229,
+            .top = 132,
+            .font = pgothic(-12, colours::windowText),
+            .colour = colours::buttonFace};
+}
+
+std::span<const ControlSpec> frame() { return kFrame; }
+
+std::span<const std::span<const ControlSpec>> allTables() {
+    static const std::span<const ControlSpec> tables[] = {frame(),  diskTab(),    memTab(),   cpuTab(),
+                                                          resTab(), biosTab(),    displayTab(), userTab()};
+    return tables;
+}
+
+}  // namespace layout

@@ -1,0 +1,158 @@
+// The operating-system operations the pages use, behind one interface: the
+// Win32 implementation calls the real functions, a fake in the tests plays any
+// machine. Texts are byte strings in the system code page.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace platform {
+
+// Registry key handles: the predefined roots or keys the platform opened.
+using RegKey = std::uintptr_t;
+inline constexpr RegKey kLocalMachine = 0x80000002u;
+inline constexpr RegKey kDynData = 0x80000006u;
+
+// Registry value types.
+enum : std::uint32_t {
+    kRegNone = 0,
+    kRegSz = 1,
+    kRegExpandSz = 2,
+    kRegBinary = 3,
+    kRegDword = 4,
+    kRegMultiSz = 7,
+};
+
+// Access rights and view flags as the registry functions take them.
+enum : std::uint32_t {
+    kKeyAllAccess = 0xF003Fu,
+    kKeyRead = 0x20019u,
+    kKeyWow64View64 = 0x0100u,
+};
+
+// The few result codes the callers tell apart; anything else is a failure too.
+enum : long {
+    kSuccess = 0,
+    kFileNotFound = 2,
+    kMoreData = 234,
+    kNoMoreItems = 259,
+};
+
+struct VersionInfo {
+    std::uint32_t platformId = 0;  // 1 Windows 9x, 2 NT family
+    std::uint32_t major = 0;
+    std::uint32_t minor = 0;
+    std::uint32_t build = 0;
+};
+
+// The 32-bit record of GlobalMemoryStatus.
+struct MemoryStatus {
+    std::uint32_t length = 0;
+    std::uint32_t memoryLoad = 0;
+    std::uint32_t totalPhys = 0;
+    std::uint32_t availPhys = 0;
+    std::uint32_t totalPageFile = 0;
+    std::uint32_t availPageFile = 0;
+    std::uint32_t totalVirtual = 0;
+    std::uint32_t availVirtual = 0;
+};
+
+struct MemoryStatusEx {
+    std::uint64_t totalPhys = 0;
+    std::uint64_t availPhys = 0;
+};
+
+struct DisplayMode {
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+    std::uint32_t bitsPerPixel = 0;
+};
+
+struct ScreenSize {
+    int width = 0;
+    int height = 0;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // --- system ---
+    // GetVersionExA with the full record; false when the query fails.
+    virtual bool getVersion(VersionInfo& version) = 0;
+    // GetComputerNameA: size in = the buffer's size, out = the name's length.
+    virtual bool getComputerName(char* buffer, std::uint32_t& size) = 0;
+    virtual bool setComputerName(const char* name) = 0;
+    // A 32-bit program on 64-bit Windows.
+    virtual bool isWow64() = 0;
+    virtual ScreenSize screenSize() = 0;
+    // The user's decimal point and thousands separator.
+    virtual char decimalSeparator() = 0;
+    virtual char thousandsSeparator() = 0;
+
+    // --- memory ---
+    virtual void globalMemoryStatus(MemoryStatus& status) = 0;
+    // false where the system has no GlobalMemoryStatusEx.
+    virtual bool globalMemoryStatusEx(MemoryStatusEx& status) = 0;
+
+    // --- disks ---
+    // GetVolumeInformationA on a root path; false when the call fails.
+    virtual bool getVolumeInformation(const std::string& rootPath, std::uint32_t& serialNumber,
+                                      std::string& fileSystem) = 0;
+    // Size and free space for the current user of drive 1 (A) to 26 (Z), or
+    // of the current directory's drive for 0; -1 when the drive cannot be queried.
+    virtual std::int64_t diskSize(int driveNumber) = 0;
+    virtual std::int64_t diskFree(int driveNumber) = 0;
+
+    // --- time ---
+    virtual std::uint32_t tickCount() = 0;
+    // Whether the processor has a time-stamp counter that may be read.
+    virtual bool hasTimeStampCounter() = 0;
+    virtual std::uint64_t readTimeStampCounter() = 0;
+    // MessageBeep(0): the system's default sound.
+    virtual void beep() = 0;
+
+    // --- registry (the ANSI functions' contracts) ---
+    // An access of 0 asks for the old functions RegOpenKeyA and RegCreateKeyA,
+    // which choose the access themselves; any other value is passed on.
+    virtual long regOpenKey(RegKey root, const std::string& subKey, std::uint32_t access, RegKey& key) = 0;
+    virtual long regCreateKey(RegKey root, const std::string& subKey, std::uint32_t access, RegKey& key) = 0;
+    // RegQueryValueExA: data may be null to ask for the size; size in = the
+    // buffer's size, out = the value's size (also when the buffer is too small).
+    virtual long regQueryValue(RegKey key, const std::string& name, std::uint32_t* type, std::uint8_t* data,
+                               std::uint32_t* size) = 0;
+    virtual long regSetValue(RegKey key, const std::string& name, std::uint32_t type, const std::uint8_t* data,
+                             std::uint32_t size) = 0;
+    virtual long regEnumValueName(RegKey key, std::uint32_t index, std::string& name) = 0;
+    virtual long regCloseKey(RegKey key) = 0;
+
+    // --- the 16-bit USER library (Windows 9x kernel services) ---
+    // Whether the kernel's 16-bit library services could be bound.
+    virtual bool has16BitServices() = 0;
+    // Returns the module handle, or an error code below 32.
+    virtual std::uint16_t loadLibrary16(const char* name) = 0;
+    // Returns the 16:16 address, or 0.
+    virtual std::uint32_t getProcAddress16(std::uint16_t module, const char* name) = 0;
+    virtual void freeLibrary16(std::uint16_t module) = 0;
+    // Calls a 16-bit PASCAL function of one word argument; returns its word result.
+    virtual std::uint16_t callProc16(std::uint32_t procedure, std::uint16_t argument) = 0;
+
+    // --- BIOS ROM area (Windows 9x maps the first megabyte into every process) ---
+    // Copies up to size bytes from a linear address; returns how many bytes
+    // could be read before the first unreadable one.
+    virtual std::size_t readPhysicalLowMemory(std::uint32_t address, std::uint8_t* out, std::size_t size) = 0;
+
+    // --- display ---
+    // EnumDisplaySettingsA on the current display device; false past the last mode.
+    virtual bool enumDisplaySettings(std::uint32_t index, DisplayMode& mode) = 0;
+
+    // --- files ---
+    // The full path of the running executable.
+    virtual std::string moduleFileName() = 0;
+    // Whether a byte starts a two-byte character in the system code page.
+    virtual bool isLeadByte(std::uint8_t byte) = 0;
+    virtual bool createDirectory(const std::string& path) = 0;
+};
+
+}  // namespace platform

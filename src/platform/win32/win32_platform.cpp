@@ -1,0 +1,306 @@
+// Win32 implementation of the platform operations.
+#include "platform/win32/win32_platform.h"
+
+#include <string>
+#include <vector>
+
+namespace platform {
+namespace {
+
+HKEY toHkey(RegKey key) {
+    return reinterpret_cast<HKEY>(key);
+}
+
+template <class Function>
+Function bind(const char* module, const char* name) {
+    HMODULE handle = GetModuleHandleA(module);
+    return handle ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(handle, name))) : nullptr;
+}
+
+// "X:\" for drive 1 to 26; no path (the current directory's drive) for 0.
+std::string driveRoot(int driveNumber) {
+    if (driveNumber < 1 || driveNumber > 26) return {};
+    return std::string(1, static_cast<char>('A' + driveNumber - 1)) + ":\\";
+}
+
+// Whether CPUID exists (the ID flag of EFLAGS can be toggled) and reports a
+// time-stamp counter; processors before the Pentium have neither.
+bool cpuHasTimeStampCounter() {
+#if defined(__i386__)
+    unsigned long before, after;
+    __asm__ __volatile__(
+        "pushfl\n\t"
+        "popl %0\n\t"
+        "movl %0, %1\n\t"
+        "xorl $0x200000, %1\n\t"
+        "pushl %1\n\t"
+        "popfl\n\t"
+        "pushfl\n\t"
+        "popl %1\n\t"
+        "pushl %0\n\t"
+        "popfl"
+        : "=&r"(before), "=&r"(after)
+        :
+        : "cc");
+    if (((before ^ after) & 0x200000) == 0) return false;
+    unsigned int eax = 0, ebx, ecx, edx;
+    __asm__ __volatile__("cpuid" : "+a"(eax), "=b"(ebx), "=c"(ecx), "=d"(edx));
+    if (eax < 1) return false;
+    eax = 1;
+    __asm__ __volatile__("cpuid" : "+a"(eax), "=b"(ebx), "=c"(ecx), "=d"(edx));
+    return (edx & 0x10) != 0;
+#else
+    return false;
+#endif
+}
+
+}  // namespace
+
+Win32Platform::Win32Platform() {
+    diskFreeSpaceEx_ = bind<DiskFreeSpaceEx>("kernel32.dll", "GetDiskFreeSpaceExA");
+    memoryStatusEx_ = bind<MemoryStatusExFunction>("kernel32.dll", "GlobalMemoryStatusEx");
+    isWow64Process_ = bind<IsWow64ProcessFunction>("kernel32.dll", "IsWow64Process");
+}
+
+bool Win32Platform::getVersion(VersionInfo& version) {
+    OSVERSIONINFOA info{};
+    info.dwOSVersionInfoSize = sizeof info;  // 148: the record's full size
+    if (!GetVersionExA(&info)) return false;
+    version.platformId = info.dwPlatformId;
+    version.major = info.dwMajorVersion;
+    version.minor = info.dwMinorVersion;
+    version.build = info.dwBuildNumber;
+    return true;
+}
+
+bool Win32Platform::getComputerName(char* buffer, std::uint32_t& size) {
+    DWORD length = size;
+    BOOL ok = GetComputerNameA(buffer, &length);
+    size = length;
+    return ok != FALSE;
+}
+
+bool Win32Platform::setComputerName(const char* name) {
+    return SetComputerNameA(name) != FALSE;
+}
+
+bool Win32Platform::isWow64() {
+    BOOL wow64 = FALSE;
+    return isWow64Process_ != nullptr && isWow64Process_(GetCurrentProcess(), &wow64) && wow64;
+}
+
+ScreenSize Win32Platform::screenSize() {
+    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+char Win32Platform::decimalSeparator() {
+    char text[8] = {};
+    return GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, text, sizeof text) > 1 ? text[0] : '.';
+}
+
+char Win32Platform::thousandsSeparator() {
+    char text[8] = {};
+    return GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, text, sizeof text) > 1 ? text[0] : ',';
+}
+
+void Win32Platform::globalMemoryStatus(MemoryStatus& status) {
+    MEMORYSTATUS record{};
+    record.dwLength = sizeof record;  // 32
+    GlobalMemoryStatus(&record);
+    status.length = record.dwLength;
+    status.memoryLoad = record.dwMemoryLoad;
+    status.totalPhys = static_cast<std::uint32_t>(record.dwTotalPhys);
+    status.availPhys = static_cast<std::uint32_t>(record.dwAvailPhys);
+    status.totalPageFile = static_cast<std::uint32_t>(record.dwTotalPageFile);
+    status.availPageFile = static_cast<std::uint32_t>(record.dwAvailPageFile);
+    status.totalVirtual = static_cast<std::uint32_t>(record.dwTotalVirtual);
+    status.availVirtual = static_cast<std::uint32_t>(record.dwAvailVirtual);
+}
+
+bool Win32Platform::globalMemoryStatusEx(MemoryStatusEx& status) {
+    if (memoryStatusEx_ == nullptr) return false;
+    MEMORYSTATUSEX record{};
+    record.dwLength = sizeof record;
+    if (!memoryStatusEx_(&record)) return false;
+    status.totalPhys = record.ullTotalPhys;
+    status.availPhys = record.ullAvailPhys;
+    return true;
+}
+
+bool Win32Platform::getVolumeInformation(const std::string& rootPath, std::uint32_t& serialNumber,
+                                         std::string& fileSystem) {
+    char volumeName[256] = {};
+    char fileSystemName[256] = {};
+    DWORD serial = 0, longestComponent = 0, flags = 0;
+    if (!GetVolumeInformationA(rootPath.c_str(), volumeName, 255, &serial, &longestComponent, &flags, fileSystemName,
+                               255))
+        return false;
+    serialNumber = serial;
+    fileSystem = fileSystemName;  // the last byte of the buffer stays zero
+    return true;
+}
+
+std::int64_t Win32Platform::diskBytes(int driveNumber, bool whole) {
+    std::string root = driveRoot(driveNumber);
+    const char* path = root.empty() ? nullptr : root.c_str();
+    if (diskFreeSpaceEx_ != nullptr) {
+        ULARGE_INTEGER available, total, totalFree;
+        if (!diskFreeSpaceEx_(path, &available, &total, &totalFree)) return -1;
+        return static_cast<std::int64_t>(whole ? total.QuadPart : available.QuadPart);
+    }
+    DWORD sectorsPerCluster, bytesPerSector, freeClusters, totalClusters;
+    if (!GetDiskFreeSpaceA(path, &sectorsPerCluster, &bytesPerSector, &freeClusters, &totalClusters)) return -1;
+    return static_cast<std::int64_t>(sectorsPerCluster) * bytesPerSector * (whole ? totalClusters : freeClusters);
+}
+
+std::int64_t Win32Platform::diskSize(int driveNumber) {
+    return diskBytes(driveNumber, true);
+}
+
+std::int64_t Win32Platform::diskFree(int driveNumber) {
+    return diskBytes(driveNumber, false);
+}
+
+std::uint32_t Win32Platform::tickCount() {
+    return GetTickCount();
+}
+
+bool Win32Platform::hasTimeStampCounter() {
+    static const bool has = cpuHasTimeStampCounter();
+    return has;
+}
+
+std::uint64_t Win32Platform::readTimeStampCounter() {
+#if defined(__i386__)
+    std::uint64_t counter;
+    __asm__ __volatile__("rdtsc" : "=A"(counter));
+    return counter;
+#else
+    return 0;
+#endif
+}
+
+void Win32Platform::beep() {
+    MessageBeep(0);
+}
+
+long Win32Platform::regOpenKey(RegKey root, const std::string& subKey, std::uint32_t access, RegKey& key) {
+    HKEY opened = nullptr;
+    LONG result = access == 0 ? RegOpenKeyA(toHkey(root), subKey.c_str(), &opened)
+                              : RegOpenKeyExA(toHkey(root), subKey.c_str(), 0, access, &opened);
+    key = result == ERROR_SUCCESS ? reinterpret_cast<RegKey>(opened) : 0;
+    return result;
+}
+
+long Win32Platform::regCreateKey(RegKey root, const std::string& subKey, std::uint32_t access, RegKey& key) {
+    HKEY created = nullptr;
+    LONG result;
+    if (access == 0) {
+        result = RegCreateKeyA(toHkey(root), subKey.c_str(), &created);
+    } else {
+        DWORD disposition = 0;
+        result = RegCreateKeyExA(toHkey(root), subKey.c_str(), 0, nullptr, 0, access, nullptr, &created,
+                                 &disposition);
+    }
+    key = result == ERROR_SUCCESS ? reinterpret_cast<RegKey>(created) : 0;
+    return result;
+}
+
+long Win32Platform::regQueryValue(RegKey key, const std::string& name, std::uint32_t* type, std::uint8_t* data,
+                                  std::uint32_t* size) {
+    DWORD valueType = 0;
+    DWORD valueSize = size ? *size : 0;
+    LONG result = RegQueryValueExA(toHkey(key), name.c_str(), nullptr, &valueType, data, size ? &valueSize : nullptr);
+    if (type) *type = valueType;
+    if (size) *size = valueSize;
+    return result;
+}
+
+long Win32Platform::regSetValue(RegKey key, const std::string& name, std::uint32_t type, const std::uint8_t* data,
+                                std::uint32_t size) {
+    return RegSetValueExA(toHkey(key), name.c_str(), 0, type, data, size);
+}
+
+long Win32Platform::regEnumValueName(RegKey key, std::uint32_t index, std::string& name) {
+    // Value names are at most 255 characters on Windows 9x, 16383 on NT.
+    std::vector<char> buffer(16384);
+    DWORD length = static_cast<DWORD>(buffer.size());
+    LONG result = RegEnumValueA(toHkey(key), index, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr);
+    if (result == ERROR_SUCCESS) name.assign(buffer.data(), length < buffer.size() ? length : buffer.size() - 1);
+    return result;
+}
+
+long Win32Platform::regCloseKey(RegKey key) {
+    return RegCloseKey(toHkey(key));
+}
+
+bool Win32Platform::has16BitServices() {
+    return false;
+}
+
+std::uint16_t Win32Platform::loadLibrary16(const char*) {
+    return 2;  // "file not found": below 32, no handle
+}
+
+std::uint32_t Win32Platform::getProcAddress16(std::uint16_t, const char*) {
+    return 0;
+}
+
+void Win32Platform::freeLibrary16(std::uint16_t) {}
+
+std::uint16_t Win32Platform::callProc16(std::uint32_t, std::uint16_t) {
+    return 0;
+}
+
+std::size_t Win32Platform::readPhysicalLowMemory(std::uint32_t address, std::uint8_t* out, std::size_t size) {
+    std::size_t copied = 0;
+    while (copied < size) {
+        // One page at a time, so that a readable start is kept when a later page is not.
+        std::uintptr_t at = address + copied;
+        std::size_t chunk = 4096 - (at % 4096);
+        if (chunk > size - copied) chunk = size - copied;
+        const void* source = reinterpret_cast<const void*>(at);
+        if (IsBadReadPtr(source, chunk)) break;
+        CopyMemory(out + copied, source, chunk);
+        copied += chunk;
+    }
+    return copied;
+}
+
+bool Win32Platform::enumDisplaySettings(std::uint32_t index, DisplayMode& mode) {
+    DEVMODEA record;
+    static_assert(sizeof record == 156, "the mode record is passed whole");
+    ZeroMemory(&record, sizeof record);
+    record.dmSize = sizeof record;
+    record.dmDriverExtra = 0;
+    if (!EnumDisplaySettingsA(nullptr, index, &record)) return false;
+    mode.width = record.dmPelsWidth;
+    mode.height = record.dmPelsHeight;
+    mode.bitsPerPixel = record.dmBitsPerPel;
+    return true;
+}
+
+std::string Win32Platform::moduleFileName() {
+    std::vector<char> buffer(MAX_PATH + 1);
+    for (;;) {
+        DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0) return {};
+        if (length < buffer.size()) return std::string(buffer.data(), length);
+        if (buffer.size() >= 32768) return {};
+        buffer.resize(buffer.size() * 2);  // the path was cut short
+    }
+}
+
+bool Win32Platform::isLeadByte(std::uint8_t byte) {
+    return IsDBCSLeadByte(byte) != FALSE;
+}
+
+bool Win32Platform::createDirectory(const std::string& path) {
+    SECURITY_ATTRIBUTES security{};
+    security.nLength = sizeof security;  // 12
+    security.lpSecurityDescriptor = nullptr;
+    security.bInheritHandle = FALSE;
+    return CreateDirectoryA(path.c_str(), &security) != FALSE;
+}
+
+}  // namespace platform

@@ -1,0 +1,70 @@
+// The platform on real Windows (and Wine): ANSI functions, with whatever a
+// given Windows may lack bound at run time.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/platform.h"
+
+namespace platform {
+
+class Win32Platform : public Platform {
+public:
+    Win32Platform();
+
+    bool getVersion(VersionInfo& version) override;
+    bool getComputerName(char* buffer, std::uint32_t& size) override;
+    bool setComputerName(const char* name) override;
+    bool isWow64() override;
+    ScreenSize screenSize() override;
+    char decimalSeparator() override;
+    char thousandsSeparator() override;
+
+    void globalMemoryStatus(MemoryStatus& status) override;
+    bool globalMemoryStatusEx(MemoryStatusEx& status) override;
+
+    bool getVolumeInformation(const std::string& rootPath, std::uint32_t& serialNumber,
+                              std::string& fileSystem) override;
+    std::int64_t diskSize(int driveNumber) override;
+    std::int64_t diskFree(int driveNumber) override;
+
+    std::uint32_t tickCount() override;
+    bool hasTimeStampCounter() override;
+    std::uint64_t readTimeStampCounter() override;
+    void beep() override;
+
+    long regOpenKey(RegKey root, const std::string& subKey, std::uint32_t access, RegKey& key) override;
+    long regCreateKey(RegKey root, const std::string& subKey, std::uint32_t access, RegKey& key) override;
+    long regQueryValue(RegKey key, const std::string& name, std::uint32_t* type, std::uint8_t* data,
+                       std::uint32_t* size) override;
+    long regSetValue(RegKey key, const std::string& name, std::uint32_t type, const std::uint8_t* data,
+                     std::uint32_t size) override;
+    long regEnumValueName(RegKey key, std::uint32_t index, std::string& name) override;
+    long regCloseKey(RegKey key) override;
+
+    bool has16BitServices() override;
+    std::uint16_t loadLibrary16(const char* name) override;
+    std::uint32_t getProcAddress16(std::uint16_t module, const char* name) override;
+    void freeLibrary16(std::uint16_t module) override;
+    std::uint16_t callProc16(std::uint32_t procedure, std::uint16_t argument) override;
+
+    std::size_t readPhysicalLowMemory(std::uint32_t address, std::uint8_t* out, std::size_t size) override;
+    bool enumDisplaySettings(std::uint32_t index, DisplayMode& mode) override;
+    std::string moduleFileName() override;
+    bool isLeadByte(std::uint8_t byte) override;
+    bool createDirectory(const std::string& path) override;
+
+private:
+    using DiskFreeSpaceEx = BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER, PULARGE_INTEGER);
+    using MemoryStatusExFunction = BOOL(WINAPI*)(LPMEMORYSTATUSEX);
+    using IsWow64ProcessFunction = BOOL(WINAPI*)(HANDLE, PBOOL);
+
+    // Total (whole = true) or free bytes of a drive; -1 when it cannot be queried.
+    std::int64_t diskBytes(int driveNumber, bool whole);
+
+    DiskFreeSpaceEx diskFreeSpaceEx_ = nullptr;
+    MemoryStatusExFunction memoryStatusEx_ = nullptr;
+    IsWow64ProcessFunction isWow64Process_ = nullptr;
+};
+
+}  // namespace platform

@@ -1,0 +1,143 @@
+// The control model's common properties and events.
+#include "ui/control.h"
+
+#include "ui/form.h"
+
+namespace ui {
+
+Control::Control(Form& form, const ControlSpec& spec, Control* parent)
+    : form_(form),
+      id_(spec.id),
+      name_(spec.name),
+      kind_(spec.kind),
+      parent_(parent),
+      tabOrder_(spec.tabOrder),
+      bounds_(spec.bounds),
+      visible_(!spec.hidden),
+      text_(spec.text),
+      colour_(spec.colour ? *spec.colour : (parent ? parent->colour() : form.colour())),
+      font_(spec.font),
+      cursor_(spec.cursor),
+      popupMenu_(spec.popupMenu),
+      hidesCaret_(spec.hidesCaret) {
+    if (font_.face == FontFace::Inherit) font_ = parent ? parent->font() : form.font();
+    if (parent_) parent_->children_.push_back(this);
+}
+
+Control::~Control() = default;
+
+void Control::notify(Property property) {
+    if (peer_) peer_->update(property);
+}
+
+void Control::setBounds(const Rect& bounds) {
+    if (bounds == bounds_) return;
+    bounds_ = bounds;
+    notify(Property::Bounds);
+}
+
+void Control::setLeft(int left) {
+    Rect r = bounds_;
+    r.left = left;
+    setBounds(r);
+}
+
+void Control::setTop(int top) {
+    Rect r = bounds_;
+    r.top = top;
+    setBounds(r);
+}
+
+void Control::setVisible(bool visible) {
+    if (visible == visible_) return;
+    visible_ = visible;
+    notify(Property::Visible);
+    if (!visible && form_.focused() && !form_.focused()->showing()) form_.focusLost();
+}
+
+bool Control::showing() const {
+    return visible_ && (parent_ == nullptr || parent_->showing());
+}
+
+void Control::setText(const std::string& text) {
+    if (text == text_) return;
+    text_ = text;
+    notify(Property::Text);
+    if (onChange) onChange();
+}
+
+void Control::textEdited(const std::string& text) {
+    if (text == text_) return;
+    text_ = text;
+    if (onChange) onChange();
+}
+
+void Control::setColour(present::Colour colour) {
+    if (colour == colour_) return;
+    colour_ = colour;
+    notify(Property::Colour);
+}
+
+void Control::setFontColour(present::Colour colour) {
+    if (colour == font_.colour) return;
+    font_.colour = colour;
+    notify(Property::FontColour);
+}
+
+void Control::setFocus() {
+    if (!canFocus()) return;
+    if (peer_) peer_->focus();
+    form_.focusChanged(this);
+}
+
+bool Control::focused() const {
+    return form_.focused() == this;
+}
+
+void Control::click() {
+    if (onClick) onClick();
+}
+
+Panel::Panel(Form& form, const ControlSpec& spec, Control* parent)
+    : Control(form, spec, parent), singleBorder_(spec.singleBorder), showCaption_(spec.showCaption) {}
+
+void Panel::setEllipticOutline() {
+    elliptic_ = true;
+    notify(Property::Region);
+}
+
+Label::Label(Form& form, const ControlSpec& spec, Control* parent)
+    : Control(form, spec, parent), align_(spec.align) {}
+
+TextBox::TextBox(Form& form, const ControlSpec& spec, Control* parent)
+    : Control(form, spec, parent),
+      multiline_(spec.multiline),
+      readOnly_(spec.readOnly),
+      wordWrap_(spec.wordWrap),
+      align_(spec.align) {}
+
+void TextBox::addLine(const std::string& line) {
+    std::string next = text();
+    if (!next.empty() && (next.size() < 2 || next.compare(next.size() - 2, 2, "\r\n") != 0)) next += "\r\n";
+    next += line;
+    next += "\r\n";
+    setText(next);
+}
+
+std::vector<std::string> TextBox::lines() const {
+    std::vector<std::string> out;
+    const std::string& t = text();
+    std::size_t start = 0;
+    while (start < t.size()) {
+        std::size_t end = t.find("\r\n", start);
+        if (end == std::string::npos) {
+            out.push_back(t.substr(start));
+            break;
+        }
+        out.push_back(t.substr(start, end - start));
+        start = end + 2;
+    }
+    return out;
+}
+
+}  // namespace ui

@@ -1,0 +1,160 @@
+// The control model: a control holds its properties and raises its events; a
+// back end, where there is one, gives it a window and is told of every change.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "present/colours.h"
+#include "ui/font.h"
+#include "ui/layout.h"
+#include "ui/peer.h"
+
+namespace ui {
+
+class Form;
+
+enum class MouseButton { Left, Right, Middle };
+
+using Handler = std::function<void()>;
+using MouseHandler = std::function<void(MouseButton)>;
+
+class Control {
+public:
+    Control(Form& form, const ControlSpec& spec, Control* parent);
+    virtual ~Control();
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    int id() const { return id_; }
+    const char* name() const { return name_; }
+    ControlKind kind() const { return kind_; }
+    Form& form() const { return form_; }
+    Control* parent() const { return parent_; }
+    const std::vector<Control*>& children() const { return children_; }
+    int tabOrder() const { return tabOrder_; }
+
+    const Rect& bounds() const { return bounds_; }
+    int left() const { return bounds_.left; }
+    int top() const { return bounds_.top; }
+    int width() const { return bounds_.width; }
+    int height() const { return bounds_.height; }
+    void setBounds(const Rect& bounds);
+    void setLeft(int left);
+    void setTop(int top);
+
+    bool visible() const { return visible_; }
+    void setVisible(bool visible);
+    void show() { setVisible(true); }
+    void hide() { setVisible(false); }
+    // Visible, and so is everything it lies on (a tab page only while it is the active page).
+    virtual bool showing() const;
+
+    const std::string& text() const { return text_; }
+    // A new text raises the change event; the same text raises nothing.
+    void setText(const std::string& text);
+    // The back end reports what the user typed; nothing goes back to the window.
+    void textEdited(const std::string& text);
+
+    present::Colour colour() const { return colour_; }
+    void setColour(present::Colour colour);
+    const FontSpec& font() const { return font_; }
+    present::Colour fontColour() const { return font_.colour; }
+    void setFontColour(present::Colour colour);
+
+    Cursor cursor() const { return cursor_; }
+    bool hasPopupMenu() const { return popupMenu_; }
+    bool hidesCaret() const { return hidesCaret_; }
+
+    bool canFocus() const { return showing(); }
+    // Gives the input focus; a control that is not showing cannot take it and stays as it is.
+    void setFocus();
+    bool focused() const;
+
+    // The framework's programmatic click: runs the click event.
+    void click();
+
+    Handler onClick;
+    Handler onChange;
+    MouseHandler onMouseDown;
+    MouseHandler onMouseUp;
+
+    void attach(ControlPeer* peer) { peer_ = peer; }
+    ControlPeer* peer() const { return peer_; }
+
+protected:
+    void notify(Property property);
+
+private:
+    Form& form_;
+    int id_;
+    const char* name_;
+    ControlKind kind_;
+    Control* parent_;
+    std::vector<Control*> children_;
+    int tabOrder_;
+    Rect bounds_;
+    bool visible_;
+    std::string text_;
+    present::Colour colour_;
+    FontSpec font_;
+    Cursor cursor_;
+    bool popupMenu_;
+    bool hidesCaret_;
+    ControlPeer* peer_ = nullptr;
+};
+
+// A panel: a coloured area, optionally with a single border, a caption and an
+// elliptic outline; it takes the focus without drawing a focus mark.
+class Panel : public Control {
+public:
+    Panel(Form& form, const ControlSpec& spec, Control* parent);
+    bool singleBorder() const { return singleBorder_; }
+    bool showsCaption() const { return showCaption_; }
+    bool elliptic() const { return elliptic_; }
+    // Clips the panel to the ellipse inside its bounds, for painting and for the mouse.
+    void setEllipticOutline();
+
+private:
+    bool singleBorder_;
+    bool showCaption_;
+    bool elliptic_ = false;
+};
+
+class Label : public Control {
+public:
+    Label(Form& form, const ControlSpec& spec, Control* parent);
+    Align alignment() const { return align_; }
+
+private:
+    Align align_;
+};
+
+// A text box, single-line or multi-line.
+class TextBox : public Control {
+public:
+    TextBox(Form& form, const ControlSpec& spec, Control* parent);
+    bool multiline() const { return multiline_; }
+    bool readOnly() const { return readOnly_; }
+    bool wordWrap() const { return wordWrap_; }
+    Align alignment() const { return align_; }
+    // Adds a line the way a memo's line list does: the text ends with a line
+    // break after the last line, and a text holding line breaks adds several lines.
+    void addLine(const std::string& line);
+    // The lines as a line list counts them: a final line break ends the last line.
+    std::vector<std::string> lines() const;
+
+private:
+    bool multiline_;
+    bool readOnly_;
+    bool wordWrap_;
+    Align align_;
+};
+
+class Button : public Control {
+public:
+    using Control::Control;
+};
+
+}  // namespace ui

@@ -1,0 +1,103 @@
+// The main window's model: its own properties, every control built from the
+// layout tables, the timers, and the services the handlers use.
+#pragma once
+
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "base/error.h"
+#include "ui/control.h"
+#include "ui/drive_box.h"
+#include "ui/gauge.h"
+#include "ui/page_control.h"
+#include "ui/peer.h"
+#include "ui/timer.h"
+
+namespace ui {
+
+struct FormSpec {
+    const char* caption = "";
+    const char* title = "";  // the application title: taskbar text and message box caption
+    Size clientSize{};
+    int left = 0;
+    int top = 0;
+    FontSpec font{};
+    present::Colour colour = present::colours::buttonFace;
+};
+
+class Form {
+public:
+    // Builds the controls of each layout table in turn.
+    explicit Form(const FormSpec& spec, std::span<const std::span<const ControlSpec>> tables = {});
+    ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    // Builds the controls of a layout table; parents come before their children.
+    void build(std::span<const ControlSpec> table);
+    Timer& addTimer(int id, unsigned interval, bool enabled);
+
+    Control* find(int id) const;
+    template <class T>
+    T& get(int id) const {
+        Control* c = find(id);
+        if (c == nullptr) throw base::Error("no control with this ID");
+        return static_cast<T&>(*c);
+    }
+    const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+    const std::vector<std::unique_ptr<Timer>>& timers() const { return timers_; }
+
+    const char* caption() const { return caption_; }
+    const char* title() const { return title_; }
+    Size clientSize() const { return clientSize_; }
+    const FontSpec& font() const { return font_; }
+    present::Colour colour() const { return colour_; }
+    int left() const { return left_; }
+    int top() const { return top_; }
+    void setTop(int top);
+    void setLeft(int left);
+    // The window's outer size, frame and title bar included.
+    Size outerSize() const;
+
+    Control* focused() const { return focused_; }
+    void focusChanged(Control* control) { focused_ = control; }
+    void focusLost() { focused_ = nullptr; }
+
+    // A modal message box with the application title as caption.
+    void showMessage(const std::string& text);
+    // The error box for an exception that escaped an event handler.
+    void showError(const std::string& text);
+    // Hides the GUI thread's caret.
+    void hideCaret();
+    // Runs an event handler as the message loop does: an exception that
+    // escapes it is shown in the error box and ends that handler only.
+    void dispatch(const Handler& handler);
+
+    // What the boxes would have shown, kept only where no back end shows them (tests).
+    const std::vector<std::string>& messagesShown() const { return messagesShown_; }
+    const std::vector<std::string>& errorsShown() const { return errorsShown_; }
+    int caretHides() const { return caretHides_; }
+
+    void attach(FormPeer* peer) { peer_ = peer; }
+    FormPeer* peer() const { return peer_; }
+
+private:
+    const char* caption_;
+    const char* title_;
+    Size clientSize_;
+    FontSpec font_;
+    present::Colour colour_;
+    int left_;
+    int top_;
+    std::vector<std::unique_ptr<Control>> controls_;
+    std::vector<std::unique_ptr<Timer>> timers_;
+    Control* focused_ = nullptr;
+    FormPeer* peer_ = nullptr;
+    std::vector<std::string> messagesShown_;
+    std::vector<std::string> errorsShown_;
+    int caretHides_ = 0;
+};
+
+}  // namespace ui

@@ -1,0 +1,63 @@
+// The layout of a window as data: one row per control, read once when the window is built.
+#pragma once
+
+#include <optional>
+
+#include "present/colours.h"
+#include "present/gauge_rules.h"
+#include "ui/font.h"
+#include "ui/geometry.h"
+
+namespace ui {
+
+enum class ControlKind {
+    PageControl,
+    TabPage,
+    Panel,
+    Label,
+    TextBox,
+    Gauge,
+    DriveBox,
+    Button,
+};
+
+enum class Align { Left, Right, Center };
+enum class Cursor { Default, Arrow, Hand };
+
+struct GaugeSpec {
+    present::GaugeKind kind = present::GaugeKind::Pie;
+    present::Colour fore = present::colours::red;
+    present::Colour back = present::colours::navy;
+    bool singleBorder = false;
+    bool showText = false;
+};
+
+struct ControlSpec {
+    int id = 0;
+    const char* name = "";
+    ControlKind kind = ControlKind::Panel;
+    int parent = 0;  // the parent's control ID; 0 for the window itself
+    Rect bounds{};
+    const char* text = "";  // caption, design text or tab caption (system code page)
+    FontSpec font{};
+    std::optional<present::Colour> colour{};  // none: the parent's colour
+    bool hidden = false;
+    int tabOrder = 0;
+
+    // panels
+    bool singleBorder = false;
+    bool showCaption = false;
+    // text boxes
+    bool multiline = false;
+    bool readOnly = false;
+    bool wordWrap = true;
+    Align align = Align::Left;
+    // labels, text boxes, panels
+    Cursor cursor = Cursor::Default;
+    bool popupMenu = false;    // the empty context menu
+    bool hidesCaret = false;   // the caret-hiding mouse-down event
+    // gauges
+    GaugeSpec gauge{};
+};
+
+}  // namespace ui

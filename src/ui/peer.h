@@ -1,0 +1,50 @@
+// What the model asks of a back end that gives its controls real windows.
+#pragma once
+
+#include <string>
+
+#include "ui/geometry.h"
+
+namespace ui {
+
+enum class Property {
+    Text,
+    Visible,
+    Bounds,
+    Colour,
+    FontColour,
+    Progress,     // gauges: the share shown
+    GaugeLook,    // gauges: colours, text, kind, border
+    ActivePage,   // page controls
+    Items,        // drive boxes: the list and its selection
+    Region,       // panels: the elliptic outline
+};
+
+class ControlPeer {
+public:
+    virtual ~ControlPeer() = default;
+    // The model's property changed to a value different from before.
+    virtual void update(Property property) = 0;
+    virtual void focus() = 0;
+};
+
+class TimerPeer {
+public:
+    virtual ~TimerPeer() = default;
+    virtual void update() = 0;  // enabled or interval changed
+};
+
+enum class MessageKind { Notice, Error };
+
+class FormPeer {
+public:
+    virtual ~FormPeer() = default;
+    virtual void updatePosition() = 0;
+    virtual Size outerSize() const = 0;
+    // Modal: returns when the user has closed the box; the box's own loop
+    // goes on dispatching timer and paint messages meanwhile.
+    virtual void showMessage(const std::string& text, MessageKind kind) = 0;
+    virtual void hideCaret() = 0;
+};
+
+}  // namespace ui

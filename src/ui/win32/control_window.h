@@ -1,0 +1,40 @@
+// The common part of every control's window: visibility, bounds, text,
+// cursor, focus tracking, the empty context menu and the mouse events.
+#pragma once
+
+#include "ui/control.h"
+#include "ui/peer.h"
+#include "ui/win32/window.h"
+
+namespace ui::win32 {
+
+class WindowSystem;
+
+class ControlWindow : public Window, public ControlPeer {
+public:
+    ControlWindow(WindowSystem& system, Control& control);
+    ~ControlWindow() override;
+
+    Control& control() const { return control_; }
+    void update(Property property) override;
+    void focus() override;
+    // Called once, as the main window is shown for the first time.
+    virtual void firstShow() {}
+
+protected:
+    DWORD childStyle() const;
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Runs a model event as the message loop does (errors go to the error box).
+    void raise(const Handler& handler);
+    void raiseMouse(const MouseHandler& handler, MouseButton button);
+    void setWindowText(const std::string& text);
+    bool settingText() const { return settingText_; }
+
+    WindowSystem& system_;
+    Control& control_;
+
+private:
+    bool settingText_ = false;
+};
+
+}  // namespace ui::win32

@@ -1,0 +1,172 @@
+// Drive enumeration, owner drawing and selection notifications of the drive box.
+#include "ui/win32/drive_box_window.h"
+
+#include <string>
+#include <vector>
+
+#include "ui/win32/handles.h"
+#include "ui/win32/window_system.h"
+
+namespace ui::win32 {
+namespace {
+
+constexpr UINT kSelectionMade = WM_APP + 1;
+constexpr int kListHeight = 200;
+
+// "c: [LABEL]" for a fixed disk; the letter alone where asking for a label
+// could wait for a medium or a network.
+std::string driveEntry(char letter) {
+    std::string root = std::string(1, letter) + ":\\";
+    std::string entry = std::string(1, static_cast<char>(letter - 'A' + 'a')) + ":";
+    UINT type = GetDriveTypeA(root.c_str());
+    if (type == DRIVE_FIXED || type == DRIVE_RAMDISK) {
+        char label[MAX_PATH + 1] = {};
+        if (GetVolumeInformationA(root.c_str(), label, sizeof label, nullptr, nullptr, nullptr, nullptr, 0)) {
+            label[MAX_PATH] = '\0';
+            if (label[0] == 0) return entry;
+            entry += " [";
+            entry += label;
+            entry += "]";
+        }
+    }
+    return entry;
+}
+
+char currentDirectoryDrive() {
+    char path[MAX_PATH + 1] = {};
+    DWORD length = GetCurrentDirectoryA(sizeof path, path);
+    if (length >= 2 && length < sizeof path && path[1] == ':') {
+        char letter = path[0];
+        if (letter >= 'A' && letter <= 'Z') return static_cast<char>(letter - 'A' + 'a');
+        if (letter >= 'a' && letter <= 'z') return letter;
+    }
+    return 0;  // a network path has no drive letter
+}
+
+}  // namespace
+
+DriveBoxWindow::DriveBoxWindow(WindowSystem& system, DriveBox& box) : ControlWindow(system, box), box_(box) {
+    Rect bounds = box.bounds();
+    bounds.height += kListHeight;  // a combo box's height includes its drop-down list
+    createSubclassed(system.instance(), "COMBOBOX",
+                     childStyle() | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, 0,
+                     system.parentWindowFor(box), box.id(), bounds, "");
+    SendMessageA(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(system.gdi().font(box.font())), FALSE);
+    // The selection field's height makes the closed box as high as its layout row.
+    RECT outer;
+    GetWindowRect(hwnd(), &outer);
+    LRESULT field = SendMessageA(hwnd(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    int adjusted = static_cast<int>(field) + box.bounds().height - (outer.bottom - outer.top);
+    if (adjusted > 0) SendMessageA(hwnd(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), adjusted);
+    SendMessageA(hwnd(), CB_SETITEMHEIGHT, 0, adjusted > 0 ? adjusted : field);
+    box.attach(this);
+}
+
+void DriveBoxWindow::firstShow() {
+    std::vector<std::string> items;
+    DWORD drives = GetLogicalDrives();
+    for (int i = 0; i < 26; ++i) {
+        if (drives & (1u << i)) items.push_back(driveEntry(static_cast<char>('A' + i)));
+    }
+    box_.setItems(std::move(items));
+    char current = currentDirectoryDrive();
+    raise([&] { box_.select(current); });
+}
+
+void DriveBoxWindow::update(Property property) {
+    if (property == Property::Items) {
+        fillList();
+        return;
+    }
+    ControlWindow::update(property);
+}
+
+void DriveBoxWindow::fillList() {
+    SendMessageA(hwnd(), CB_RESETCONTENT, 0, 0);
+    int selected = -1;
+    for (const std::string& item : box_.items()) {
+        LRESULT index = SendMessageA(hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+        if (!item.empty() && item[0] == box_.drive()) selected = static_cast<int>(index);
+    }
+    SendMessageA(hwnd(), CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+}
+
+// The list reports one selection with one or two notifications, in an order
+// that differs between systems; they are gathered into one change event, and
+// a selection of the drive already shown still raises it.
+void DriveBoxWindow::selectionMade() {
+    if (changePending_) return;
+    changePending_ = true;
+    PostMessageA(hwnd(), kSelectionMade, 0, 0);
+}
+
+bool DriveBoxWindow::reflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+        case WM_COMMAND:
+            switch (HIWORD(wParam)) {
+                case CBN_SELENDOK:
+                    selectionMade();
+                    break;
+                case CBN_SELCHANGE:
+                    if (!SendMessageA(hwnd(), CB_GETDROPPEDSTATE, 0, 0)) selectionMade();
+                    break;
+                default:
+                    break;
+            }
+            result = 0;
+            return true;
+        case WM_DRAWITEM:
+            drawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            result = TRUE;
+            return true;
+        default:
+            return false;
+    }
+}
+
+void DriveBoxWindow::drawItem(const DRAWITEMSTRUCT& item) {
+    HDC dc = item.hDC;
+    bool selected = (item.itemState & ODS_SELECTED) != 0;
+    COLORREF background = selected ? GetSysColor(COLOR_HIGHLIGHT) : resolve(box_.colour());
+    COLORREF text = selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : resolve(box_.fontColour());
+    FillRect(dc, &item.rcItem, system_.gdi().brush(background));
+    if (item.itemID == static_cast<UINT>(-1)) return;
+    LRESULT length = SendMessageA(hwnd(), CB_GETLBTEXTLEN, item.itemID, 0);
+    if (length == CB_ERR) return;
+    std::vector<char> entry(static_cast<std::size_t>(length) + 1);
+    SendMessageA(hwnd(), CB_GETLBTEXT, item.itemID, reinterpret_cast<LPARAM>(entry.data()));
+    SelectGuard font(dc, system_.gdi().font(box_.font()));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, text);
+    RECT area = item.rcItem;
+    area.left += 2;
+    DrawTextA(dc, entry.data(), -1, &area, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &item.rcItem);
+}
+
+LRESULT DriveBoxWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case kSelectionMade: {
+            changePending_ = false;
+            LRESULT index = SendMessageA(hwnd(), CB_GETCURSEL, 0, 0);
+            const auto& items = box_.items();
+            char letter = 0;
+            if (index >= 0 && static_cast<std::size_t>(index) < items.size() && !items[index].empty())
+                letter = items[static_cast<std::size_t>(index)][0];
+            raise([&] { box_.select(letter); });
+            return 0;
+        }
+        case WM_CTLCOLORLISTBOX: {
+            HDC dc = reinterpret_cast<HDC>(wParam);
+            COLORREF background = resolve(box_.colour());
+            SetBkColor(dc, background);
+            SetTextColor(dc, resolve(box_.fontColour()));
+            return reinterpret_cast<LRESULT>(system_.gdi().brush(background));
+        }
+        default:
+            break;
+    }
+    return ControlWindow::handle(message, wParam, lParam);
+}
+
+}  // namespace ui::win32

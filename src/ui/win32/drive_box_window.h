@@ -1,0 +1,29 @@
+// The drive box: an owner-drawn drop-down list of the logical drives.
+#pragma once
+
+#include "ui/drive_box.h"
+#include "ui/win32/control_window.h"
+
+namespace ui::win32 {
+
+class DriveBoxWindow : public ControlWindow {
+public:
+    DriveBoxWindow(WindowSystem& system, DriveBox& box);
+    void update(Property property) override;
+    // Lists the drives and selects the current directory's, raising the change event once.
+    void firstShow() override;
+
+protected:
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool reflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    void fillList();
+    void drawItem(const DRAWITEMSTRUCT& item);
+    void selectionMade();
+
+    DriveBox& box_;
+    bool changePending_ = false;
+};
+
+}  // namespace ui::win32

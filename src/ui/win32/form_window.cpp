@@ -1,0 +1,88 @@
+// Main window: frame, timers, focus across activation, message boxes.
+#include "ui/win32/form_window.h"
+
+#include "ui/win32/window_system.h"
+
+namespace ui::win32 {
+
+class FormWindow::TimerLink : public TimerPeer {
+public:
+    TimerLink(HWND owner, Timer& timer) : owner_(owner), timer_(timer) {
+        timer_.attach(this);
+        update();
+    }
+    ~TimerLink() override { timer_.attach(nullptr); }
+    void update() override {
+        if (timer_.enabled())
+            SetTimer(owner_, static_cast<UINT_PTR>(timer_.id()), timer_.interval(), nullptr);
+        else
+            KillTimer(owner_, static_cast<UINT_PTR>(timer_.id()));
+    }
+
+private:
+    HWND owner_;
+    Timer& timer_;
+};
+
+FormWindow::FormWindow(WindowSystem& system, Form& form) : system_(system), form_(form) {
+    RECT outer{0, 0, form.clientSize().width, form.clientSize().height};
+    AdjustWindowRectEx(&outer, kStyle, FALSE, 0);
+    create(system.instance(), "VelnorForm", kStyle, 0, nullptr, 0,
+           {form.left(), form.top(), outer.right - outer.left, outer.bottom - outer.top}, form.caption());
+    form.attach(this);
+    for (const auto& timer : form.timers()) timers_.push_back(std::make_unique<TimerLink>(hwnd(), *timer));
+}
+
+FormWindow::~FormWindow() {
+    timers_.clear();
+    form_.attach(nullptr);
+}
+
+void FormWindow::updatePosition() {
+    SetWindowPos(hwnd(), nullptr, form_.left(), form_.top(), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+Size FormWindow::outerSize() const {
+    RECT r;
+    GetWindowRect(hwnd(), &r);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+void FormWindow::showMessage(const std::string& text, MessageKind kind) {
+    UINT style = MB_OK | (kind == MessageKind::Error ? MB_ICONERROR : 0);
+    MessageBoxA(hwnd(), text.c_str(), form_.title(), style);
+}
+
+void FormWindow::hideCaret() {
+    HideCaret(nullptr);
+}
+
+LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_TIMER:
+            for (const auto& timer : form_.timers()) {
+                if (static_cast<WPARAM>(timer->id()) == wParam) form_.dispatch([&] { timer->fire(); });
+            }
+            return 0;
+        case WM_ACTIVATE:
+            // A window of our own kind does not keep its focus across
+            // deactivation by itself, as a dialog does.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                savedFocus_ = GetFocus();
+            } else if (savedFocus_ != nullptr && IsWindow(savedFocus_) && IsWindowVisible(savedFocus_)) {
+                SetFocus(savedFocus_);
+                return 0;
+            }
+            break;
+        case WM_DESTROY:
+            for (const auto& timer : form_.timers()) KillTimer(hwnd(), static_cast<UINT_PTR>(timer->id()));
+            if (system_.onDestroy) system_.onDestroy();
+            PostQuitMessage(0);
+            return 0;
+        default:
+            break;
+    }
+    return Window::handle(message, wParam, lParam);
+}
+
+}  // namespace ui::win32

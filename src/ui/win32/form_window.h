@@ -1,0 +1,39 @@
+// The main window: fixed size, caption, minimise and close only; it owns the
+// timers and shows the message boxes.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "ui/form.h"
+#include "ui/win32/window.h"
+
+namespace ui::win32 {
+
+class WindowSystem;
+
+class FormWindow : public Window, public FormPeer {
+public:
+    FormWindow(WindowSystem& system, Form& form);
+    ~FormWindow() override;
+
+    void updatePosition() override;
+    Size outerSize() const override;
+    void showMessage(const std::string& text, MessageKind kind) override;
+    void hideCaret() override;
+
+    static constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+protected:
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    class TimerLink;
+
+    WindowSystem& system_;
+    Form& form_;
+    HWND savedFocus_ = nullptr;
+    std::vector<std::unique_ptr<TimerLink>> timers_;
+};
+
+}  // namespace ui::win32

@@ -1,0 +1,32 @@
+// Font and brush cache.
+#include "ui/win32/gdi_cache.h"
+
+namespace ui::win32 {
+
+COLORREF resolve(present::Colour colour) {
+    if (colour.isSystem()) return GetSysColor(colour.systemIndex());
+    return RGB(colour.red(), colour.green(), colour.blue());
+}
+
+HFONT GdiCache::font(const FontSpec& spec, bool antialiased) {
+    for (const FontEntry& entry : fonts_) {
+        if (sameGlyphs(entry.spec, spec) && entry.antialiased == antialiased) return entry.font.get();
+    }
+    HFONT created = CreateFontA(spec.height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, spec.italic ? TRUE : FALSE,
+                                FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                antialiased ? DEFAULT_QUALITY : NONANTIALIASED_QUALITY,
+                                DEFAULT_PITCH | FF_DONTCARE, faceName(spec.face));
+    fonts_.push_back({spec, antialiased, Font(created)});
+    return created;
+}
+
+HBRUSH GdiCache::brush(COLORREF colour) {
+    for (const BrushEntry& entry : brushes_) {
+        if (entry.colour == colour) return entry.brush.get();
+    }
+    HBRUSH created = CreateSolidBrush(colour);
+    brushes_.push_back({colour, Brush(created)});
+    return created;
+}
+
+}  // namespace ui::win32

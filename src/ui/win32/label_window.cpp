@@ -1,0 +1,71 @@
+// Label painting and sizing.
+#include "ui/win32/label_window.h"
+
+#include "ui/win32/handles.h"
+#include "ui/win32/window_system.h"
+
+namespace ui::win32 {
+
+LabelWindow::LabelWindow(WindowSystem& system, Label& label) : ControlWindow(system, label), label_(label) {
+    create(system.instance(), "VelnorLabel", childStyle(), 0, system.parentWindowFor(label), label.id(),
+           label.bounds(), label.text().c_str());
+    label.attach(this);
+    fitToText();
+}
+
+void LabelWindow::update(Property property) {
+    ControlWindow::update(property);
+    if (property == Property::Text || property == Property::Bounds) fitToText();
+    if (property == Property::Text) InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+// A label sizes itself to its text; a right-aligned one keeps its right edge,
+// so that a longer figure grows to the left.
+void LabelWindow::fitToText() {
+    WindowDc dc(hwnd());
+    SelectGuard font(dc.get(), system_.gdi().font(label_.font()));
+    SIZE extent{};
+    const std::string& text = label_.text();
+    GetTextExtentPoint32A(dc.get(), text.empty() ? " " : text.c_str(), text.empty() ? 1 : static_cast<int>(text.size()),
+                          &extent);
+    int width = text.empty() ? 0 : extent.cx;
+    const Rect& design = label_.bounds();
+    int left = label_.alignment() == Align::Right ? design.right() - width : design.left;
+    SetWindowPos(hwnd(), nullptr, left, design.top, width, extent.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void LabelWindow::paint() {
+    PaintDc dc(hwnd());
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    FillRect(dc.get(), &client, system_.gdi().brush(resolve(label_.colour())));
+    SelectGuard font(dc.get(), system_.gdi().font(label_.font()));
+    SetBkMode(dc.get(), TRANSPARENT);
+    SetTextColor(dc.get(), resolve(label_.fontColour()));
+    UINT align = label_.alignment() == Align::Right ? DT_RIGHT : label_.alignment() == Align::Center ? DT_CENTER : DT_LEFT;
+    DrawTextA(dc.get(), label_.text().c_str(), -1, &client, align | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+LRESULT LabelWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT:
+            paint();
+            return 0;
+        case WM_LBUTTONDOWN:
+            raiseMouse(label_.onMouseDown, MouseButton::Left);
+            return 0;
+        case WM_RBUTTONDOWN:
+            raiseMouse(label_.onMouseDown, MouseButton::Right);
+            break;
+        case WM_MBUTTONDOWN:
+            raiseMouse(label_.onMouseDown, MouseButton::Middle);
+            return 0;
+        default:
+            break;
+    }
+    return ControlWindow::handle(message, wParam, lParam);
+}
+
+}  // namespace ui::win32

@@ -1,0 +1,23 @@
+// Labels: one line of text on the parent's colour, sized to the text.
+#pragma once
+
+#include "ui/win32/control_window.h"
+
+namespace ui::win32 {
+
+class LabelWindow : public ControlWindow {
+public:
+    LabelWindow(WindowSystem& system, Label& label);
+    void update(Property property) override;
+
+protected:
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void fitToText();
+    void paint();
+
+    Label& label_;
+};
+
+}  // namespace ui::win32

@@ -1,0 +1,109 @@
+// Tabs, page placement and page switching.
+#include "ui/win32/page_control_window.h"
+
+#include <commctrl.h>
+
+#include "ui/form.h"
+#include "ui/win32/window_system.h"
+
+namespace ui::win32 {
+
+PageWindow::PageWindow(WindowSystem& system, TabPage& page) : ControlWindow(system, page) {
+    create(system.instance(), "VelnorPage", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0,
+           system.parentWindowFor(page), page.id(), page.bounds(), page.text().c_str());
+    page.attach(this);
+}
+
+void PageWindow::update(Property property) {
+    if (property == Property::Visible) {
+        // A hidden page loses its tab; the page control redoes its tabs.
+        auto* owner = static_cast<PageControlWindow*>(system_.windowFor(control_.parent()));
+        if (owner != nullptr) owner->layoutPages();
+        return;
+    }
+    ControlWindow::update(property);
+}
+
+LRESULT PageWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ERASEBKGND) {
+        RECT client;
+        GetClientRect(hwnd(), &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, system_.gdi().brush(resolve(control_.colour())));
+        return 1;
+    }
+    return ControlWindow::handle(message, wParam, lParam);
+}
+
+PageControlWindow::PageControlWindow(WindowSystem& system, PageControl& pages)
+    : ControlWindow(system, pages), pages_(pages) {
+    createSubclassed(system.instance(), WC_TABCONTROLA, childStyle() | WS_TABSTOP, 0,
+                     system.parentWindowFor(pages), pages.id(), pages.bounds(), "");
+    SendMessageA(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(system.gdi().font(pages.font())), FALSE);
+    pages.attach(this);
+}
+
+std::vector<TabPage*> PageControlWindow::tabbedPages() const {
+    std::vector<TabPage*> out;
+    for (TabPage* page : pages_.pages()) {
+        if (page->visible()) out.push_back(page);
+    }
+    return out;
+}
+
+void PageControlWindow::layoutPages() {
+    SendMessageA(hwnd(), TCM_DELETEALLITEMS, 0, 0);
+    int index = 0;
+    for (TabPage* page : tabbedPages()) {
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<char*>(page->text().c_str());
+        SendMessageA(hwnd(), TCM_INSERTITEMA, static_cast<WPARAM>(index++), reinterpret_cast<LPARAM>(&item));
+    }
+    RECT area;
+    GetClientRect(hwnd(), &area);
+    SendMessageA(hwnd(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    for (TabPage* page : pages_.pages()) {
+        if (ControlWindow* window = system_.windowFor(page)) {
+            SetWindowPos(window->hwnd(), HWND_TOP, area.left, area.top, area.right - area.left,
+                         area.bottom - area.top, SWP_NOACTIVATE);
+        }
+    }
+    showActivePage();
+}
+
+void PageControlWindow::showActivePage() {
+    std::vector<TabPage*> tabbed = tabbedPages();
+    for (std::size_t i = 0; i < tabbed.size(); ++i) {
+        if (tabbed[i] == pages_.activePage()) SendMessageA(hwnd(), TCM_SETCURSEL, i, 0);
+    }
+    for (TabPage* page : pages_.pages()) {
+        ControlWindow* window = system_.windowFor(page);
+        if (window == nullptr) continue;
+        bool front = page == pages_.activePage() && page->visible();
+        ShowWindow(window->hwnd(), front ? SW_SHOWNA : SW_HIDE);
+    }
+}
+
+void PageControlWindow::update(Property property) {
+    if (property == Property::ActivePage) {
+        showActivePage();
+        return;
+    }
+    ControlWindow::update(property);
+}
+
+bool PageControlWindow::reflected(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+    if (message != WM_NOTIFY) return false;
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (header->code != static_cast<UINT>(TCN_SELCHANGE)) return false;
+    LRESULT index = SendMessageA(hwnd(), TCM_GETCURSEL, 0, 0);
+    std::vector<TabPage*> tabbed = tabbedPages();
+    if (index >= 0 && static_cast<std::size_t>(index) < tabbed.size()) {
+        TabPage& page = *tabbed[static_cast<std::size_t>(index)];
+        raise([&] { pages_.setActivePage(page); });
+    }
+    result = 0;
+    return true;
+}
+
+}  // namespace ui::win32

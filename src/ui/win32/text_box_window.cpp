@@ -1,0 +1,100 @@
+// Edit control subclass: colours, change notifications, mouse presses, auto-select.
+#include "ui/win32/text_box_window.h"
+
+#include <vector>
+
+#include "ui/win32/gdi_cache.h"
+#include "ui/win32/window_system.h"
+
+namespace ui::win32 {
+namespace {
+
+DWORD editStyle(const TextBox& box) {
+    DWORD style = 0;
+    if (box.multiline()) {
+        // Vertical auto-scroll lets a multi-line box hold more lines than it shows.
+        style |= ES_MULTILINE | ES_AUTOVSCROLL;
+        if (!box.wordWrap()) style |= ES_AUTOHSCROLL;
+        if (box.alignment() == Align::Right) style |= ES_RIGHT;
+        if (box.alignment() == Align::Center) style |= ES_CENTER;
+    } else {
+        style |= ES_AUTOHSCROLL;
+    }
+    if (box.readOnly()) style |= ES_READONLY;
+    return style;
+}
+
+}  // namespace
+
+TextBoxWindow::TextBoxWindow(WindowSystem& system, TextBox& box) : ControlWindow(system, box), box_(box) {
+    createSubclassed(system.instance(), "EDIT", childStyle() | editStyle(box), 0, system.parentWindowFor(box),
+                     box.id(), box.bounds(), box.text().c_str());
+    SendMessageA(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(system.gdi().font(box.font())), FALSE);
+    if (box.multiline()) SendMessageA(hwnd(), EM_LIMITTEXT, 0, 0);
+    box.attach(this);
+}
+
+std::string TextBoxWindow::windowText() const {
+    int length = GetWindowTextLengthA(hwnd());
+    std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
+    int copied = GetWindowTextA(hwnd(), buffer.data(), length + 1);
+    return std::string(buffer.data(), static_cast<std::size_t>(copied > 0 ? copied : 0));
+}
+
+bool TextBoxWindow::reflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC: {  // a read-only edit control asks with the static message
+            HDC dc = reinterpret_cast<HDC>(wParam);
+            COLORREF background = resolve(box_.colour());
+            SetTextColor(dc, resolve(box_.fontColour()));
+            SetBkColor(dc, background);
+            result = reinterpret_cast<LRESULT>(system_.gdi().brush(background));
+            return true;
+        }
+        case WM_COMMAND:
+            if (HIWORD(wParam) == EN_CHANGE && !settingText()) {
+                std::string typed = windowText();
+                raise([&] { box_.textEdited(typed); });
+            }
+            result = 0;
+            return true;
+        default:
+            break;
+    }
+    (void)lParam;
+    return false;
+}
+
+LRESULT TextBoxWindow::pressed(UINT message, WPARAM wParam, LPARAM lParam, MouseButton button) {
+    // The box handles the press itself first (focus, caret, selection); the
+    // model's mouse-down event follows.
+    LRESULT result = ControlWindow::handle(message, wParam, lParam);
+    raiseMouse(box_.onMouseDown, button);
+    return result;
+}
+
+LRESULT TextBoxWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            return pressed(message, wParam, lParam, MouseButton::Left);
+        case WM_RBUTTONDOWN:
+            return pressed(message, wParam, lParam, MouseButton::Right);
+        case WM_MBUTTONDOWN:
+            return pressed(message, wParam, lParam, MouseButton::Middle);
+        case WM_SETFOCUS: {
+            LRESULT result = ControlWindow::handle(message, wParam, lParam);
+            // A single-line box given the focus by the keyboard or the program
+            // selects its whole text; a mouse press places the caret instead.
+            if (!box_.multiline() && GetKeyState(VK_LBUTTON) >= 0 && GetKeyState(VK_RBUTTON) >= 0)
+                SendMessageA(hwnd(), EM_SETSEL, 0, -1);
+            return result;
+        }
+        default:
+            break;
+    }
+    return ControlWindow::handle(message, wParam, lParam);
+}
+
+}  // namespace ui::win32

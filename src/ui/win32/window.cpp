@@ -1,0 +1,143 @@
+// Window objects and message reflection.
+#include "ui/win32/window.h"
+
+namespace ui::win32 {
+namespace {
+
+// A window property, not GWL_USERDATA: a system class's window that we did not
+// make (a combo box's list, a tooltip) may keep its own value there.
+const char kObjectProperty[] = "Velnor.Window";
+
+void link(HWND hwnd, Window* window) {
+    if (window != nullptr)
+        SetPropA(hwnd, kObjectProperty, window);
+    else
+        RemovePropA(hwnd, kObjectProperty);
+}
+
+}  // namespace
+
+Window::~Window() {
+    if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+}
+
+Window* Window::fromHandle(HWND hwnd) {
+    return hwnd ? static_cast<Window*>(GetPropA(hwnd, kObjectProperty)) : nullptr;
+}
+
+void Window::registerClass(HINSTANCE instance, const char* name, UINT style, HBRUSH background, HICON icon) {
+    WNDCLASSA wc{};
+    wc.style = style;
+    wc.lpfnWndProc = classProcedure;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = background;
+    wc.lpszClassName = name;
+    wc.hIcon = icon;
+    RegisterClassA(&wc);
+}
+
+void Window::create(HINSTANCE instance, const char* className, DWORD style, DWORD exStyle, HWND parent, int id,
+                    const Rect& bounds, const char* text) {
+    HMENU menu = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)) : nullptr;
+    CreateWindowExA(exStyle, className, text, style, bounds.left, bounds.top, bounds.width, bounds.height, parent,
+                    menu, instance, this);
+}
+
+void Window::createSubclassed(HINSTANCE instance, const char* className, DWORD style, DWORD exStyle, HWND parent,
+                              int id, const Rect& bounds, const char* text) {
+    hwnd_ = CreateWindowExA(exStyle, className, text, style, bounds.left, bounds.top, bounds.width, bounds.height,
+                            parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), instance, nullptr);
+    if (hwnd_ == nullptr) return;
+    link(hwnd_, this);
+    original_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongA(hwnd_, GWL_WNDPROC, reinterpret_cast<LONG>(&Window::subclassProcedure)));
+}
+
+LRESULT Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    return defaultHandle(message, wParam, lParam);
+}
+
+LRESULT Window::defaultHandle(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (original_ != nullptr) return CallWindowProcA(original_, hwnd_, message, wParam, lParam);
+    return DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+bool Window::reflected(UINT, WPARAM, LPARAM, LRESULT&) {
+    return false;
+}
+
+bool Window::reflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    HWND child = nullptr;
+    switch (message) {
+        case WM_COMMAND:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN:
+            child = reinterpret_cast<HWND>(lParam);
+            break;
+        case WM_NOTIFY:
+            child = reinterpret_cast<NMHDR*>(lParam)->hwndFrom;
+            break;
+        case WM_DRAWITEM:
+            child = reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem;
+            break;
+        case WM_MEASUREITEM: {
+            // The item's control has no window handle yet while it is being created.
+            return false;
+        }
+        default:
+            return false;
+    }
+    Window* window = fromHandle(child);
+    return window != nullptr && window->reflected(message, wParam, lParam, result);
+}
+
+LRESULT Window::receive(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (reflectToChild(message, wParam, lParam, result)) return result;
+    return handle(message, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::classProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    Window* window = fromHandle(hwnd);
+    if (message == WM_NCCREATE) {
+        window = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        window->hwnd_ = hwnd;
+        link(hwnd, window);
+    }
+    if (window == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
+    LRESULT result;
+    try {
+        result = window->receive(message, wParam, lParam);
+    } catch (...) {
+        // Handlers report their own errors; nothing may cross the system's frames.
+        result = DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY) {
+        link(hwnd, nullptr);
+        window->hwnd_ = nullptr;
+    }
+    return result;
+}
+
+LRESULT CALLBACK Window::subclassProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    Window* window = fromHandle(hwnd);
+    if (window == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
+    WNDPROC original = window->original_;
+    LRESULT result;
+    try {
+        result = window->receive(message, wParam, lParam);
+    } catch (...) {
+        result = CallWindowProcA(original, hwnd, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongA(hwnd, GWL_WNDPROC, reinterpret_cast<LONG>(original));
+        link(hwnd, nullptr);
+        window->hwnd_ = nullptr;
+    }
+    return result;
+}
+
+}  // namespace ui::win32

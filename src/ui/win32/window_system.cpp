@@ -1,0 +1,175 @@
+// Building the windows of a form, the message loop and keyboard navigation.
+#include "ui/win32/window_system.h"
+
+#include <algorithm>
+
+#include "ui/win32/button_window.h"
+#include "ui/win32/drive_box_window.h"
+#include "ui/win32/form_window.h"
+#include "ui/win32/gauge_window.h"
+#include "ui/win32/label_window.h"
+#include "ui/win32/page_control_window.h"
+#include "ui/win32/panel_window.h"
+#include "ui/win32/text_box_window.h"
+
+namespace ui::win32 {
+namespace {
+
+std::unique_ptr<ControlWindow> makeWindow(WindowSystem& system, Control& control) {
+    switch (control.kind()) {
+        case ControlKind::PageControl:
+            return std::make_unique<PageControlWindow>(system, static_cast<PageControl&>(control));
+        case ControlKind::TabPage: return std::make_unique<PageWindow>(system, static_cast<TabPage&>(control));
+        case ControlKind::Panel: return std::make_unique<PanelWindow>(system, static_cast<Panel&>(control));
+        case ControlKind::Label: return std::make_unique<LabelWindow>(system, static_cast<Label&>(control));
+        case ControlKind::TextBox: return std::make_unique<TextBoxWindow>(system, static_cast<TextBox&>(control));
+        case ControlKind::Gauge: return std::make_unique<GaugeWindow>(system, static_cast<Gauge&>(control));
+        case ControlKind::DriveBox: return std::make_unique<DriveBoxWindow>(system, static_cast<DriveBox&>(control));
+        case ControlKind::Button: return std::make_unique<ButtonWindow>(system, static_cast<Button&>(control));
+    }
+    return nullptr;
+}
+
+bool isTabStop(const Control& control) {
+    switch (control.kind()) {
+        case ControlKind::TextBox:
+        case ControlKind::DriveBox:
+        case ControlKind::PageControl:
+            return control.showing();
+        default:
+            return false;
+    }
+}
+
+// Depth-first, each parent's children by their tab order.
+void collectTabStops(const std::vector<Control*>& level, std::vector<Control*>& out) {
+    std::vector<Control*> ordered = level;
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [](const Control* a, const Control* b) { return a->tabOrder() < b->tabOrder(); });
+    for (Control* control : ordered) {
+        if (!control->showing()) continue;
+        if (isTabStop(*control)) out.push_back(control);
+        collectTabStops(control->children(), out);
+    }
+}
+
+}  // namespace
+
+WindowSystem::WindowSystem(Form& form, HINSTANCE instance, int iconResource, int handCursorResource)
+    : form_(form), instance_(instance) {
+    icon_ = LoadIconA(instance, MAKEINTRESOURCEA(iconResource));
+    handCursor_ = LoadCursorA(instance, MAKEINTRESOURCEA(handCursorResource));
+    if (handCursor_ == nullptr) handCursor_ = LoadCursorA(nullptr, IDC_ARROW);
+}
+
+WindowSystem::~WindowSystem() {
+    // Children first: their objects detach from the model before the frame goes.
+    controls_.clear();
+    main_.reset();
+}
+
+void WindowSystem::create() {
+    Window::registerClass(instance_, "VelnorForm", 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), icon_);
+    Window::registerClass(instance_, "VelnorPanel", CS_DBLCLKS, nullptr);
+    Window::registerClass(instance_, "VelnorLabel", 0, nullptr);
+    Window::registerClass(instance_, "VelnorGauge", 0, nullptr);
+    Window::registerClass(instance_, "VelnorPage", 0, nullptr);
+
+    main_ = std::make_unique<FormWindow>(*this, form_);
+    for (const auto& control : form_.controls()) {
+        controls_.push_back(makeWindow(*this, *control));
+        // Later rows of a layout lie above earlier ones where they overlap.
+        SetWindowPos(controls_.back()->hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    for (const auto& window : controls_) {
+        if (window->control().kind() == ControlKind::PageControl)
+            static_cast<PageControlWindow&>(*window).layoutPages();
+    }
+}
+
+void WindowSystem::show() {
+    for (const auto& window : controls_) window->firstShow();
+    ShowWindow(main_->hwnd(), SW_SHOWNORMAL);
+    UpdateWindow(main_->hwnd());
+    // The first control in tab order has the focus when the window opens.
+    for (const auto& control : form_.controls()) {
+        if (control->parent() == nullptr && isTabStop(*control)) {
+            control->setFocus();
+            break;
+        }
+    }
+}
+
+int WindowSystem::run() {
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (translateKeys(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+HWND WindowSystem::parentWindowFor(const Control& control) const {
+    if (control.parent() == nullptr) return main_->hwnd();
+    ControlWindow* parent = windowFor(control.parent());
+    return parent ? parent->hwnd() : main_->hwnd();
+}
+
+ControlWindow* WindowSystem::windowFor(const Control* control) const {
+    for (const auto& window : controls_) {
+        if (&window->control() == control) return window.get();
+    }
+    return nullptr;
+}
+
+// Tab and Shift+Tab move the focus in the layout's tab order; Ctrl+Tab and
+// Ctrl+Shift+Tab switch pages.
+bool WindowSystem::translateKeys(const MSG& message) {
+    if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) return false;
+    if (main_ == nullptr || !IsChild(main_->hwnd(), message.hwnd)) return false;
+    bool backward = GetKeyState(VK_SHIFT) < 0;
+    if (GetKeyState(VK_CONTROL) < 0)
+        switchPage(!backward);
+    else
+        moveFocus(!backward);
+    return true;
+}
+
+void WindowSystem::moveFocus(bool forward) {
+    std::vector<Control*> top;
+    for (const auto& control : form_.controls()) {
+        if (control->parent() == nullptr) top.push_back(control.get());
+    }
+    std::vector<Control*> stops;
+    collectTabStops(top, stops);
+    if (stops.empty()) return;
+    auto at = std::find(stops.begin(), stops.end(), form_.focused());
+    std::size_t index;
+    if (at == stops.end())
+        index = forward ? 0 : stops.size() - 1;
+    else
+        index = (static_cast<std::size_t>(at - stops.begin()) + (forward ? 1 : stops.size() - 1)) % stops.size();
+    Control* next = stops[index];
+    form_.dispatch([next] { next->setFocus(); });
+}
+
+void WindowSystem::switchPage(bool forward) {
+    for (const auto& control : form_.controls()) {
+        if (control->kind() != ControlKind::PageControl) continue;
+        auto& pages = static_cast<PageControl&>(*control);
+        std::vector<TabPage*> visible;
+        for (TabPage* page : pages.pages()) {
+            if (page->visible()) visible.push_back(page);
+        }
+        auto at = std::find(visible.begin(), visible.end(), pages.activePage());
+        if (visible.empty() || at == visible.end()) return;
+        std::size_t index = static_cast<std::size_t>(at - visible.begin());
+        index = (index + (forward ? 1 : visible.size() - 1)) % visible.size();
+        TabPage* next = visible[index];
+        form_.dispatch([&pages, next] { pages.setActivePage(*next); });
+        return;
+    }
+}
+
+}  // namespace ui::win32

@@ -1,0 +1,705 @@
+// The end-to-end test driver. It runs under Wine beside velnor.exe, reads one
+// command per line on standard input and answers one line on standard output:
+// "ok ..." or "err ...". It finds the program's controls by their control IDs,
+// reads texts and gauge positions, writes registry fixtures, and moves the real
+// mouse and keyboard. Texts cross the pipe as hexadecimal bytes, so that no
+// console code page conversion can touch them.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <psapi.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/control_ids.h"
+
+namespace {
+
+PROCESS_INFORMATION g_process{};
+HWND g_main = nullptr;
+
+std::string hex(const std::string& bytes) {
+    static const char digits[] = "0123456789abcdef";
+    std::string out;
+    for (unsigned char c : bytes) {
+        out += digits[c >> 4];
+        out += digits[c & 15];
+    }
+    return out.empty() ? "-" : out;
+}
+
+std::string unhex(const std::string& text) {
+    std::string out;
+    if (text == "-") return out;
+    for (std::size_t i = 0; i + 1 < text.size(); i += 2) out += static_cast<char>(std::strtoul(text.substr(i, 2).c_str(), nullptr, 16));
+    return out;
+}
+
+struct Failure {
+    std::string message;
+};
+
+[[noreturn]] void fail(const std::string& message) {
+    throw Failure{message};
+}
+
+int controlId(const std::string& name) {
+    for (const auto& entry : ids::kControlNames) {
+        if (name == entry.name) return entry.id;
+    }
+    fail("unknown control " + name);
+}
+
+std::string controlName(int id) {
+    for (const auto& entry : ids::kControlNames) {
+        if (entry.id == id) return entry.name;
+    }
+    return "?" + std::to_string(id);
+}
+
+struct FindChild {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK findChild(HWND hwnd, LPARAM lParam) {
+    auto* find = reinterpret_cast<FindChild*>(lParam);
+    if (GetDlgCtrlID(hwnd) == find->id) {
+        find->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND mainWindow() {
+    if (g_main == nullptr || !IsWindow(g_main)) fail("no main window");
+    return g_main;
+}
+
+HWND control(const std::string& name) {
+    if (name == "main") return mainWindow();
+    FindChild find{controlId(name), nullptr};
+    EnumChildWindows(mainWindow(), findChild, reinterpret_cast<LPARAM>(&find));
+    if (find.found == nullptr) fail("no window for " + name);
+    return find.found;
+}
+
+std::string windowText(HWND hwnd) {
+    std::vector<char> buffer(65536);
+    LRESULT length = SendMessageA(hwnd, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
+    return std::string(buffer.data(), static_cast<std::size_t>(length));
+}
+
+struct TopWindows {
+    DWORD pid;
+    std::vector<HWND> windows;
+};
+
+BOOL CALLBACK collectTop(HWND hwnd, LPARAM lParam) {
+    auto* top = reinterpret_cast<TopWindows*>(lParam);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid == top->pid) top->windows.push_back(hwnd);
+    return TRUE;
+}
+
+std::vector<HWND> processWindows() {
+    TopWindows top{g_process.dwProcessId, {}};
+    EnumWindows(collectTop, reinterpret_cast<LPARAM>(&top));
+    return top.windows;
+}
+
+std::string className(HWND hwnd) {
+    char name[256] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    return name;
+}
+
+bool running() {
+    return g_process.hProcess != nullptr && WaitForSingleObject(g_process.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+void closeHandles() {
+    if (g_process.hProcess) CloseHandle(g_process.hProcess);
+    if (g_process.hThread) CloseHandle(g_process.hThread);
+    g_process = {};
+    g_main = nullptr;
+}
+
+// ----- memory in the program's process, for messages that carry pointers -----
+
+class RemoteBuffer {
+public:
+    explicit RemoteBuffer(std::size_t size) : size_(size) {
+        address_ = VirtualAllocEx(g_process.hProcess, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+        if (address_ == nullptr) fail("VirtualAllocEx");
+    }
+    ~RemoteBuffer() { VirtualFreeEx(g_process.hProcess, address_, 0, MEM_RELEASE); }
+    void write(const void* data, std::size_t size, std::size_t offset = 0) {
+        SIZE_T done = 0;
+        WriteProcessMemory(g_process.hProcess, static_cast<char*>(address_) + offset, data, size, &done);
+    }
+    void read(void* data, std::size_t size, std::size_t offset = 0) {
+        SIZE_T done = 0;
+        ReadProcessMemory(g_process.hProcess, static_cast<char*>(address_) + offset, data, size, &done);
+    }
+    LPARAM at(std::size_t offset = 0) const { return reinterpret_cast<LPARAM>(static_cast<char*>(address_) + offset); }
+
+private:
+    void* address_;
+    std::size_t size_;
+};
+
+// A combo box entry of another process. Wine hands such a list text across
+// processes in Unicode whatever the caller asked for, so ask in Unicode.
+std::string comboItem(HWND combo, int index) {
+    wchar_t wide[512] = {};
+    LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, index, 0);
+    if (length == CB_ERR || length >= 500) return {};
+    SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(wide));
+    char narrow[1024] = {};
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, narrow, sizeof narrow, nullptr, nullptr);
+    return narrow;
+}
+
+RECT tabRect(HWND tabs, int index) {
+    RemoteBuffer remote(sizeof(RECT));
+    if (!SendMessageA(tabs, TCM_GETITEMRECT, index, remote.at())) fail("no tab " + std::to_string(index));
+    RECT rect;
+    remote.read(&rect, sizeof rect);
+    MapWindowPoints(tabs, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+std::string tabText(HWND tabs, int index) {
+    RemoteBuffer remote(sizeof(TCITEMA) + 256);
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = reinterpret_cast<char*>(remote.at(sizeof item));
+    item.cchTextMax = 255;
+    remote.write(&item, sizeof item);
+    char zero[256] = {};
+    remote.write(zero, sizeof zero, sizeof item);
+    if (!SendMessageA(tabs, TCM_GETITEMA, index, remote.at())) fail("no tab " + std::to_string(index));
+    char text[256] = {};
+    remote.read(text, 255, sizeof item);
+    return text;
+}
+
+// The screen's pixels in a rectangle.
+std::vector<unsigned> capture(const RECT& rect) {
+    int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    std::vector<unsigned> pixels(static_cast<std::size_t>(width) * height);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    GetDIBits(memory, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// ----- input -----
+
+void settle(int ms = 150) {
+    DWORD end = GetTickCount() + ms;
+    while (static_cast<int>(end - GetTickCount()) > 0) Sleep(10);
+}
+
+void mouseTo(int x, int y) {
+    SetCursorPos(x, y);
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+}
+
+void mouseButton(const std::string& button, bool down) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    if (button == "left") input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    else if (button == "right") input.mi.dwFlags = down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP;
+    else if (button == "middle") input.mi.dwFlags = down ? MOUSEEVENTF_MIDDLEDOWN : MOUSEEVENTF_MIDDLEUP;
+    else fail("unknown button " + button);
+    SendInput(1, &input, sizeof input);
+}
+
+POINT centreOf(HWND hwnd) {
+    RECT rect;
+    GetWindowRect(hwnd, &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+void key(WORD vk, bool down) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    SendInput(1, &input, sizeof input);
+}
+
+void bringToFront() {
+    HWND main = mainWindow();
+    SetForegroundWindow(main);
+    settle(50);
+}
+
+// ----- registry -----
+
+HKEY rootKey(const std::string& name) {
+    if (name == "HKLM") return HKEY_LOCAL_MACHINE;
+    if (name == "HKCU") return HKEY_CURRENT_USER;
+    if (name == "HKDD") return HKEY_DYN_DATA;
+    fail("unknown root " + name);
+}
+
+REGSAM viewFlag(const std::string& view) {
+    if (view == "64") return KEY_WOW64_64KEY;
+    if (view == "32") return KEY_WOW64_32KEY;
+    return 0;
+}
+
+// ----- commands -----
+
+std::string startProgram(std::istringstream& args) {
+    std::string exe, directory;
+    args >> exe >> directory;
+    exe = unhex(exe);
+    directory = unhex(directory);
+    if (running()) fail("already running");
+    closeHandles();
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    std::string commandLine = "\"" + exe + "\"";
+    if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        directory.empty() ? nullptr : directory.c_str(), &startup, &g_process))
+        fail("CreateProcess failed " + std::to_string(GetLastError()));
+    WaitForInputIdle(g_process.hProcess, 10000);
+    DWORD deadline = GetTickCount() + 15000;
+    while (static_cast<int>(deadline - GetTickCount()) > 0) {
+        for (HWND hwnd : processWindows()) {
+            if (className(hwnd) == "VelnorForm" && IsWindowVisible(hwnd)) {
+                g_main = hwnd;
+                settle(100);
+                return std::to_string(g_process.dwProcessId);
+            }
+        }
+        if (!running()) fail("the program ended");
+        Sleep(20);
+    }
+    fail("no window appeared");
+}
+
+std::string closeProgram() {
+    if (!running()) fail("not running");
+    if (g_main) PostMessageA(g_main, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(g_process.hProcess, 15000) != WAIT_OBJECT_0) fail("did not end");
+    DWORD code = 0;
+    GetExitCodeProcess(g_process.hProcess, &code);
+    closeHandles();
+    return std::to_string(code);
+}
+
+std::string run(const std::string& line) {
+    std::istringstream args(line);
+    std::string command;
+    args >> command;
+    if (command.empty()) return "";
+    if (command == "start") return startProgram(args);
+    if (command == "close") return closeProgram();
+    if (command == "kill") {
+        if (running()) TerminateProcess(g_process.hProcess, 1), WaitForSingleObject(g_process.hProcess, 5000);
+        closeHandles();
+        return "";
+    }
+    if (command == "running") return running() ? "1" : "0";
+    if (command == "sleep") {
+        int ms = 0;
+        args >> ms;
+        settle(ms);
+        return "";
+    }
+    if (command == "screen") {
+        return std::to_string(GetSystemMetrics(SM_CXSCREEN)) + " " + std::to_string(GetSystemMetrics(SM_CYSCREEN));
+    }
+    if (command == "cwd") {
+        char path[MAX_PATH] = {};
+        GetCurrentDirectoryA(sizeof path, path);
+        return hex(path);
+    }
+    if (command == "text") {
+        std::string name;
+        args >> name;
+        return hex(windowText(control(name)));
+    }
+    if (command == "class") {
+        std::string name;
+        args >> name;
+        return className(control(name));
+    }
+    if (command == "visible") {
+        std::string name;
+        args >> name;
+        return IsWindowVisible(control(name)) ? "1" : "0";
+    }
+    if (command == "rect") {  // screen rectangle: left top right bottom
+        std::string name;
+        args >> name;
+        RECT r;
+        GetWindowRect(control(name), &r);
+        return std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right) + " " +
+               std::to_string(r.bottom);
+    }
+    if (command == "client") {  // client size
+        std::string name;
+        args >> name;
+        RECT r;
+        GetClientRect(control(name), &r);
+        return std::to_string(r.right) + " " + std::to_string(r.bottom);
+    }
+    if (command == "style") {
+        std::string name;
+        args >> name;
+        HWND hwnd = control(name);
+        return std::to_string(GetWindowLongA(hwnd, GWL_STYLE)) + " " + std::to_string(GetWindowLongA(hwnd, GWL_EXSTYLE));
+    }
+    if (command == "gauge") {
+        std::string name;
+        args >> name;
+        HWND hwnd = control(name);
+        LRESULT pos = SendMessageA(hwnd, PBM_GETPOS, 0, 0);
+        LRESULT low = SendMessageA(hwnd, PBM_GETRANGE, TRUE, 0);
+        LRESULT high = SendMessageA(hwnd, PBM_GETRANGE, FALSE, 0);
+        return std::to_string(pos) + " " + std::to_string(low) + " " + std::to_string(high);
+    }
+    if (command == "tabs") {
+        HWND tabs = control("PageControl1");
+        int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+        std::string out = std::to_string(count);
+        for (int i = 0; i < count; ++i) out += " " + hex(tabText(tabs, i));
+        return out;
+    }
+    if (command == "tab") {  // a click on the tab of the given index
+        int index = 0;
+        args >> index;
+        HWND tabs = control("PageControl1");
+        RECT rect = tabRect(tabs, index);
+        bringToFront();
+        mouseTo((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+        mouseButton("left", true);
+        mouseButton("left", false);
+        settle(200);
+        return std::to_string(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
+    }
+    if (command == "focus") {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        if (!GetGUIThreadInfo(g_process.dwThreadId, &info) || info.hwndFocus == nullptr) return "none";
+        return controlName(GetDlgCtrlID(info.hwndFocus));
+    }
+    if (command == "blink") {  // whether anything blinks in a control: a caret, seen on the screen
+        std::string name;
+        int ms = 1500;
+        args >> name >> ms;
+        RECT rect;
+        GetWindowRect(control(name), &rect);
+        std::vector<unsigned> first = capture(rect);
+        DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+        while (static_cast<int>(end - GetTickCount()) > 0) {
+            Sleep(60);
+            if (capture(rect) != first) return "1";
+        }
+        return "0";
+    }
+    if (command == "moveto") {  // screen point, or a control's centre plus an offset
+        std::string target;
+        args >> target;
+        int dx = 0, dy = 0;
+        POINT point;
+        if (target == "abs") {
+            args >> point.x >> point.y;
+        } else {
+            args >> dx >> dy;
+            point = centreOf(control(target));
+            point.x += dx;
+            point.y += dy;
+        }
+        bringToFront();
+        mouseTo(point.x, point.y);
+        settle(50);
+        return "";
+    }
+    if (command == "down" || command == "up") {
+        std::string button;
+        args >> button;
+        mouseButton(button, command == "down");
+        settle(150);
+        return "";
+    }
+    if (command == "click") {
+        std::string name, button = "left";
+        args >> name >> button;
+        POINT point = centreOf(control(name));
+        bringToFront();
+        mouseTo(point.x, point.y);
+        mouseButton(button, true);
+        mouseButton(button, false);
+        settle(200);
+        return "";
+    }
+    if (command == "key") {  // virtual key codes, held in order and released in reverse
+        std::vector<WORD> keys;
+        int vk;
+        while (args >> vk) keys.push_back(static_cast<WORD>(vk));
+        bringToFront();
+        for (WORD k : keys) key(k, true);
+        for (auto k = keys.rbegin(); k != keys.rend(); ++k) key(*k, false);
+        settle(200);
+        return "";
+    }
+    if (command == "popup") {  // whether a menu window is open
+        HWND menu = FindWindowA("#32768", nullptr);
+        return menu && IsWindowVisible(menu) ? "1" : "0";
+    }
+    if (command == "windows") {  // the program's visible top-level windows: class and title
+        std::string out;
+        for (HWND hwnd : processWindows()) {
+            if (!IsWindowVisible(hwnd)) continue;
+            out += className(hwnd) + ":" + hex(windowText(hwnd)) + " ";
+        }
+        return out;
+    }
+    if (command == "dialog") {  // the texts of the program's message box, if one is open
+        for (HWND hwnd : processWindows()) {
+            if (className(hwnd) != "#32770" || !IsWindowVisible(hwnd)) continue;
+            std::string out = hex(windowText(hwnd));
+            for (HWND child = GetWindow(hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+                if (className(child) == "Static" && GetWindowTextLengthA(child) > 0) out += " " + hex(windowText(child));
+            }
+            return out;
+        }
+        return "none";
+    }
+    if (command == "dismiss") {  // presses the message box's OK button
+        for (HWND hwnd : processWindows()) {
+            if (className(hwnd) == "#32770" && IsWindowVisible(hwnd)) {
+                PostMessageA(hwnd, WM_COMMAND, IDOK, 0);
+                settle(200);
+                return "";
+            }
+        }
+        fail("no message box");
+    }
+    if (command == "pixel") {
+        int x, y;
+        args >> x >> y;
+        HDC screen = GetDC(nullptr);
+        COLORREF colour = GetPixel(screen, x, y);
+        ReleaseDC(nullptr, screen);
+        char text[16];
+        std::snprintf(text, sizeof text, "%02x%02x%02x", GetRValue(colour), GetGValue(colour), GetBValue(colour));
+        return text;
+    }
+    if (command == "combo_select") {  // opens the drop-down list and clicks the entry starting with a text
+        std::string name, prefix;
+        args >> name >> prefix;
+        prefix = unhex(prefix);
+        HWND combo = control(name);
+        LRESULT index = CB_ERR;
+        int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+        for (int i = 0; i < count && index == CB_ERR; ++i) {
+            if (comboItem(combo, i).compare(0, prefix.size(), prefix) == 0) index = i;
+        }
+        if (index == CB_ERR) fail("no entry " + prefix);
+        POINT point = centreOf(combo);
+        bringToFront();
+        mouseTo(point.x, point.y);
+        mouseButton("left", true);
+        mouseButton("left", false);
+        settle(300);
+        HWND list = nullptr;
+        for (HWND hwnd : processWindows()) {
+            if (className(hwnd) == "ComboLBox" && IsWindowVisible(hwnd)) list = hwnd;
+        }
+        if (list == nullptr) fail("the list did not open");
+        RECT listRect;
+        GetWindowRect(list, &listRect);
+        int top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+        int height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+        int y = listRect.top + 2 + (static_cast<int>(index) - top) * height + height / 2;
+        mouseTo((listRect.left + listRect.right) / 2, y);
+        settle(100);
+        mouseButton("left", true);
+        mouseButton("left", false);
+        settle(300);
+        return std::to_string(SendMessageA(combo, CB_GETCURSEL, 0, 0));
+    }
+    if (command == "combo_items") {
+        std::string name;
+        args >> name;
+        HWND combo = control(name);
+        int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+        std::string out = std::to_string(count) + " " + std::to_string(SendMessageA(combo, CB_GETCURSEL, 0, 0));
+        for (int i = 0; i < count; ++i) out += " " + hex(comboItem(combo, i));
+        return out;
+    }
+    if (command == "chars") {  // typed text, as character messages to the focused control
+        std::string text;
+        args >> text;
+        text = unhex(text);
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        if (!GetGUIThreadInfo(g_process.dwThreadId, &info) || info.hwndFocus == nullptr) fail("no focus");
+        for (unsigned char c : text) PostMessageA(info.hwndFocus, WM_CHAR, c, 1);
+        settle(200);
+        return "";
+    }
+    if (command == "reg_set") {  // root path name type data [view]
+        std::string root, path, name, view;
+        DWORD type = 0;
+        std::string data;
+        args >> root >> path >> name >> type >> data >> view;
+        HKEY key;
+        DWORD disposition;
+        LONG result = RegCreateKeyExA(rootKey(root), unhex(path).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | viewFlag(view),
+                                      nullptr, &key, &disposition);
+        if (result != ERROR_SUCCESS) fail("create key " + std::to_string(result));
+        std::string bytes = unhex(data);
+        result = RegSetValueExA(key, unhex(name).c_str(), 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
+                                static_cast<DWORD>(bytes.size()));
+        RegCloseKey(key);
+        if (result != ERROR_SUCCESS) fail("set value " + std::to_string(result));
+        return "";
+    }
+    if (command == "reg_get") {  // root path name [view] -> type data
+        std::string root, path, name, view;
+        args >> root >> path >> name >> view;
+        HKEY key;
+        LONG result = RegOpenKeyExA(rootKey(root), unhex(path).c_str(), 0, KEY_READ | viewFlag(view), &key);
+        if (result != ERROR_SUCCESS) return "missing";
+        DWORD type = 0, size = 0;
+        result = RegQueryValueExA(key, unhex(name).c_str(), nullptr, &type, nullptr, &size);
+        std::string data(size, '\0');
+        if (result == ERROR_SUCCESS && size)
+            result = RegQueryValueExA(key, unhex(name).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&data[0]), &size);
+        RegCloseKey(key);
+        if (result != ERROR_SUCCESS) return "missing";
+        return std::to_string(type) + " " + hex(data.substr(0, size));
+    }
+    if (command == "reg_delete_value") {
+        std::string root, path, name, view;
+        args >> root >> path >> name >> view;
+        HKEY key;
+        if (RegOpenKeyExA(rootKey(root), unhex(path).c_str(), 0, KEY_ALL_ACCESS | viewFlag(view), &key) == ERROR_SUCCESS) {
+            RegDeleteValueA(key, unhex(name).c_str());
+            RegCloseKey(key);
+        }
+        return "";
+    }
+    if (command == "reg_delete_key") {  // the key and everything below it
+        std::string root, path;
+        args >> root >> path;
+        LONG result = RegDeleteTreeA(rootKey(root), unhex(path).c_str());
+        return std::to_string(result);
+    }
+    if (command == "computer_name") {
+        char name[MAX_COMPUTERNAME_LENGTH + 1] = {};
+        DWORD size = sizeof name;
+        GetComputerNameA(name, &size);
+        return hex(name);
+    }
+    if (command == "disk") {  // GetDiskFreeSpaceExA of a root path: total free-to-caller
+        std::string root;
+        args >> root;
+        ULARGE_INTEGER available, total, totalFree;
+        if (!GetDiskFreeSpaceExA(unhex(root).c_str(), &available, &total, &totalFree)) return "-1 -1";
+        return std::to_string(total.QuadPart) + " " + std::to_string(available.QuadPart);
+    }
+    if (command == "volume") {  // serial and file system of a root path
+        std::string root;
+        args >> root;
+        char fileSystem[256] = {};
+        DWORD serial = 0;
+        if (!GetVolumeInformationA(unhex(root).c_str(), nullptr, 0, &serial, nullptr, nullptr, fileSystem, sizeof fileSystem))
+            return "fail";
+        return std::to_string(serial) + " " + hex(fileSystem);
+    }
+    if (command == "exists") {  // whether a path exists, and is a directory
+        std::string path;
+        args >> path;
+        DWORD attributes = GetFileAttributesA(unhex(path).c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES) return "0";
+        return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? "dir" : "file";
+    }
+    if (command == "display_modes") {
+        std::string out;
+        DEVMODEA mode{};
+        mode.dmSize = sizeof mode;
+        int count = 0;
+        for (DWORD i = 0; EnumDisplaySettingsA(nullptr, i, &mode); ++i, ++count) {
+            out += " " + std::to_string(mode.dmPelsWidth) + "x" + std::to_string(mode.dmPelsHeight) + "x" +
+                   std::to_string(mode.dmBitsPerPel);
+        }
+        return std::to_string(count) + out;
+    }
+    if (command == "version") {
+        OSVERSIONINFOA info{};
+        info.dwOSVersionInfoSize = sizeof info;
+        GetVersionExA(&info);
+        return std::to_string(info.dwPlatformId) + " " + std::to_string(info.dwMajorVersion) + "." +
+               std::to_string(info.dwMinorVersion) + " " + std::to_string(GetACP());
+    }
+    if (command == "resources") {  // the program's GDI and USER object counts and private bytes
+        DWORD gdi = GetGuiResources(g_process.hProcess, GR_GDIOBJECTS);
+        DWORD user = GetGuiResources(g_process.hProcess, GR_USEROBJECTS);
+        PROCESS_MEMORY_COUNTERS_EX memory{};
+        memory.cb = sizeof memory;
+        GetProcessMemoryInfo(g_process.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
+        return std::to_string(gdi) + " " + std::to_string(user) + " " + std::to_string(memory.PrivateUsage) + " " +
+               std::to_string(memory.PeakWorkingSetSize);
+    }
+    fail("unknown command " + command);
+}
+
+}  // namespace
+
+int main() {
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
+    char line[1 << 16];
+    while (std::fgets(line, sizeof line, stdin)) {
+        std::string text(line);
+        while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+        if (text == "quit") break;
+        std::string reply;
+        try {
+            reply = "ok " + run(text);
+        } catch (const Failure& failure) {
+            reply = "err " + failure.message;
+        }
+        std::fputs((reply + "\n").c_str(), stdout);
+        std::fflush(stdout);
+    }
+    if (running()) {
+        TerminateProcess(g_process.hProcess, 1);
+        WaitForSingleObject(g_process.hProcess, 5000);
+    }
+    closeHandles();
+    return 0;
+}

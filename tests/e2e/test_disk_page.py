@@ -1,0 +1,74 @@
+"""The disk page against what the platform reports for the same drives.
+scripts/e2e.sh gives the prefix two drives: q: (a directory of its own, in
+VELNOR_DRIVE_Q) and r: (whose directory is missing)."""
+import os
+
+from velnor_e2e import ProgramTest, hexed, percent_candidates, size_text
+
+DRIVE_Q = os.environ.get("VELNOR_DRIVE_Q")
+
+
+class DiskPage(ProgramTest):
+    def assertShowsDrive(self, root):
+        d = self.driver
+        total, free = (int(v) for v in d("disk", hexed(root)).split())
+        self.assertEqual(d.string("Memo1"), size_text(total))
+        self.assertEqual(d.string("Memo2"), size_text(total - free))
+        self.assertEqual(d.string("Memo3"), size_text(free))
+        label = d.string("Label20")
+        self.assertTrue(label.endswith(" %"), label)
+        percent = int(label[:-2])
+        self.assertIn(percent, percent_candidates(total - free, total))
+        self.assertEqual(d.gauge("Gauge5"), (percent, 0, 100))
+        self.assertShowsVolume(root)
+        for row in ("Label2", "Label3", "Label4", "Label12"):
+            self.assertTrue(d.visible(row), row)
+
+    def assertShowsVolume(self, root):
+        d = self.driver
+        volume = d("volume", hexed(root))
+        if volume == "fail":
+            self.assertEqual(d.text("Memo9"), b"")
+            self.assertEqual(d.text("Memo10"), b"")
+        else:
+            serial, file_system = volume.split()
+            self.assertEqual(d.string("Memo9"), "%08X" % int(serial))
+            self.assertEqual(d.text("Memo10"), bytes.fromhex(file_system) if file_system != "-" else b"")
+
+    def test_shows_the_current_directory_drive_at_start(self):
+        d = self.driver
+        d.start()
+        cwd = bytes.fromhex(d("cwd")).decode("cp932")
+        letter = cwd[0].lower()
+        selected, entries = d.combo_items("DriveComboBox1")
+        self.assertTrue(entries[selected].startswith(letter + ":"), entries)
+        self.assertTrue(all(e[0].islower() and e[1] == ":" for e in entries), entries)
+        self.assertShowsDrive(letter + ":\\")
+
+    def test_a_second_drive_chosen_in_the_box(self):
+        d = self.driver
+        d.start()
+        d("combo_select", "DriveComboBox1", hexed("q:"))
+        self.assertTrue(d.string("DriveComboBox1").startswith("q:"))
+        self.assertShowsDrive("q:\\")
+        # Choosing the same drive again refreshes it: the figures follow a new file.
+        before = d.string("Memo3")
+        filler = os.path.join(DRIVE_Q, "filler")
+        self.addCleanup(os.remove, filler)
+        with open(filler, "wb") as f:
+            f.write(b"\0" * (256 << 20))
+        d("combo_select", "DriveComboBox1", hexed("q:"))
+        self.assertShowsDrive("q:\\")
+        self.assertNotEqual(d.string("Memo3"), before)
+
+    def test_a_drive_that_is_not_ready_shows_zero(self):
+        d = self.driver
+        d.start()
+        d("combo_select", "DriveComboBox1", hexed("r:"))
+        self.assertEqual(d("disk", hexed("r:\\")), "-1 -1")
+        for memo in ("Memo1", "Memo2", "Memo3"):
+            self.assertEqual(d.string(memo), "0 MB", memo)
+        self.assertEqual(d.string("Label20"), "0 %")
+        self.assertEqual(d.gauge("Gauge5"), (0, 0, 100))
+        self.assertShowsVolume("r:\\")
+        self.assertNoErrorBox()

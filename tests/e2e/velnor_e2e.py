@@ -1,0 +1,214 @@
+"""End-to-end test bed: drives the real velnor.exe under Wine through the test
+driver (vdriver.exe), which runs in the same Wine prefix and answers one line
+per command. The platform mode comes from VELNOR_MODE (win98, winxp, win64);
+run the tests through scripts/e2e.sh, which prepares the prefix and Xvfb."""
+import os
+import subprocess
+import unittest
+from decimal import Decimal, ROUND_HALF_EVEN, ROUND_HALF_UP, getcontext
+from fractions import Fraction
+
+ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
+BUILD = os.environ.get("VELNOR_BUILD", os.path.join(ROOT, "build"))
+EXE = os.path.join(BUILD, "win", "velnor.exe")
+DRIVER = os.path.join(BUILD, "win", "vdriver.exe")
+MODE = os.environ.get("VELNOR_MODE", "win98")
+PREFIX = os.environ.get("WINEPREFIX", os.path.join(BUILD, "wine", MODE))
+
+HKLM, HKCU, HKDD = "HKLM", "HKCU", "HKDD"
+REG_SZ, REG_EXPAND_SZ, REG_BINARY, REG_DWORD, REG_MULTI_SZ = 1, 2, 3, 4, 7
+
+
+def sjis(text):
+    return text.encode("cp932")
+
+
+def hexed(data):
+    if isinstance(data, str):
+        data = sjis(data)
+    return data.hex() if data else "-"
+
+
+def unhexed(text):
+    return b"" if text == "-" else bytes.fromhex(text)
+
+
+def windows_path(path):
+    """A host path as Wine's Z: drive shows it."""
+    return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+class DriverError(Exception):
+    pass
+
+
+class Driver:
+    """One vdriver.exe process, kept for a whole test class."""
+
+    def __init__(self):
+        env = dict(os.environ, WINEPREFIX=PREFIX)
+        self.process = subprocess.Popen(["wine", DRIVER], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                        stderr=subprocess.DEVNULL, env=env, bufsize=0)
+
+    def __call__(self, *parts):
+        line = " ".join(str(p) for p in parts) + "\n"
+        self.process.stdin.write(line.encode("ascii"))
+        self.process.stdin.flush()
+        reply = self.process.stdout.readline().decode("ascii").rstrip("\r\n")
+        if reply.startswith("ok"):
+            return reply[3:]
+        raise DriverError("%s -> %s" % (line.strip(), reply or "no answer"))
+
+    def quit(self):
+        try:
+            self.process.stdin.write(b"quit\n")
+            self.process.stdin.flush()
+            self.process.wait(timeout=20)
+        except Exception:
+            self.process.kill()
+
+    # --- the program ---
+    def start(self, exe=EXE, directory=None):
+        return int(self("start", hexed(windows_path(exe)), hexed(windows_path(directory or os.path.dirname(exe)))))
+
+    def close(self):
+        return int(self("close"))
+
+    def running(self):
+        return self("running") == "1"
+
+    # --- controls ---
+    def text(self, name):
+        """A control's text as the bytes the program holds (Shift-JIS)."""
+        return unhexed(self("text", name))
+
+    def string(self, name):
+        return self.text(name).decode("cp932")
+
+    def visible(self, name):
+        return self("visible", name) == "1"
+
+    def rect(self, name):
+        return tuple(int(v) for v in self("rect", name).split())
+
+    def client(self, name):
+        return tuple(int(v) for v in self("client", name).split())
+
+    def gauge(self, name):
+        pos, low, high = (int(v) for v in self("gauge", name).split())
+        return pos, low, high
+
+    def tabs(self):
+        parts = self("tabs").split()
+        return [unhexed(p).decode("cp932") for p in parts[1:]]
+
+    def tab(self, index):
+        return int(self("tab", index))
+
+    def focus(self):
+        return self("focus")
+
+    def click(self, name, button="left"):
+        self("click", name, button)
+
+    def combo_items(self, name):
+        """(selected index, entries) of a combo box."""
+        parts = self("combo_items", name).split()
+        return int(parts[1]), [bytes.fromhex(p).decode("cp932") if p != "-" else "" for p in parts[2:]]
+
+    def windows(self):
+        """The program's visible top-level windows as (class, title)."""
+        out = []
+        for item in self("windows").split():
+            cls, _, title = item.partition(":")
+            out.append((cls, unhexed(title).decode("cp932", "replace")))
+        return out
+
+    def dialog(self):
+        reply = self("dialog")
+        if reply == "none":
+            return None
+        return [unhexed(p).decode("cp932", "replace") for p in reply.split()]
+
+    # --- registry ---
+    def reg_set(self, root, path, name, kind, data, view=""):
+        if isinstance(data, str):
+            data = sjis(data) + b"\0"
+        return self("reg_set", root, hexed(path), hexed(name), kind, hexed(data), view or "-")
+
+    def reg_get(self, root, path, name, view=""):
+        reply = self("reg_get", root, hexed(path), hexed(name), view or "-")
+        if reply == "missing":
+            return None
+        kind, data = reply.split()
+        return int(kind), unhexed(data)
+
+    def reg_delete_value(self, root, path, name, view=""):
+        self("reg_delete_value", root, hexed(path), hexed(name), view or "-")
+
+    def reg_delete_key(self, root, path):
+        self("reg_delete_key", root, hexed(path))
+
+
+class ProgramTest(unittest.TestCase):
+    """A test class with one driver; each test starts the program itself and
+    the program is killed after the test if it still runs."""
+
+    driver = None
+
+    @classmethod
+    def setUpClass(cls):
+        cls.driver = Driver()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+
+    def tearDown(self):
+        if self.driver.running():
+            self.driver("kill")
+
+    def assertNoErrorBox(self):
+        self.assertIsNone(self.driver.dialog(), "a message box is open")
+
+
+# ----- the figures, computed independently of the program -----
+
+getcontext().prec = 1000
+
+
+def mask(value, decimals, unit):
+    """The runtime's float mask on an exact value: 18 significant digits (ties to
+    even), then the mask's decimals (ties away from zero), grouped thousands."""
+    value = Decimal(value)
+    negative = value < 0
+    value = abs(value)
+    if value != 0:
+        exponent = value.adjusted() - 17
+        value = value.quantize(Decimal(1).scaleb(exponent), rounding=ROUND_HALF_EVEN)
+    value = value.quantize(Decimal(1).scaleb(-decimals), rounding=ROUND_HALF_UP)
+    if value == 0:
+        negative = False
+    whole, _, fraction = format(value, "f").partition(".")
+    fraction = fraction.rstrip("0")
+    text = "{:,}".format(int(whole)) + ("." + fraction if fraction else "")
+    return ("-" if negative else "") + text + unit
+
+
+def size_text(byte_count):
+    """A disk figure: MB below 1024 MB, GB from there."""
+    mb = Fraction(byte_count, 1048576)
+    if mb >= 1024:
+        return mask(Decimal(mb.numerator) / Decimal(mb.denominator) / 1024, 2, " GB")
+    return mask(Decimal(mb.numerator) / Decimal(mb.denominator), 2, " MB")
+
+
+def percent_candidates(part, whole):
+    """The truncated share; near a whole number the extended-precision rule may
+    land on either side, so both neighbours are accepted there."""
+    if whole == 0:
+        return {0}
+    exact = Fraction(part) / Fraction(whole) * 100
+    low = int(exact)  # truncates toward zero
+    near = abs(exact - round(exact)) < Fraction(1, 10 ** 12)
+    return {low, int(round(exact)) - 1, int(round(exact))} if near else {low}

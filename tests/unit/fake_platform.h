@@ -1,0 +1,180 @@
+// A platform that plays any machine: Windows 98 or NT, any memory record,
+// drives that are not ready, a registry with values of any type, a clock with
+// any tick period, a 16-bit USER library or none, ROM bytes, display modes.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace fake {
+
+struct RegValue {
+    std::string name;  // as spelled when written
+    std::uint32_t type = platform::kRegSz;
+    std::vector<std::uint8_t> data;
+};
+
+// An in-memory registry with the ANSI functions' contracts: names compare
+// without regard to case, a too-small buffer gets ERROR_MORE_DATA (and
+// garbage, so that nothing may trust it), handles are counted.
+class Registry {
+public:
+    // Creates the key (and its parents) and sets a value in it.
+    void set(platform::RegKey root, const std::string& path, const std::string& name, std::uint32_t type,
+             std::vector<std::uint8_t> data);
+    void setString(platform::RegKey root, const std::string& path, const std::string& name, const std::string& text);
+    void createKey(platform::RegKey root, const std::string& path);
+    void removeKey(platform::RegKey root, const std::string& path);
+    const RegValue* find(platform::RegKey root, const std::string& path, const std::string& name) const;
+    bool hasKey(platform::RegKey root, const std::string& path) const;
+
+    long open(platform::RegKey root, const std::string& path, bool create, platform::RegKey& key);
+    long query(platform::RegKey key, const std::string& name, std::uint32_t* type, std::uint8_t* data,
+               std::uint32_t* size);
+    long setValue(platform::RegKey key, const std::string& name, std::uint32_t type, const std::uint8_t* data,
+                  std::uint32_t size);
+    long enumValueName(platform::RegKey key, std::uint32_t index, std::string& name);
+    long close(platform::RegKey key);
+
+    std::size_t openHandles() const { return handles_.size(); }
+    // Keys opened without the right to them fail as Windows fails them.
+    std::set<std::string> deniedKeys;
+    // Every write, in order: "path\name".
+    std::vector<std::string> writes;
+
+private:
+    struct Key {
+        std::vector<RegValue> values;
+    };
+    static std::string canonical(platform::RegKey root, const std::string& path);
+    Key* keyOf(platform::RegKey handle);
+
+    std::map<std::string, Key> keys_;
+    std::map<platform::RegKey, std::string> handles_;
+    platform::RegKey nextHandle_ = 0x1000;
+};
+
+// Simulated time: every call to the clock or the counter takes a little time.
+struct Clock {
+    double nowMs = 0.0;
+    double tickPeriodMs = 55.0;   // Windows 9x; NT ticks every 15.625 ms
+    double callCostMs = 0.0005;   // what one GetTickCount or RDTSC costs
+    std::uint32_t tickBase = 0;   // tick count at time 0 (near 2^32 to test the wrap)
+    double cpuHz = 2.0e9;
+    std::uint64_t counterBase = 0;
+
+    std::uint32_t tick();
+    std::uint64_t counter();
+};
+
+class Platform : public platform::Platform {
+public:
+    Platform();
+
+    // --- the machine ---
+    std::optional<platform::VersionInfo> version = platform::VersionInfo{1, 4, 10, 2222};
+    std::optional<std::string> computerName = std::string("VELNOR-PC");
+    bool computerNameAccepted = true;
+    std::vector<std::string> computerNamesSet;
+    bool wow64 = false;
+    platform::ScreenSize screen{1024, 768};
+    char decimal = '.';
+    char thousands = ',';
+
+    platform::MemoryStatus memory{};
+    std::optional<platform::MemoryStatusEx> memoryEx;  // none: the system has no GlobalMemoryStatusEx
+    int memoryQueries = 0;
+
+    struct Volume {
+        std::uint32_t serial = 0;
+        std::string fileSystem;
+    };
+    std::map<std::string, Volume> volumes;  // by root path; a missing root fails
+    std::vector<std::string> volumeQueries;
+    struct Disk {
+        std::int64_t size = -1;
+        std::int64_t free = -1;
+    };
+    std::map<int, Disk> disks;  // by drive number; a missing drive is not ready (-1)
+    std::vector<int> diskQueries;
+
+    Clock clock;
+    bool timeStampCounter = true;
+    int counterReads = 0;
+    int beeps = 0;
+
+    Registry registry;
+
+    // The 16-bit USER library: none by default (the NT family).
+    bool services16 = false;
+    std::uint16_t library16Handle = 519;  // below 32: the load fails with that code
+    std::uint32_t freeResourcesProc = 0x1F270000u;
+    std::vector<std::uint16_t> freeResources = {0, 0, 0};  // by argument 0, 1, 2
+    std::vector<std::string> calls16;  // "load User.exe", "proc ...", "call 0", "free 519"
+
+    // Readable low memory by address; anything else is unreadable.
+    std::map<std::uint32_t, std::vector<std::uint8_t>> lowMemory;
+
+    std::vector<platform::DisplayMode> displayModes;
+
+    std::string moduleFile = "C:\\Program Files\\Velnor\\velnor.exe";
+    bool directoryCreatable = true;
+    std::vector<std::string> directoriesCreated;
+
+    // --- platform::Platform ---
+    bool getVersion(platform::VersionInfo& out) override;
+    bool getComputerName(char* buffer, std::uint32_t& size) override;
+    bool setComputerName(const char* name) override;
+    bool isWow64() override { return wow64; }
+    platform::ScreenSize screenSize() override { return screen; }
+    char decimalSeparator() override { return decimal; }
+    char thousandsSeparator() override { return thousands; }
+    void globalMemoryStatus(platform::MemoryStatus& status) override;
+    bool globalMemoryStatusEx(platform::MemoryStatusEx& status) override;
+    bool getVolumeInformation(const std::string& rootPath, std::uint32_t& serialNumber,
+                              std::string& fileSystem) override;
+    std::int64_t diskSize(int driveNumber) override;
+    std::int64_t diskFree(int driveNumber) override;
+    std::uint32_t tickCount() override { return clock.tick(); }
+    bool hasTimeStampCounter() override { return timeStampCounter; }
+    std::uint64_t readTimeStampCounter() override;
+    void beep() override { ++beeps; }
+    long regOpenKey(platform::RegKey root, const std::string& subKey, std::uint32_t access,
+                    platform::RegKey& key) override;
+    long regCreateKey(platform::RegKey root, const std::string& subKey, std::uint32_t access,
+                      platform::RegKey& key) override;
+    long regQueryValue(platform::RegKey key, const std::string& name, std::uint32_t* type, std::uint8_t* data,
+                       std::uint32_t* size) override;
+    long regSetValue(platform::RegKey key, const std::string& name, std::uint32_t type, const std::uint8_t* data,
+                     std::uint32_t size) override;
+    long regEnumValueName(platform::RegKey key, std::uint32_t index, std::string& name) override;
+    long regCloseKey(platform::RegKey key) override;
+    bool has16BitServices() override { return services16; }
+    std::uint16_t loadLibrary16(const char* name) override;
+    std::uint32_t getProcAddress16(std::uint16_t module, const char* name) override;
+    void freeLibrary16(std::uint16_t module) override;
+    std::uint16_t callProc16(std::uint32_t procedure, std::uint16_t argument) override;
+    std::size_t readPhysicalLowMemory(std::uint32_t address, std::uint8_t* out, std::size_t size) override;
+    bool enumDisplaySettings(std::uint32_t index, platform::DisplayMode& mode) override;
+    std::string moduleFileName() override { return moduleFile; }
+    bool isLeadByte(std::uint8_t byte) override;
+    bool createDirectory(const std::string& path) override;
+
+    // The registry path a WOW64 process reaches for a path and an access.
+    std::string viewOf(platform::RegKey root, const std::string& path, std::uint32_t access) const;
+};
+
+// Windows 98 (platform kind 1, tick 55 ms) or Windows XP (kind 2, tick 15.625 ms).
+void makeWindows98(Platform& platform);
+void makeWindowsXp(Platform& platform);
+
+// The bytes of a text, for registry values.
+std::vector<std::uint8_t> bytes(const std::string& text, bool terminated = true);
+
+}  // namespace fake
