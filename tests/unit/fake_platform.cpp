@@ -90,8 +90,15 @@ long Registry::open(platform::RegKey root, const std::string& path, bool create,
     key = 0;
     // A path from the root must not begin with a backslash: the system refuses it.
     if (!path.empty() && path[0] == '\\') return 161;  // ERROR_BAD_PATHNAME
-    if (root != platform::kLocalMachine && root != platform::kDynData) return 6;  // ERROR_INVALID_HANDLE
-    std::string name = canonical(root, path);
+    std::string name;
+    if (root == platform::kLocalMachine || root == platform::kDynData) {
+        name = canonical(root, path);
+    } else {
+        auto base = handles_.find(root);  // a path below a key opened before
+        if (base == handles_.end()) return 6;  // ERROR_INVALID_HANDLE
+        std::string below = canonical(platform::kLocalMachine, path).substr(4);
+        name = base->second + below;
+    }
     if (deniedKeys.count(name)) return 5;  // ERROR_ACCESS_DENIED
     if (keys_.count(name) == 0) {
         if (!create) return platform::kFileNotFound;

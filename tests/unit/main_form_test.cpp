@@ -1,0 +1,134 @@
+// The main window's start-up and its window-wide behaviours.
+#include "form_fixture.h"
+
+namespace {
+
+using ui::MouseButton;
+
+class MainFormTest : public FormTest {};
+
+TEST_F(MainFormTest, CentresOnTheScreenTruncatingTowardZero) {
+    EXPECT_EQ(app::centredPosition({1024, 768}, {478, 270}).left, 273);
+    EXPECT_EQ(app::centredPosition({1024, 768}, {478, 270}).top, 249);
+    // Larger than the screen: a negative offset, halved toward zero.
+    EXPECT_EQ(app::centredPosition({473, 265}, {478, 270}).left, -2);
+    EXPECT_EQ(app::centredPosition({473, 265}, {478, 270}).top, -2);
+    EXPECT_EQ(app::centredPosition({100, 100}, {478, 271}).top, -85);
+}
+
+TEST_F(MainFormTest, FormCreatePlacesTheWindowAndMakesTempDataBesideTheExecutable) {
+    EXPECT_EQ(form().left(), 229);
+    EXPECT_EQ(form().top(), 132);
+    start();
+    EXPECT_EQ(form().left(), 273);  // 478 x 270 outside on 1024 x 768
+    EXPECT_EQ(form().top(), 249);
+    EXPECT_EQ(machine.directoriesCreated, (std::vector<std::string>{"C:\\Program Files\\Velnor\\TempData"}));
+}
+
+TEST_F(MainFormTest, TheWorkingDirectoryRespectsTwoByteCharacters) {
+    struct Case {
+        std::string module;
+        std::string directory;
+    };
+    const Case cases[] = {
+        {"C:\\Tools\\velnor.exe", "C:\\Tools\\"},
+        {"C:velnor.exe", "C:"},
+        {"velnor.exe", ""},
+        {"\\\\server\\share\\velnor.exe", "\\\\server\\share\\"},
+        // 表 is 95 5C in Shift-JIS: its trail byte is not a backslash.
+        {"C:\\表\\velnor.exe", "C:\\表\\"},
+        {"C:\\ソフト表", "C:\\"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(app::directoryOf(c.module, machine), c.directory) << c.module;
+}
+
+TEST_F(MainFormTest, AWorkingDirectoryThatCannotBeMadeChangesNothing) {
+    machine.directoryCreatable = false;
+    start();
+    EXPECT_TRUE(form().errorsShown().empty());
+    EXPECT_TRUE(form().messagesShown().empty());
+    EXPECT_EQ(form().left(), 273);
+}
+
+TEST_F(MainFormTest, RoundPanelsGetTheirOutlines) {
+    start();
+    for (int id : {ids::Panel13, ids::Keisoku, ids::Panel23, ids::Touroku, ids::Panel24, ids::Cancel, ids::Panel25,
+                   ids::Change})
+        EXPECT_TRUE(control<ui::Panel>(id).elliptic()) << id;
+    EXPECT_FALSE(control<ui::Panel>(ids::Panel11).elliptic());
+}
+
+TEST_F(MainFormTest, ALeftPressMovesAPushPanelAndTheReleaseMovesItBack) {
+    start();
+    for (int id : {ids::Keisoku, ids::Touroku, ids::Cancel, ids::Change}) {
+        ui::Control& panel = control(id);
+        ui::Rect before = panel.bounds();
+        panel.onMouseDown(MouseButton::Right);
+        panel.onMouseDown(MouseButton::Middle);
+        EXPECT_EQ(panel.bounds(), before);
+        panel.onMouseDown(MouseButton::Left);
+        EXPECT_EQ(panel.left(), before.left + 1);
+        EXPECT_EQ(panel.top(), before.top + 1);
+        panel.onMouseUp(MouseButton::Right);
+        EXPECT_EQ(panel.left(), before.left + 1);
+        panel.onMouseUp(MouseButton::Left);
+        EXPECT_EQ(panel.bounds(), before);
+    }
+}
+
+TEST_F(MainFormTest, DisplayBoxesHideTheCaretOnAnyPress) {
+    start();
+    int hides = form().caretHides();
+    control(ids::NowName).onMouseDown(MouseButton::Left);
+    control(ids::Memo8).onMouseDown(MouseButton::Right);
+    control(ids::Label23).onMouseDown(MouseButton::Middle);
+    EXPECT_EQ(form().caretHides(), hides + 3);
+    EXPECT_FALSE(control(ids::NewName).onMouseDown);  // the input boxes keep their caret
+}
+
+TEST_F(MainFormTest, EachPageShowMovesTheFocusToItsFramePanel) {
+    start();
+    const std::pair<int, int> cases[] = {
+        {ids::MemTab, ids::Panel8},      {ids::CPUTab, ids::Panel11},     {ids::BIOSTab, ids::Panel26},
+        {ids::DisplayTab, ids::Panel29}, {ids::UserTab, ids::Panel16},
+    };
+    for (const auto& [page, panel] : cases) {
+        showPage(page);
+        ASSERT_NE(form().focused(), nullptr);
+        EXPECT_EQ(form().focused()->id(), panel) << page;
+    }
+    form().focusChanged(&control(ids::PageControl1));
+    showPage(ids::ResTab);
+    EXPECT_EQ(form().focused()->id(), ids::PageControl1);
+    showPage(ids::DiskTab);
+    EXPECT_EQ(form().focused()->id(), ids::PageControl1);
+}
+
+TEST_F(MainFormTest, APanelOnAHiddenPageCannotTakeTheFocus) {
+    start();
+    control(ids::Panel11).setFocus();  // the CPU page is not in front
+    EXPECT_EQ(form().focused(), nullptr);
+}
+
+TEST_F(MainFormTest, TheTimersStartAsDesigned) {
+    EXPECT_FALSE(timer(ids::Timer1).enabled());
+    EXPECT_EQ(timer(ids::Timer1).interval(), 1000u);
+    EXPECT_TRUE(timer(ids::Timer2).enabled());
+    EXPECT_EQ(timer(ids::Timer2).interval(), 2000u);
+}
+
+TEST_F(MainFormTest, AnErrorInACreationStepEndsTheSequenceInTheErrorBox) {
+    // A step that fails: the working-directory step cannot learn its path.
+    class Broken : public fake::Platform {
+    public:
+        std::string moduleFileName() override { throw base::Error("broken"); }
+    };
+    Broken broken;
+    app::TForm1 window(broken);
+    window.form().dispatch([&] { window.FormCreate(); });
+    EXPECT_EQ(window.form().errorsShown(), std::vector<std::string>{"broken"});
+    EXPECT_EQ(window.form().left(), 229);  // the centring step after it did not run
+    EXPECT_EQ(window.form().top(), 132);
+}
+
+}  // namespace

@@ -1,0 +1,169 @@
+// The registry layer against the fake registry: key ownership, the old-style
+// reads of the user page, and the accessor's type and size rules.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "base/error.h"
+#include "fake_platform.h"
+#include "platform/registry.h"
+
+namespace {
+
+using platform::kDynData;
+using platform::kLocalMachine;
+
+class RegistryTest : public ::testing::Test {
+protected:
+    void TearDown() override { EXPECT_EQ(machine.registry.openHandles(), 0u) << "a key was left open"; }
+
+    std::string thrownBy(const std::function<void()>& read) {
+        try {
+            read();
+        } catch (const base::Error& e) {
+            return e.what();
+        }
+        return "";
+    }
+
+    fake::Platform machine;
+};
+
+TEST_F(RegistryTest, KeysCloseWhenTheirOwnerGoes) {
+    machine.registry.createKey(kLocalMachine, "SOFTWARE\\A");
+    {
+        registry::Key key = registry::Key::open(machine, kLocalMachine, "SOFTWARE\\A\\", 0);
+        EXPECT_TRUE(key);
+        EXPECT_EQ(machine.registry.openHandles(), 1u);
+        registry::Key moved = std::move(key);
+        EXPECT_FALSE(key);
+        EXPECT_EQ(machine.registry.openHandles(), 1u);
+    }
+    EXPECT_FALSE(registry::Key::open(machine, kLocalMachine, "SOFTWARE\\Missing", 0));
+    EXPECT_TRUE(registry::Key::create(machine, kLocalMachine, "SOFTWARE\\New\\Deep", 0));
+    EXPECT_TRUE(machine.registry.hasKey(kLocalMachine, "SOFTWARE\\New\\Deep"));
+}
+
+TEST_F(RegistryTest, ReadTextTakesOnlyTheBytesTheReadReturned) {
+    const std::string key = "SOFTWARE\\Owner";
+    auto set = [&](const char* name, std::uint32_t type, std::vector<std::uint8_t> data) {
+        machine.registry.set(kLocalMachine, key, name, type, std::move(data));
+    };
+    set("fits", platform::kRegSz, fake::bytes(std::string(254, 'a')));          // 255 bytes with its zero
+    set("toolong", platform::kRegSz, fake::bytes(std::string(255, 'b')));       // 256 bytes
+    set("unterminated", platform::kRegSz, fake::bytes(std::string(255, 'c'), false));
+    set("empty", platform::kRegSz, fake::bytes(""));
+    set("nothing", platform::kRegSz, {});
+    set("number", platform::kRegDword, {0x41, 0x42, 0x00, 0x00});
+    set("inner", platform::kRegSz, {'x', 0, 'y', 0});
+
+    registry::Key open = registry::Key::open(machine, kLocalMachine, key, 0);
+    EXPECT_EQ(registry::readText(machine, open, "fits"), std::string(254, 'a'));
+    EXPECT_EQ(registry::readText(machine, open, "toolong"), "");  // no garbage from a short buffer
+    EXPECT_EQ(registry::readText(machine, open, "unterminated"), std::string(255, 'c'));
+    EXPECT_EQ(registry::readText(machine, open, "empty"), "");
+    EXPECT_EQ(registry::readText(machine, open, "nothing"), "");
+    EXPECT_EQ(registry::readText(machine, open, "number"), "AB");  // the type is not looked at
+    EXPECT_EQ(registry::readText(machine, open, "inner"), "x");
+    EXPECT_EQ(registry::readText(machine, open, "missing"), "");
+    EXPECT_EQ(registry::readText(machine, registry::Key(), "fits"), "");
+}
+
+TEST_F(RegistryTest, WriteTextStoresTheTerminatingZero) {
+    registry::Key key = registry::Key::create(machine, kLocalMachine, "SOFTWARE\\W", 0);
+    registry::writeText(machine, key, "Owner", "abc");
+    registry::writeText(machine, key, "Empty", "");
+    const fake::RegValue* owner = machine.registry.find(kLocalMachine, "SOFTWARE\\W", "Owner");
+    ASSERT_NE(owner, nullptr);
+    EXPECT_EQ(owner->type, platform::kRegSz);
+    EXPECT_EQ(owner->data, (std::vector<std::uint8_t>{'a', 'b', 'c', 0}));
+    EXPECT_EQ(machine.registry.find(kLocalMachine, "SOFTWARE\\W", "Empty")->data, std::vector<std::uint8_t>{0});
+    EXPECT_NE(registry::writeText(machine, registry::Key(), "Owner", "x"), platform::kSuccess);
+}
+
+TEST_F(RegistryTest, AccessorOpensFromTheRootOrTheCurrentKeyAndKeepsItOnFailure) {
+    machine.registry.setString(kLocalMachine, "HARDWARE\\DESCRIPTION\\System", "Date", "01/02/03");
+    machine.registry.setString(kLocalMachine, "HARDWARE\\DESCRIPTION\\System\\Sub", "Date", "sub");
+    registry::Accessor accessor(machine, kLocalMachine);
+    EXPECT_FALSE(accessor.hasCurrentKey());
+    EXPECT_EQ(accessor.readString("Date"), "");  // no key open: every value is missing
+    EXPECT_TRUE(accessor.openKey("\\HARDWARE\\DESCRIPTION\\System"));
+    EXPECT_EQ(accessor.readString("Date"), "01/02/03");
+    EXPECT_FALSE(accessor.openKey("\\HARDWARE\\Missing"));
+    EXPECT_EQ(accessor.readString("Date"), "01/02/03");  // still the key opened before
+    EXPECT_TRUE(accessor.openKey("Sub"));
+    EXPECT_EQ(accessor.readString("Date"), "sub");
+    EXPECT_EQ(machine.registry.openHandles(), 1u);
+}
+
+TEST_F(RegistryTest, AccessorStringsAcceptOnlyStringTypes) {
+    const std::string key = "HARDWARE\\K";
+    machine.registry.setString(kLocalMachine, key, "sz", "text");
+    machine.registry.set(kLocalMachine, key, "expand", platform::kRegExpandSz, fake::bytes("%PATH%"));
+    machine.registry.set(kLocalMachine, key, "empty", platform::kRegSz, {});
+    machine.registry.set(kLocalMachine, key, "dword", platform::kRegDword, {1, 0, 0, 0});
+    machine.registry.set(kLocalMachine, key, "binary", platform::kRegBinary, {'a', 0});
+    machine.registry.set(kLocalMachine, key, "multi", platform::kRegMultiSz, fake::bytes("a\0b"));
+    machine.registry.set(kLocalMachine, key, "bigstring", platform::kRegSz, fake::bytes(std::string(5000, 'z')));
+    registry::Accessor accessor(machine, kLocalMachine);
+    ASSERT_TRUE(accessor.openKey("\\" + key));
+    EXPECT_EQ(accessor.readString("sz"), "text");
+    EXPECT_EQ(accessor.readString("expand"), "%PATH%");
+    EXPECT_EQ(accessor.readString("empty"), "");
+    EXPECT_EQ(accessor.readString("missing"), "");
+    EXPECT_EQ(accessor.readString("bigstring"), std::string(5000, 'z'));
+    for (const char* name : {"dword", "binary", "multi"}) {
+        EXPECT_EQ(thrownBy([&] { accessor.readString(name); }), registry::invalidTypeMessage(name)) << name;
+    }
+    EXPECT_EQ(registry::invalidTypeMessage("dword"), "'dword' のデータ型が不正です");
+    EXPECT_EQ(registry::fetchFailedMessage("x"), "'x' の取得に失敗しました");
+}
+
+TEST_F(RegistryTest, AccessorBinaryReadsCheckTypeAndSize) {
+    const std::string key = "PerfStats\\StatData";
+    machine.registry.set(kDynData, key, "four", platform::kRegBinary, {42, 0, 0, 0});
+    machine.registry.set(kDynData, key, "five", platform::kRegBinary, {1, 2, 3, 4, 5});
+    machine.registry.set(kDynData, key, "none", platform::kRegNone, {7, 0, 0, 0});
+    machine.registry.set(kDynData, key, "multi", platform::kRegMultiSz, {'A', 'B', 0, 0});
+    machine.registry.set(kDynData, key, "dword", platform::kRegDword, {1, 0, 0, 0});
+    machine.registry.set(kDynData, key, "sz", platform::kRegSz, fake::bytes("1"));
+    machine.registry.set(kDynData, key, "expand", platform::kRegExpandSz, fake::bytes("1"));
+    machine.registry.set(kDynData, key, "zero", platform::kRegBinary, {});
+    registry::Accessor accessor(machine, kDynData);
+    ASSERT_TRUE(accessor.openKey("\\" + key));
+
+    std::uint8_t buffer[4] = {9, 9, 9, 9};
+    EXPECT_EQ(accessor.readBinaryData("missing", buffer, 4), 0u);
+    EXPECT_EQ(buffer[0], 9);  // a missing value leaves the buffer as it was
+    EXPECT_EQ(accessor.readBinaryData("four", buffer, 4), 4u);
+    EXPECT_EQ(buffer[0], 42);
+    EXPECT_EQ(accessor.readBinaryData("none", buffer, 4), 4u);
+    EXPECT_EQ(buffer[0], 7);
+    EXPECT_EQ(accessor.readBinaryData("multi", buffer, 4), 4u);
+    EXPECT_EQ(accessor.readBinaryData("zero", buffer, 4), 0u);
+    std::memset(buffer, 9, sizeof buffer);
+    for (const char* name : {"five", "dword", "sz", "expand"}) {
+        EXPECT_EQ(thrownBy([&] { accessor.readBinaryData(name, buffer, 4); }), registry::invalidTypeMessage(name))
+            << name;
+    }
+    EXPECT_EQ(buffer[0], 9);  // nothing copied on an error
+}
+
+TEST_F(RegistryTest, AccessorListsTheValueNamesOfItsKey) {
+    registry::Accessor accessor(machine, kDynData);
+    EXPECT_TRUE(accessor.valueNames().empty());
+    machine.registry.set(kDynData, "PerfStats\\StartStat", "KERNEL\\CPUUsage", platform::kRegBinary, {0, 0, 0, 0});
+    machine.registry.set(kDynData, "PerfStats\\StartStat", "VMM\\cPageFaults", platform::kRegBinary, {0, 0, 0, 0});
+    ASSERT_TRUE(accessor.openKey("\\PerfStats\\StartStat"));
+    EXPECT_EQ(accessor.valueNames(), (std::vector<std::string>{"KERNEL\\CPUUsage", "VMM\\cPageFaults"}));
+}
+
+TEST_F(RegistryTest, AKeyWithoutAccessRightsIsAsAMissingKey) {
+    machine.registry.setString(kLocalMachine, "HARDWARE\\Locked", "v", "secret");
+    machine.registry.deniedKeys.insert("hklm\\hardware\\locked");
+    registry::Accessor accessor(machine, kLocalMachine);
+    EXPECT_FALSE(accessor.openKey("\\HARDWARE\\Locked"));
+    EXPECT_EQ(accessor.readString("v"), "");
+}
+
+}  // namespace

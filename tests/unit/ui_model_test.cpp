@@ -1,0 +1,200 @@
+// The control model's rules: change events, repaints only on change, lines,
+// page switching, timers, focus and the error box.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "base/error.h"
+#include "ui/form.h"
+
+namespace {
+
+using ui::ControlKind;
+using ui::ControlSpec;
+using ui::Property;
+
+class Recorder : public ui::ControlPeer {
+public:
+    void update(Property property) override { updates.push_back(property); }
+    void focus() override { ++focuses; }
+    std::vector<Property> updates;
+    int focuses = 0;
+};
+
+const ControlSpec kTable[] = {
+    {.id = 1, .name = "Pages", .kind = ControlKind::PageControl},
+    {.id = 2, .name = "First", .kind = ControlKind::TabPage, .parent = 1, .text = "one"},
+    {.id = 3, .name = "Second", .kind = ControlKind::TabPage, .parent = 1, .text = "two"},
+    {.id = 4, .name = "Panel", .kind = ControlKind::Panel, .parent = 3, .colour = present::colours::black},
+    {.id = 5, .name = "Memo", .kind = ControlKind::TextBox, .parent = 4, .text = "start", .multiline = true},
+    {.id = 6, .name = "Gauge", .kind = ControlKind::Gauge, .parent = 4},
+    {.id = 7, .name = "Drives", .kind = ControlKind::DriveBox, .parent = 4},
+    {.id = 8, .name = "Label", .kind = ControlKind::Label, .parent = 4},
+};
+
+class ModelTest : public ::testing::Test {
+protected:
+    ModelTest() : form({.caption = "c", .title = "t", .font = {ui::FontFace::PGothic, -12}}) {
+        form.build(kTable);
+        form.get<ui::PageControl>(1).setInitialPage(form.get<ui::TabPage>(2));
+    }
+    ui::Form form;
+};
+
+TEST_F(ModelTest, AChangeEventOnlyForANewText) {
+    ui::Control& memo = form.get<ui::Control>(5);
+    int changes = 0;
+    memo.onChange = [&] { ++changes; };
+    Recorder peer;
+    memo.attach(&peer);
+    memo.setText("start");
+    EXPECT_EQ(changes, 0);
+    EXPECT_TRUE(peer.updates.empty());
+    memo.setText("next");
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(peer.updates, std::vector<Property>{Property::Text});
+    memo.textEdited("next");
+    memo.textEdited("typed");
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(peer.updates.size(), 1u);  // typed text is not sent back to the window
+    memo.attach(nullptr);
+}
+
+TEST_F(ModelTest, SettersTellTheWindowOnlyOfRealChanges) {
+    ui::Control& label = form.get<ui::Control>(8);
+    Recorder peer;
+    label.attach(&peer);
+    label.setFontColour(present::colours::windowText);  // the inherited colour: no change
+    label.setFontColour(present::colours::red);
+    label.setFontColour(present::colours::red);
+    label.setVisible(true);
+    label.hide();
+    label.setTop(label.top());
+    label.setLeft(label.left() + 1);
+    EXPECT_EQ(peer.updates, (std::vector<Property>{Property::FontColour, Property::Visible, Property::Bounds}));
+    label.attach(nullptr);
+}
+
+TEST_F(ModelTest, AGaugeRepaintsOnlyWhenWhatItShowsChanges) {
+    auto& gauge = form.get<ui::Gauge>(6);
+    Recorder peer;
+    gauge.attach(&peer);
+    gauge.setProgress(0);
+    gauge.setProgress(-5);
+    EXPECT_TRUE(peer.updates.empty());
+    gauge.setProgress(150);
+    EXPECT_EQ(gauge.progress(), 100);
+    gauge.setProgress(120);
+    EXPECT_EQ(peer.updates, std::vector<Property>{Property::Progress});
+    gauge.setForeColour(present::colours::red);  // the design colour
+    gauge.setBackColour(present::colours::lime);
+    gauge.setShowText(false);
+    gauge.setShowText(true);
+    EXPECT_EQ(peer.updates.size(), 3u);
+    gauge.attach(nullptr);
+}
+
+TEST_F(ModelTest, LinesAreAddedAsAMemoAddsThem) {
+    auto& memo = form.get<ui::TextBox>(5);
+    memo.setText("");
+    memo.addLine("");
+    EXPECT_EQ(memo.text(), "\r\n");
+    memo.addLine("a\r\nb");
+    memo.addLine("c");
+    EXPECT_EQ(memo.text(), "\r\na\r\nb\r\nc\r\n");
+    EXPECT_EQ(memo.lines(), (std::vector<std::string>{"", "a", "b", "c"}));
+    memo.setText("x");
+    memo.addLine("y");
+    EXPECT_EQ(memo.text(), "x\r\ny\r\n");
+}
+
+TEST_F(ModelTest, PagesRaiseTheirShowEventEachTimeTheyComeToTheFront) {
+    auto& pages = form.get<ui::PageControl>(1);
+    auto& first = form.get<ui::TabPage>(2);
+    auto& second = form.get<ui::TabPage>(3);
+    int shows = 0;
+    second.onShow = [&] { ++shows; };
+    EXPECT_FALSE(form.get<ui::Control>(5).showing());
+    pages.setActivePage(second);
+    pages.setActivePage(second);
+    EXPECT_EQ(shows, 1);
+    EXPECT_TRUE(form.get<ui::Control>(5).showing());
+    pages.setActivePage(first);
+    pages.setActivePage(second);
+    EXPECT_EQ(shows, 2);
+    first.hide();
+    pages.setActivePage(first);  // a hidden page cannot come to the front
+    EXPECT_EQ(pages.activePage(), &second);
+}
+
+TEST_F(ModelTest, FocusGoesOnlyToShowingControlsAndLeavesHiddenOnes) {
+    auto& pages = form.get<ui::PageControl>(1);
+    ui::Control& memo = form.get<ui::Control>(5);
+    Recorder peer;
+    memo.attach(&peer);
+    memo.setFocus();
+    EXPECT_EQ(form.focused(), nullptr);
+    EXPECT_EQ(peer.focuses, 0);
+    pages.setActivePage(form.get<ui::TabPage>(3));
+    memo.setFocus();
+    EXPECT_EQ(form.focused(), &memo);
+    EXPECT_EQ(peer.focuses, 1);
+    pages.setActivePage(form.get<ui::TabPage>(2));
+    EXPECT_EQ(form.focused(), nullptr);
+    memo.attach(nullptr);
+}
+
+TEST_F(ModelTest, TheDriveBoxRaisesAChangeForEverySelection) {
+    auto& drives = form.get<ui::DriveBox>(7);
+    int changes = 0;
+    drives.onChange = [&] { ++changes; };
+    drives.select('C');
+    drives.select('c');
+    drives.select(0);
+    EXPECT_EQ(changes, 3);
+    EXPECT_EQ(drives.drive(), 0);
+    drives.select('d');
+    EXPECT_EQ(drives.drive(), 'd');
+}
+
+TEST_F(ModelTest, EnablingARunningTimerChangesNothing) {
+    class TimerRecorder : public ui::TimerPeer {
+    public:
+        void update() override { ++updates; }
+        int updates = 0;
+    } peer;
+    ui::Timer& timer = form.addTimer(9, 1000, false);
+    timer.attach(&peer);
+    timer.setEnabled(true);
+    timer.setEnabled(true);
+    EXPECT_EQ(peer.updates, 1);
+    timer.setEnabled(false);
+    EXPECT_EQ(peer.updates, 2);
+    timer.attach(nullptr);
+}
+
+TEST_F(ModelTest, AnEscapingErrorEndsOnlyItsHandlerAndGoesToTheErrorBox) {
+    int after = 0;
+    form.dispatch([&] {
+        throw base::Error("'x' のデータ型が不正です");
+        ++after;
+    });
+    form.dispatch([&] { ++after; });
+    EXPECT_EQ(after, 1);
+    EXPECT_EQ(form.errorsShown(), std::vector<std::string>{"'x' のデータ型が不正です"});
+}
+
+TEST_F(ModelTest, BuildingRefusesABrokenTable) {
+    const ControlSpec duplicate[] = {{.id = 5, .name = "Again", .kind = ControlKind::Label, .parent = 4}};
+    EXPECT_THROW(form.build(duplicate), base::Error);
+    const ControlSpec orphan[] = {{.id = 50, .name = "Orphan", .kind = ControlKind::Label, .parent = 99}};
+    EXPECT_THROW(form.build(orphan), base::Error);
+}
+
+TEST_F(ModelTest, ControlsInheritTheirParentsFontAndColour) {
+    EXPECT_EQ(form.get<ui::Control>(8).colour(), present::colours::black);
+    EXPECT_EQ(form.get<ui::Control>(8).font().face, ui::FontFace::PGothic);
+    EXPECT_EQ(form.get<ui::Control>(8).font().height, -12);
+}
+
+}  // namespace
