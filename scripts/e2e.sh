@@ -1,18 +1,26 @@
 #!/usr/bin/env bash
-# Runs the end-to-end tests under Wine and Xvfb, once per platform mode, each
-# in a fresh copy of the mode's prefix (what a run writes is dropped with it). Usage: scripts/e2e.sh [mode...] [-- unittest args]
+# Runs the end-to-end tests under Wine and Xvfb, once per platform mode
+# (win98, winxp, and win64 for the 64-bit registry view), each in a fresh copy
+# of the mode's prefix (what a run writes is dropped with it).
+# Usage: scripts/e2e.sh [mode...] [-- unittest arguments]
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
 
 modes=()
 while [ $# -gt 0 ] && [ "$1" != "--" ]; do modes+=("$1"); shift; done
 [ "${1:-}" = "--" ] && shift
-[ ${#modes[@]} -eq 0 ] && modes=(win98 winxp)
-tests=("$@")
-[ ${#tests[@]} -eq 0 ] && tests=(discover -s "$VELNOR_ROOT/tests/e2e" -p 'test_*.py')
+# A 64-bit prefix runs only the tests about the 64-bit registry view.
+[ ${#modes[@]} -eq 0 ] && modes=(win98 winxp win64)
+chosen=("$@")
 
 status=0
 for mode in "${modes[@]}"; do
+  tests=("${chosen[@]}")
+  if [ ${#tests[@]} -eq 0 ]; then
+    pattern='test_*.py'
+    [ "$mode" = win64 ] && pattern='test_wow64*.py'
+    tests=(discover -s "$VELNOR_ROOT/tests/e2e" -p "$pattern")
+  fi
   pristine=$("$VELNOR_ROOT/scripts/wine-prefix.sh" "$mode")
   prefix="$pristine-test"
   rm -rf "$prefix"

@@ -2,7 +2,6 @@
 # Sets VELNOR_ROOT, VELNOR_BUILD, the Wine variables and the Japanese locale.
 VELNOR_ROOT=${VELNOR_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
 VELNOR_BUILD=${VELNOR_BUILD:-$VELNOR_ROOT/build}
-export WINEARCH=${WINEARCH:-win32}
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEDEBUG=${WINEDEBUG:--all}
 # GetACP() answers 932 only when the C locale is Japanese; LANG alone is not

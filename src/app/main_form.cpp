@@ -52,9 +52,20 @@ TForm1::TForm1(platform::Platform& platform)
              control<ui::Label>(ids::Label20), control<ui::Gauge>(ids::Gauge5), control<ui::TextBox>(ids::Memo1),
              control<ui::TextBox>(ids::Memo2), control<ui::TextBox>(ids::Memo3), control<ui::TextBox>(ids::Memo9),
              control<ui::TextBox>(ids::Memo10)},
-            platform, separatorsOf(platform)) {
+            platform, separatorsOf(platform)),
+      user_({control<ui::TextBox>(ids::NowName), control<ui::TextBox>(ids::NowCompany),
+             control<ui::TextBox>(ids::NowPCName), control<ui::TextBox>(ids::NewName),
+             control<ui::TextBox>(ids::NewCompany), control<ui::TextBox>(ids::NewPCName),
+             control<ui::TextBox>(ids::M1), control<ui::TextBox>(ids::Edit3), control<ui::TextBox>(ids::Edit4),
+             control<ui::Label>(ids::Label9), control<ui::Label>(ids::Label21), control<ui::Gauge>(ids::Gauge6)},
+            platform),
+      clock_({control<ui::TextBox>(ids::Memo7), control<ui::Label>(ids::Label16), control<ui::Control>(ids::Panel11),
+              Timer1},
+             platform, separatorsOf(platform)) {
     control<ui::PageControl>(ids::PageControl1).setInitialPage(control<ui::TabPage>(ids::DiskTab));
     wireEvents();
+    wireUserPage();
+    wireCpuClock();
 }
 
 void TForm1::wireEvents() {
@@ -83,6 +94,16 @@ void TForm1::wireEvents() {
     control<ui::Button>(ids::Button1).onClick = [this] { disk_.Button1Click(); };
 }
 
+void TForm1::wireUserPage() {
+    control<ui::Button>(ids::Button8).onClick = [this] { user_.Button8Click(); };
+}
+
+void TForm1::wireCpuClock() {
+    control<ui::Control>(ids::Keisoku).onClick = [this] { clock_.KeisokuClick(); };
+    Timer1.onTimer = [this] { clock_.Timer1Timer(); };
+    control<ui::TextBox>(ids::Memo7).onChange = [this] { clock_.Memo7Change(); };
+}
+
 void TForm1::FormCreate() {
     showComputerName();
     fillBiosPage();
@@ -97,7 +118,9 @@ void TForm1::FormCreate() {
 void TForm1::FormDestroy() {}
 
 // Step 1: the computer name into NowPCName and NewPCName.
-void TForm1::showComputerName() {}
+void TForm1::showComputerName() {
+    user_.showComputerName();
+}
 
 // Step 2: the BIOS identification, by platform kind.
 void TForm1::fillBiosPage() {}

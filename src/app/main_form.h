@@ -2,7 +2,9 @@
 // event to its handler, and runs the start-up and shut-down sequences.
 #pragma once
 
+#include "pages/cpu_clock.h"
 #include "pages/disk_page.h"
+#include "pages/user_page.h"
 #include "platform/platform.h"
 #include "ui/form.h"
 
@@ -52,6 +54,7 @@ public:
     void UserTabShow();
 
     pages::DiskPage& diskPage() { return disk_; }
+    pages::UserPage& userPage() { return user_; }
 
 private:
     template <class T>
@@ -59,6 +62,8 @@ private:
         return form_.get<T>(id);
     }
     void wireEvents();
+    void wireUserPage();
+    void wireCpuClock();
 
     // The steps of FormCreate, in their order.
     void showComputerName();
@@ -75,6 +80,8 @@ private:
     ui::Timer& Timer1;
     ui::Timer& Timer2;
     pages::DiskPage disk_;
+    pages::UserPage user_;
+    pages::CpuClock clock_;
 };
 
 }  // namespace app

@@ -86,7 +86,12 @@ class Driver:
         return self.text(name).decode("cp932")
 
     def visible(self, name):
+        """The control's own visibility, also on a page that is not in front."""
         return self("visible", name) == "1"
+
+    def showing(self, name):
+        """Visible on the screen: the control and everything it lies on."""
+        return self("showing", name) == "1"
 
     def rect(self, name):
         return tuple(int(v) for v in self("rect", name).split())

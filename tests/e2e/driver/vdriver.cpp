@@ -354,7 +354,12 @@ std::string run(const std::string& line) {
         args >> name;
         return className(control(name));
     }
-    if (command == "visible") {
+    if (command == "visible") {  // the control's own visibility, whether or not its page is in front
+        std::string name;
+        args >> name;
+        return (GetWindowLongA(control(name), GWL_STYLE) & WS_VISIBLE) ? "1" : "0";
+    }
+    if (command == "showing") {  // visible on the screen: it and everything it lies on
         std::string name;
         args >> name;
         return IsWindowVisible(control(name)) ? "1" : "0";

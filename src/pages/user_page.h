@@ -1,0 +1,56 @@
+// The user page's viewing side: the platform's registry keys, the user
+// information refresh (owner, organisation, processor name and vendor) and
+// the computer name read at start-up.
+#pragma once
+
+#include <string>
+
+#include "platform/platform.h"
+#include "ui/control.h"
+#include "ui/gauge.h"
+
+namespace pages {
+
+struct UserControls {
+    ui::TextBox& NowName;
+    ui::TextBox& NowCompany;
+    ui::TextBox& NowPCName;
+    ui::TextBox& NewName;
+    ui::TextBox& NewCompany;
+    ui::TextBox& NewPCName;
+    ui::TextBox& M1;
+    ui::TextBox& Edit3;  // the processor name, on the CPU page
+    ui::TextBox& Edit4;  // the vendor, on the CPU page
+    ui::Label& Label9;   // the CPU page's load controls
+    ui::Label& Label21;
+    ui::Gauge& Gauge6;
+};
+
+class UserPage {
+public:
+    UserPage(const UserControls& controls, platform::Platform& platform);
+
+    // Chooses the registry keys by platform kind and shows the load controls
+    // on Windows 9x only. A failed version query changes nothing.
+    void SelectPlatformKeys();
+    // Reads the owner, organisation, processor name and vendor anew.
+    void Button8Click();
+    // The first step of start-up: NowPCName and NewPCName.
+    void showComputerName();
+
+    // The key of the owner and organisation, or none while the platform is unknown.
+    const char* versionKey() const { return VersionKey; }
+    // How VersionKey is opened: in the 64-bit view for a 32-bit program on
+    // 64-bit Windows, so that it is the key Windows itself shows and keeps.
+    std::uint32_t versionKeyAccess(bool forWriting) const;
+
+private:
+    UserControls c_;
+    platform::Platform& platform_;
+    const char* VersionKey = nullptr;
+    const char* CPUNameKey = nullptr;
+    const char* ProcessorKey = nullptr;
+    std::string CPUNameValue;
+};
+
+}  // namespace pages
