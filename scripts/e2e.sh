@@ -9,7 +9,7 @@ source "$(dirname "$0")/wine-env.sh"
 modes=()
 while [ $# -gt 0 ] && [ "$1" != "--" ]; do modes+=("$1"); shift; done
 [ "${1:-}" = "--" ] && shift
-# A 64-bit prefix runs only the tests about the 64-bit registry view.
+# A 64-bit prefix runs the tests about the 64-bit registry view only.
 [ ${#modes[@]} -eq 0 ] && modes=(win98 winxp win64)
 chosen=("$@")
 
@@ -17,9 +17,11 @@ status=0
 for mode in "${modes[@]}"; do
   tests=("${chosen[@]}")
   if [ ${#tests[@]} -eq 0 ]; then
-    pattern='test_*.py'
-    [ "$mode" = win64 ] && pattern='test_wow64*.py'
-    tests=(discover -s "$VELNOR_ROOT/tests/e2e" -p "$pattern")
+    if [ "$mode" = win64 ]; then
+      tests=(test_wow64 test_registration)
+    else
+      tests=(discover -s "$VELNOR_ROOT/tests/e2e" -p 'test_*.py')
+    fi
   fi
   pristine=$("$VELNOR_ROOT/scripts/wine-prefix.sh" "$mode")
   prefix="$pristine-test"

@@ -27,6 +27,8 @@ step "Windows build"
 step "loadability on Windows 95 OSR2 and later"
 (cd "$root/tools/w9x-check" && python3 -m unittest -q test_loadcheck)
 python3 "$root/tools/w9x-check/loadcheck.py" "$build/win/velnor.exe" --objects "$build/win"
+size=$(stat -c %s "$build/win/velnor.exe")
+[ "$size" -lt 204800 ] || { echo "velnor.exe is $size bytes: over 200 KB" >&2; exit 1; }
 
 step "end-to-end tests"
 "$root/scripts/e2e.sh"

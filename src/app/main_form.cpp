@@ -59,12 +59,18 @@ TForm1::TForm1(platform::Platform& platform)
              control<ui::TextBox>(ids::M1), control<ui::TextBox>(ids::Edit3), control<ui::TextBox>(ids::Edit4),
              control<ui::Label>(ids::Label9), control<ui::Label>(ids::Label21), control<ui::Gauge>(ids::Gauge6)},
             platform),
+      registration_({control<ui::Panel>(ids::Panel20), control<ui::Panel>(ids::Panel25), control<ui::TextBox>(ids::M1),
+                     control<ui::TextBox>(ids::NewName), control<ui::TextBox>(ids::NewCompany),
+                     control<ui::TextBox>(ids::NewPCName), control<ui::TextBox>(ids::NowPCName),
+                     control<ui::Button>(ids::Button8)},
+                    platform, user_, form_),
       clock_({control<ui::TextBox>(ids::Memo7), control<ui::Label>(ids::Label16), control<ui::Control>(ids::Panel11),
               Timer1},
              platform, separatorsOf(platform)) {
     control<ui::PageControl>(ids::PageControl1).setInitialPage(control<ui::TabPage>(ids::DiskTab));
     wireEvents();
     wireUserPage();
+    wireRegistration();
     wireCpuClock();
 }
 
@@ -96,6 +102,14 @@ void TForm1::wireEvents() {
 
 void TForm1::wireUserPage() {
     control<ui::Button>(ids::Button8).onClick = [this] { user_.Button8Click(); };
+}
+
+void TForm1::wireRegistration() {
+    control<ui::Control>(ids::Change).onClick = [this] { registration_.ChangeClick(); };
+    control<ui::Control>(ids::Touroku).onClick = [this] { registration_.TourokuClick(); };
+    control<ui::Control>(ids::Cancel).onClick = [this] { registration_.CancelClick(); };
+    for (int id : {ids::NewName, ids::NewCompany, ids::NewPCName})
+        control<ui::TextBox>(id).onChange = [this] { registration_.NewNameChange(); };
 }
 
 void TForm1::wireCpuClock() {

@@ -4,6 +4,7 @@
 
 #include "pages/cpu_clock.h"
 #include "pages/disk_page.h"
+#include "pages/registration.h"
 #include "pages/user_page.h"
 #include "platform/platform.h"
 #include "ui/form.h"
@@ -63,6 +64,7 @@ private:
     }
     void wireEvents();
     void wireUserPage();
+    void wireRegistration();
     void wireCpuClock();
 
     // The steps of FormCreate, in their order.
@@ -81,6 +83,7 @@ private:
     ui::Timer& Timer2;
     pages::DiskPage disk_;
     pages::UserPage user_;
+    pages::Registration registration_;
     pages::CpuClock clock_;
 };
 

@@ -307,6 +307,54 @@ std::string startProgram(std::istringstream& args) {
     fail("no window appeared");
 }
 
+// Milliseconds from CreateProcess to the main window on the screen with the
+// disk page's figures in Memo1 (a size with its unit). The program keeps running.
+std::string timeStartUp(std::istringstream& args) {
+    std::string exe, directory;
+    args >> exe >> directory;
+    exe = unhex(exe);
+    directory = unhex(directory);
+    if (running()) fail("already running");
+    closeHandles();
+    LARGE_INTEGER frequency, begin, now;
+    QueryPerformanceFrequency(&frequency);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    std::string commandLine = "\"" + exe + "\"";
+    QueryPerformanceCounter(&begin);
+    if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        directory.empty() ? nullptr : directory.c_str(), &startup, &g_process))
+        fail("CreateProcess failed " + std::to_string(GetLastError()));
+    for (;;) {
+        QueryPerformanceCounter(&now);
+        double ms = 1000.0 * static_cast<double>(now.QuadPart - begin.QuadPart) / static_cast<double>(frequency.QuadPart);
+        if (ms > 30000) fail("no figures after 30 s");
+        if (!running()) fail("the program ended");
+        if (g_main == nullptr) {
+            for (HWND hwnd : processWindows()) {
+                if (className(hwnd) == "VelnorForm") g_main = hwnd;
+            }
+        }
+        if (g_main != nullptr && IsWindowVisible(g_main)) {
+            FindChild find{controlId("Memo1"), nullptr};
+            EnumChildWindows(g_main, findChild, reinterpret_cast<LPARAM>(&find));
+            if (find.found != nullptr) {
+                char text[64] = {};
+                LRESULT length = SendMessageTimeoutA(find.found, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                                                     SMTO_ABORTIFHUNG, 1000, nullptr);
+                std::string value(text, length > 0 ? std::strlen(text) : 0);
+                if (value.size() > 3 && (value.compare(value.size() - 3, 3, " MB") == 0 ||
+                                         value.compare(value.size() - 3, 3, " GB") == 0)) {
+                    char out[32];
+                    std::snprintf(out, sizeof out, "%.1f", ms);
+                    return out;
+                }
+            }
+        }
+        Sleep(1);
+    }
+}
+
 std::string closeProgram() {
     if (!running()) fail("not running");
     if (g_main) PostMessageA(g_main, WM_CLOSE, 0, 0);
@@ -323,6 +371,7 @@ std::string run(const std::string& line) {
     args >> command;
     if (command.empty()) return "";
     if (command == "start") return startProgram(args);
+    if (command == "startup") return timeStartUp(args);
     if (command == "close") return closeProgram();
     if (command == "kill") {
         if (running()) TerminateProcess(g_process.hProcess, 1), WaitForSingleObject(g_process.hProcess, 5000);
@@ -565,6 +614,33 @@ std::string run(const std::string& line) {
         for (int i = 0; i < count; ++i) out += " " + hex(comboItem(combo, i));
         return out;
     }
+    if (command == "settext") {  // a whole text put into a control, as a paste would
+        std::string name, text;
+        args >> name >> text;
+        SendMessageA(control(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(unhex(text).c_str()));
+        settle(100);
+        return "";
+    }
+    if (command == "type") {  // typed text (system code page), as Unicode keystrokes
+        std::string text;
+        args >> text;
+        text = unhex(text);
+        std::vector<wchar_t> wide(text.size() + 1);
+        int count = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                                        static_cast<int>(wide.size()));
+        bringToFront();
+        for (int i = 0; i < count; ++i) {
+            INPUT input[2] = {};
+            for (int k = 0; k < 2; ++k) {
+                input[k].type = INPUT_KEYBOARD;
+                input[k].ki.wScan = static_cast<WORD>(wide[static_cast<std::size_t>(i)]);
+                input[k].ki.dwFlags = KEYEVENTF_UNICODE | (k ? KEYEVENTF_KEYUP : 0);
+            }
+            SendInput(2, input, sizeof(INPUT));
+        }
+        settle(300);
+        return "";
+    }
     if (command == "chars") {  // typed text, as character messages to the focused control
         std::string text;
         args >> text;
@@ -679,6 +755,78 @@ std::string run(const std::string& line) {
         GetProcessMemoryInfo(g_process.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
         return std::to_string(gdi) + " " + std::to_string(user) + " " + std::to_string(memory.PrivateUsage) + " " +
                std::to_string(memory.PeakWorkingSetSize);
+    }
+    if (command == "font") {  // the font Wine gives for a face name: full name, widths of iiii and WWWW
+        std::string face;
+        args >> face;
+        face = unhex(face);
+        HFONT font = CreateFontA(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+        HDC dc = CreateCompatibleDC(nullptr);
+        HGDIOBJ old = SelectObject(dc, font);
+        std::vector<char> metrics(GetOutlineTextMetricsA(dc, 0, nullptr) + 1);
+        std::string full = "-";
+        if (metrics.size() > 1 && GetOutlineTextMetricsA(dc, static_cast<UINT>(metrics.size()),
+                                                         reinterpret_cast<OUTLINETEXTMETRICA*>(metrics.data()))) {
+            auto* otm = reinterpret_cast<OUTLINETEXTMETRICA*>(metrics.data());
+            full = hex(metrics.data() + reinterpret_cast<std::uintptr_t>(otm->otmpFullName));
+        }
+        SIZE narrow{}, wide{};
+        GetTextExtentPoint32A(dc, "iiii", 4, &narrow);
+        GetTextExtentPoint32A(dc, "WWWW", 4, &wide);
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        DeleteObject(font);
+        return full + " " + std::to_string(narrow.cx) + " " + std::to_string(wide.cx);
+    }
+    if (command == "fileversion") {  // path key: a string of the version resource, or the fixed versions
+        std::string path, key;
+        args >> path >> key;
+        path = unhex(path);
+        DWORD handle = 0;
+        DWORD size = GetFileVersionInfoSizeA(path.c_str(), &handle);
+        if (size == 0) return "none";
+        std::vector<char> data(size);
+        if (!GetFileVersionInfoA(path.c_str(), 0, size, data.data())) return "none";
+        void* value = nullptr;
+        UINT length = 0;
+        if (key == "fixed") {
+            if (!VerQueryValueA(data.data(), "\\", &value, &length)) return "none";
+            auto* fixed = static_cast<VS_FIXEDFILEINFO*>(value);
+            auto part = [](DWORD value) { return std::to_string(HIWORD(value)) + "." + std::to_string(LOWORD(value)); };
+            std::string text = part(fixed->dwFileVersionMS) + "." + part(fixed->dwFileVersionLS) + " " +
+                               part(fixed->dwProductVersionMS) + "." + part(fixed->dwProductVersionLS) + " " +
+                               std::to_string(fixed->dwFileType) + " " + std::to_string(fixed->dwFileOS);
+            return text;
+        }
+        if (key == "translation") {
+            if (!VerQueryValueA(data.data(), "\\VarFileInfo\\Translation", &value, &length) || length < 4) return "none";
+            auto* pair = static_cast<WORD*>(value);
+            return std::to_string(pair[0]) + " " + std::to_string(pair[1]);
+        }
+        std::string query = "\\StringFileInfo\\041103A4\\" + key;
+        if (!VerQueryValueA(data.data(), query.c_str(), &value, &length)) return "none";
+        return hex(static_cast<const char*>(value));
+    }
+    if (command == "icon") {  // the first icon group of an executable: width height colours bits
+        std::string path;
+        args >> path;
+        HMODULE module = LoadLibraryExA(unhex(path).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        if (module == nullptr) return "none";
+        std::string out = "none";
+        HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), reinterpret_cast<LPCSTR>(RT_GROUP_ICON));
+        if (found != nullptr) {
+            const auto* group = static_cast<const BYTE*>(LockResource(LoadResource(module, found)));
+            if (group != nullptr) {
+                // GRPICONDIR: reserved, type, count; then 14-byte entries.
+                int count = group[4] | (group[5] << 8);
+                const BYTE* entry = group + 6;
+                out = std::to_string(count) + " " + std::to_string(entry[0]) + " " + std::to_string(entry[1]) + " " +
+                      std::to_string(entry[2]) + " " + std::to_string(entry[6] | (entry[7] << 8));
+            }
+        }
+        FreeLibrary(module);
+        return out;
     }
     fail("unknown command " + command);
 }
