@@ -2,11 +2,12 @@
 #   make run    builds velnor.exe and starts it under Wine (screenshots without a display)
 #   make test   builds everything and runs every test
 #   make        builds build/win/velnor.exe alone
+#   make release  builds build/velnor-<version>.zip (executable and read-me)
 # Each target installs what it needs first (as root; otherwise it prints the command).
 
 MODE ?= win98
 
-.PHONY: all exe run test unit e2e clean
+.PHONY: all exe run test release clean
 
 all: exe
 
@@ -22,6 +23,10 @@ run:
 test:
 	@scripts/setup.sh test
 	@scripts/test.sh
+
+release:
+	@scripts/setup.sh build
+	@scripts/release.sh
 
 clean:
 	rm -rf build

@@ -1,6 +1,7 @@
 """The disk page against what the platform reports for the same drives.
 scripts/e2e.sh gives the prefix two drives: q: (a directory of its own, in
 VELNOR_DRIVE_Q) and r: (whose directory is missing)."""
+import math
 import os
 
 from velnor_e2e import ProgramTest, hexed, percent_candidates, size_text
@@ -72,3 +73,20 @@ class DiskPage(ProgramTest):
         self.assertEqual(d.gauge("Gauge5"), (0, 0, 100))
         self.assertShowsVolume("r:\\")
         self.assertNoErrorBox()
+
+    def test_the_pie_shows_the_used_share_clockwise_from_twelve(self):
+        d = self.driver
+        d.start()
+        percent = int(d.string("Label20")[:-2])
+        left, top, right, bottom = d.rect("Gauge5")
+        cx, cy = (left + right) / 2, (top + bottom) / 2
+
+        def at(share, radius=30):
+            angle = 2 * math.pi * share / 100
+            return d("pixel", round(cx + radius * math.sin(angle)), round(cy - radius * math.cos(angle)))
+
+        if 2 < percent:
+            self.assertEqual(at(percent / 2), "ff0000")  # used: red
+        if percent < 98:
+            self.assertEqual(at((percent + 100) / 2), "00ff00")  # free: lime
+        self.assertEqual(d("pixel", left + 2, top + 2), "000000")  # the ground around the pie
