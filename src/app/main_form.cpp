@@ -52,7 +52,10 @@ TForm1::TForm1(platform::Platform& platform)
              control<ui::Label>(ids::Label20), control<ui::Gauge>(ids::Gauge5), control<ui::TextBox>(ids::Memo1),
              control<ui::TextBox>(ids::Memo2), control<ui::TextBox>(ids::Memo3), control<ui::TextBox>(ids::Memo9),
              control<ui::TextBox>(ids::Memo10)},
-            platform, separatorsOf(platform)) {
+            platform, separatorsOf(platform)),
+      bios_({control<ui::TabPage>(ids::BIOSTab), control<ui::TextBox>(ids::Memo8), control<ui::TextBox>(ids::Edit1)},
+            platform),
+      display_({control<ui::TextBox>(ids::Disp1)}, platform) {
     control<ui::PageControl>(ids::PageControl1).setInitialPage(control<ui::TabPage>(ids::DiskTab));
     wireEvents();
 }
@@ -100,10 +103,14 @@ void TForm1::FormDestroy() {}
 void TForm1::showComputerName() {}
 
 // Step 2: the BIOS identification, by platform kind.
-void TForm1::fillBiosPage() {}
+void TForm1::fillBiosPage() {
+    bios_.fill();
+}
 
 // Step 3: the display modes into Disp1.
-void TForm1::ListDisplayModes() {}
+void TForm1::ListDisplayModes() {
+    display_.ListDisplayModes();
+}
 
 // Step 4: every ring and push panel gets its elliptic outline.
 void TForm1::outlineRoundPanels() {

@@ -2,7 +2,9 @@
 // event to its handler, and runs the start-up and shut-down sequences.
 #pragma once
 
+#include "pages/bios_page.h"
 #include "pages/disk_page.h"
+#include "pages/display_page.h"
 #include "platform/platform.h"
 #include "ui/form.h"
 
@@ -75,6 +77,8 @@ private:
     ui::Timer& Timer1;
     ui::Timer& Timer2;
     pages::DiskPage disk_;
+    pages::BiosPage bios_;
+    pages::DisplayPage display_;
 };
 
 }  // namespace app
