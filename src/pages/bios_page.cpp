@@ -70,7 +70,10 @@ void BiosPage::fillFromRom() {
 void BiosPage::fillFromRegistry() {
     c_.BIOSTab.show();
     {
-        registry::Accessor accessor(platform_, platform::kLocalMachine);
+        // Read rights only: the step writes nothing, and a user who is no
+        // administrator (on Vista and later, any user whose rights are not
+        // raised) is refused full access to these keys.
+        registry::Accessor accessor(platform_, platform::kLocalMachine, platform::kKeyRead);
         try {
             // Neither open is tested: reads after a failed one go to the key
             // opened before, or find nothing.

@@ -195,6 +195,14 @@ TEST_F(BiosPageTest, NtMissingValuesAndKeysGiveEmptyLines) {
     }
 }
 
+TEST_F(BiosPageTest, NtKeysThatGrantReadingOnlyAreRead) {
+    completeNtMachine();
+    machine.registry.readOnlyKeys = {"hklm\\hardware\\description\\system", "hklm\\" + lower(kDevice)};
+    start();
+    EXPECT_EQ(memo(), (Lines{"", "VBOX   - 1", "BIOS Date: 12/01/06", "", "12/01/06", "System board",
+                             "Ver 5.1.2600.0"}));
+}
+
 TEST_F(BiosPageTest, NtClassKeyThatDoesNotOpenLeavesTheReadsInTheSystemKey) {
     completeNtMachine();
     machine.registry.removeKey(kLocalMachine, kDevice);
