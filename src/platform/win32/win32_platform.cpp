@@ -56,7 +56,7 @@ bool cpuHasTimeStampCounter() {
 
 // IsBadReadPtr on a guard page would take the guard away, and the thread
 // stack it protects could then no longer grow. A process that Windows NT
-// tells it is on Windows 9x (a compatibility mode) may well have its main
+// tells it is on Windows 9x (a compatibility mode) may have its main
 // thread's stack reserved in the first megabyte.
 bool isGuardPage(const void* address) {
     MEMORY_BASIC_INFORMATION info;
