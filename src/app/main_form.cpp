@@ -66,7 +66,10 @@ TForm1::TForm1(platform::Platform& platform)
                     platform, user_, form_),
       clock_({control<ui::TextBox>(ids::Memo7), control<ui::Label>(ids::Label16), control<ui::Control>(ids::Panel11),
               Timer1},
-             platform, separatorsOf(platform)) {
+             platform, separatorsOf(platform)),
+      bios_({control<ui::TabPage>(ids::BIOSTab), control<ui::TextBox>(ids::Memo8), control<ui::TextBox>(ids::Edit1)},
+            platform),
+      display_({control<ui::TextBox>(ids::Disp1)}, platform) {
     control<ui::PageControl>(ids::PageControl1).setInitialPage(control<ui::TabPage>(ids::DiskTab));
     wireEvents();
     wireUserPage();
@@ -137,10 +140,14 @@ void TForm1::showComputerName() {
 }
 
 // Step 2: the BIOS identification, by platform kind.
-void TForm1::fillBiosPage() {}
+void TForm1::fillBiosPage() {
+    bios_.fill();
+}
 
 // Step 3: the display modes into Disp1.
-void TForm1::ListDisplayModes() {}
+void TForm1::ListDisplayModes() {
+    display_.ListDisplayModes();
+}
 
 // Step 4: every ring and push panel gets its elliptic outline.
 void TForm1::outlineRoundPanels() {

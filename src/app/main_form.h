@@ -2,8 +2,10 @@
 // event to its handler, and runs the start-up and shut-down sequences.
 #pragma once
 
+#include "pages/bios_page.h"
 #include "pages/cpu_clock.h"
 #include "pages/disk_page.h"
+#include "pages/display_page.h"
 #include "pages/registration.h"
 #include "pages/user_page.h"
 #include "platform/platform.h"
@@ -85,6 +87,8 @@ private:
     pages::UserPage user_;
     pages::Registration registration_;
     pages::CpuClock clock_;
+    pages::BiosPage bios_;
+    pages::DisplayPage display_;
 };
 
 }  // namespace app

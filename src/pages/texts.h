@@ -17,4 +17,12 @@ inline constexpr const char* kUnknownComputerName = "???";
 // BIOS page
 inline constexpr const char* kBiosTitle = "           メインボード　バイオス情報";
 
+// display page: four labels of 15 bytes each, so that in the fixed-pitch font
+// every value starts in the sixteenth column
+inline constexpr const char* kModeNumberLabel = "   モード番号  ";
+inline constexpr const char* kScreenSizeLabel = "   画面サイズ  ";
+inline constexpr const char* kColourCountLabel = "   色数　　　  ";
+inline constexpr const char* kColourDepthLabel = "   色ビット数  ";
+inline constexpr const char* kColourCountUnit = " 色";
+
 }  // namespace texts

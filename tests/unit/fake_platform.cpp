@@ -86,7 +86,8 @@ bool Registry::hasKey(platform::RegKey root, const std::string& path) const {
     return keys_.count(canonical(root, path)) != 0;
 }
 
-long Registry::open(platform::RegKey root, const std::string& path, bool create, platform::RegKey& key) {
+long Registry::open(platform::RegKey root, const std::string& path, bool create, platform::RegKey& key,
+                    std::uint32_t access) {
     key = 0;
     // A path from the root must not begin with a backslash: the system refuses it.
     if (!path.empty() && path[0] == '\\') return 161;  // ERROR_BAD_PATHNAME
@@ -100,6 +101,8 @@ long Registry::open(platform::RegKey root, const std::string& path, bool create,
         name = base->second + below;
     }
     if (deniedKeys.count(name)) return 5;  // ERROR_ACCESS_DENIED
+    constexpr std::uint32_t kReadRights = platform::kKeyRead | 0x0300u;  // and either view flag
+    if (readOnlyKeys.count(name) && (access & ~kReadRights) != 0) return 5;
     if (keys_.count(name) == 0) {
         if (!create) return platform::kFileNotFound;
         createKey(root, path);
@@ -261,12 +264,12 @@ std::string Platform::viewOf(platform::RegKey root, const std::string& path, std
 
 long Platform::regOpenKey(platform::RegKey root, const std::string& subKey, std::uint32_t access,
                           platform::RegKey& key) {
-    return registry.open(root, viewOf(root, subKey, access), false, key);
+    return registry.open(root, viewOf(root, subKey, access), false, key, access);
 }
 
 long Platform::regCreateKey(platform::RegKey root, const std::string& subKey, std::uint32_t access,
                             platform::RegKey& key) {
-    return registry.open(root, viewOf(root, subKey, access), true, key);
+    return registry.open(root, viewOf(root, subKey, access), true, key, access);
 }
 
 long Platform::regQueryValue(platform::RegKey key, const std::string& name, std::uint32_t* type,

@@ -34,7 +34,9 @@ public:
     const RegValue* find(platform::RegKey root, const std::string& path, const std::string& name) const;
     bool hasKey(platform::RegKey root, const std::string& path) const;
 
-    long open(platform::RegKey root, const std::string& path, bool create, platform::RegKey& key);
+    // An access of 0 is RegOpenKeyA's own choice, which takes what is granted.
+    long open(platform::RegKey root, const std::string& path, bool create, platform::RegKey& key,
+              std::uint32_t access = 0);
     long query(platform::RegKey key, const std::string& name, std::uint32_t* type, std::uint8_t* data,
                std::uint32_t* size);
     long setValue(platform::RegKey key, const std::string& name, std::uint32_t type, const std::uint8_t* data,
@@ -43,6 +45,9 @@ public:
     long close(platform::RegKey key);
 
     std::size_t openHandles() const { return handles_.size(); }
+    // Keys that grant reading only, as HKLM\HARDWARE does to a user who is
+    // no administrator: an open asking for more is refused.
+    std::set<std::string> readOnlyKeys;
     // Keys opened without the right to them fail as Windows fails them.
     std::set<std::string> deniedKeys;
     // Every write, in order: "path\name".

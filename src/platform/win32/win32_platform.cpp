@@ -54,6 +54,16 @@ bool cpuHasTimeStampCounter() {
 #endif
 }
 
+// IsBadReadPtr on a guard page would take the guard away, and the thread
+// stack it protects could then no longer grow. A process that Windows NT
+// tells it is on Windows 9x (a compatibility mode) may have its main
+// thread's stack reserved in the first megabyte.
+bool isGuardPage(const void* address) {
+    MEMORY_BASIC_INFORMATION info;
+    if (VirtualQuery(address, &info, sizeof info) == 0) return false;
+    return info.State == MEM_COMMIT && (info.Protect & PAGE_GUARD) != 0;
+}
+
 }  // namespace
 
 Win32Platform::Win32Platform() {
@@ -260,7 +270,10 @@ std::size_t Win32Platform::readPhysicalLowMemory(std::uint32_t address, std::uin
         std::size_t chunk = 4096 - (at % 4096);
         if (chunk > size - copied) chunk = size - copied;
         const void* source = reinterpret_cast<const void*>(at);
-        if (IsBadReadPtr(source, chunk)) break;
+        // Not VirtualQuery alone: Wine commits its copy of the first
+        // megabyte only when it is first touched, and reports it as
+        // inaccessible until then.
+        if (isGuardPage(source) || IsBadReadPtr(source, chunk)) break;
         CopyMemory(out + copied, source, chunk);
         copied += chunk;
     }

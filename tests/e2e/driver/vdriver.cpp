@@ -740,6 +740,17 @@ std::string run(const std::string& line) {
         }
         return std::to_string(count) + out;
     }
+    if (command == "low_memory") {  // address count -> the bytes readable there, up to the first unreadable one
+        unsigned long address = 0, count = 0;
+        args >> std::hex >> address >> std::dec >> count;
+        std::string out;
+        for (unsigned long at = address; at < address + count; ++at) {
+            const char* source = reinterpret_cast<const char*>(static_cast<std::uintptr_t>(at));
+            if (IsBadReadPtr(source, 1)) break;
+            out += *source;
+        }
+        return hex(out);
+    }
     if (command == "version") {
         OSVERSIONINFOA info{};
         info.dwOSVersionInfoSize = sizeof info;

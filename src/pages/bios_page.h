@@ -1,0 +1,58 @@
+// The BIOS page: the main board's BIOS identification, gathered once at
+// start-up from the ROM area (Windows 9x) or from the registry (NT family).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "platform/registry.h"
+#include "ui/control.h"
+#include "ui/page_control.h"
+
+namespace pages {
+
+struct BiosControls {
+    ui::TabPage& BIOSTab;
+    ui::TextBox& Memo8;
+    ui::TextBox& Edit1;
+};
+
+// The printable runs (bytes of 32 and above) of a binary value read into a
+// zeroed 100-byte buffer. Only the first 99 bytes are looked at, a run still
+// open after them is dropped, and control bytes never make empty entries.
+// A missing value gives no entries; a value the accessor refuses throws.
+std::vector<std::string> ReadBinaryStrings(registry::Accessor& accessor, const std::string& name);
+
+// The four ROM texts, at linear addresses in the BIOS segment F000, in the
+// order the page shows them.
+inline constexpr std::uint32_t kRomTextAddresses[] = {0xFE061, 0xFE091, 0xFFFF5, 0xFEC71};
+// The most bytes a ROM text may take when no zero byte ends it sooner; the
+// first megabyte's end, where the ROM ends, bounds it too.
+inline constexpr std::size_t kRomTextBound = 256;
+inline constexpr std::uint32_t kRomAreaEnd = 0x100000;
+
+// The zero-terminated text at a ROM address, cut at the bound and at the
+// first byte that cannot be read; empty where nothing there can be read.
+std::string readRomText(platform::Platform& platform, std::uint32_t address);
+
+class BiosPage {
+public:
+    BiosPage(const BiosControls& controls, platform::Platform& platform);
+
+    // The BIOS step of FormCreate: nothing when the version query fails; the
+    // ROM texts on Windows 9x, the registry's on the NT family; on any other
+    // platform kind the page is hidden, tab and all.
+    void fill();
+
+private:
+    void fillFromRom();
+    void fillFromRegistry();
+
+    BiosControls c_;
+    platform::Platform& platform_;
+};
+
+}  // namespace pages

@@ -1,0 +1,48 @@
+// The display page's list of modes.
+#include "pages/display_page.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "pages/texts.h"
+
+namespace pages {
+
+std::uint32_t colourCount(std::uint32_t bitsPerPixel) {
+    std::uint32_t depth = std::clamp<std::uint32_t>(bitsPerPixel, 1, 24);
+    return std::uint32_t{1} << depth;
+}
+
+std::vector<std::string> modeLines(std::int32_t number, const platform::DisplayMode& mode) {
+    return {
+        "",
+        texts::kModeNumberLabel + std::to_string(number),
+        texts::kScreenSizeLabel + std::to_string(mode.width) + " x " + std::to_string(mode.height),
+        texts::kColourCountLabel + std::to_string(colourCount(mode.bitsPerPixel)) + texts::kColourCountUnit,
+        texts::kColourDepthLabel + std::to_string(mode.bitsPerPixel) + " Bit",
+        "",
+        "",
+    };
+}
+
+DisplayPage::DisplayPage(const DisplayControls& controls, platform::Platform& platform)
+    : c_(controls), platform_(platform) {}
+
+void DisplayPage::ListDisplayModes() {
+    // The lines go into the box in one addition, which leaves the same lines
+    // as adding each on its own without rewriting a growing text at every line.
+    std::vector<std::string> lines;
+    platform::DisplayMode mode;
+    // The mode number is a signed 32-bit count; a device that never stops
+    // answering ends the list where the count would overflow.
+    for (std::int32_t number = 0; number < std::numeric_limits<std::int32_t>::max(); ++number) {
+        if (!platform_.enumDisplaySettings(static_cast<std::uint32_t>(number), mode)) break;
+        for (std::string& line : modeLines(number, mode)) lines.push_back(std::move(line));
+    }
+    if (lines.empty()) return;
+    std::string text = lines.front();
+    for (std::size_t i = 1; i < lines.size(); ++i) text += "\r\n" + lines[i];
+    c_.Disp1.addLine(text);
+}
+
+}  // namespace pages

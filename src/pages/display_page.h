@@ -1,0 +1,38 @@
+// The display page: every display mode the current display device offers,
+// listed once at start-up.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "ui/control.h"
+
+namespace pages {
+
+struct DisplayControls {
+    ui::TextBox& Disp1;
+};
+
+// 2 to the power of the colour depth, the depth taken as at least 1 and at most 24.
+std::uint32_t colourCount(std::uint32_t bitsPerPixel);
+
+// The seven lines of one mode: an empty line, number, size, colour count and
+// depth, and two empty lines.
+std::vector<std::string> modeLines(std::int32_t number, const platform::DisplayMode& mode);
+
+class DisplayPage {
+public:
+    DisplayPage(const DisplayControls& controls, platform::Platform& platform);
+
+    // Appends every mode to Disp1, in the order and with the repetitions the
+    // platform reports; the first mode the platform does not know ends the list.
+    void ListDisplayModes();
+
+private:
+    DisplayControls c_;
+    platform::Platform& platform_;
+};
+
+}  // namespace pages
