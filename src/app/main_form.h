@@ -2,7 +2,10 @@
 // event to its handler, and runs the start-up and shut-down sequences.
 #pragma once
 
+#include "pages/cpu_load.h"
 #include "pages/disk_page.h"
+#include "pages/memory_page.h"
+#include "pages/resources_page.h"
 #include "platform/platform.h"
 #include "ui/form.h"
 
@@ -59,6 +62,7 @@ private:
         return form_.get<T>(id);
     }
     void wireEvents();
+    void wireRefresh();
 
     // The steps of FormCreate, in their order.
     void showComputerName();
@@ -74,6 +78,9 @@ private:
     ui::Form form_;
     ui::Timer& Timer1;
     ui::Timer& Timer2;
+    pages::MemoryPage memory_;
+    pages::ResourcesPage resources_;
+    pages::LoadMonitor load_;
     pages::DiskPage disk_;
 };
 
