@@ -2,7 +2,10 @@
 // platform, its Timer2 handler called in a loop with the messages it causes
 // (painting included) handled after each call. Prints the CPU and wall time
 // per tick and the process's GDI objects, USER objects and memory before and
-// after. Usage: tick_bench [ticks] [page index]   (run by bench/tick.py)
+// after. With a third argument of 1, a new processor load is written into
+// HKEY_DYN_DATA before each tick, so that the load's pie and label repaint
+// every time (the writing is not counted).
+// Usage: tick_bench [ticks] [page index] [vary]   (run by bench/tick.py)
 #include <windows.h>
 
 #include <commctrl.h>
@@ -63,7 +66,13 @@ DWORD gdiObjects() {
     return count;
 }
 
-BOOL CALLBACK countWindow(HWND hwnd, LPARAM lParam) {
+BOOL CALLBACK countWindow(HWND, LPARAM lParam) {
+    ++*reinterpret_cast<DWORD*>(lParam);
+    return TRUE;
+}
+
+// A top-level window and all its descendants.
+BOOL CALLBACK countWindowTree(HWND hwnd, LPARAM lParam) {
     ++*reinterpret_cast<DWORD*>(lParam);
     EnumChildWindows(hwnd, countWindow, lParam);
     return TRUE;
@@ -74,7 +83,7 @@ BOOL CALLBACK countWindow(HWND hwnd, LPARAM lParam) {
 DWORD userObjects(bool& windowsOnly) {
     DWORD count = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
     windowsOnly = count == 0;
-    if (count == 0) EnumThreadWindows(GetCurrentThreadId(), countWindow, reinterpret_cast<LPARAM>(&count));
+    if (count == 0) EnumThreadWindows(GetCurrentThreadId(), countWindowTree, reinterpret_cast<LPARAM>(&count));
     return count;
 }
 
@@ -119,6 +128,7 @@ Snapshot snapshot() {
 int main(int argc, char** argv) {
     int ticks = argc > 1 ? std::atoi(argv[1]) : 1000;
     int page = argc > 2 ? std::atoi(argv[2]) : 1;
+    bool vary = argc > 3 && std::atoi(argv[3]) != 0;
     if (ticks < 1) ticks = 1;
 
     InitCommonControls();
@@ -137,16 +147,32 @@ int main(int argc, char** argv) {
     timer2->setEnabled(false);  // only the ticks of the loop count
     auto& pages = Form1.form().get<ui::PageControl>(ids::PageControl1);
     Form1.form().dispatch([&] { pages.setActivePage(*pages.pages().at(static_cast<std::size_t>(page))); });
+    HKEY statistics = nullptr;
+    if (vary && RegCreateKeyExA(HKEY_DYN_DATA, "PerfStats\\StatData", 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
+                                nullptr, &statistics, nullptr) != ERROR_SUCCESS)
+        return 2;
+    double writing = 0;
+    int count = 0;
     auto tick = [&] {
+        if (statistics != nullptr) {
+            double began = wallSeconds();
+            DWORD load = static_cast<DWORD>(count * 37 % 101);
+            RegSetValueExA(statistics, "KERNEL\\CPUUsage", 0, REG_BINARY, reinterpret_cast<const BYTE*>(&load),
+                           sizeof load);
+            writing += wallSeconds() - began;
+        }
+        ++count;
         Form1.form().dispatch([&] { timer2->fire(); });
         pump();
     };
     for (int i = 0; i < 20; ++i) tick();  // the first figures, fonts and brushes
 
     Snapshot before = snapshot();
+    writing = 0;
     double cpu0 = processCpuSeconds(), wall0 = wallSeconds();
     for (int i = 0; i < ticks; ++i) tick();
-    double cpu = processCpuSeconds() - cpu0, wall = wallSeconds() - wall0;
+    double wall = wallSeconds() - wall0 - writing;
+    double cpu = processCpuSeconds() - cpu0;
     Snapshot after = snapshot();
 
     std::printf("ticks %d\n", ticks);
@@ -158,8 +184,11 @@ int main(int argc, char** argv) {
                 static_cast<unsigned long>(after.privateBytes));
     std::printf("working_set %lu %lu\n", static_cast<unsigned long>(before.workingSet),
                 static_cast<unsigned long>(after.workingSet));
+    std::printf("write_ms_per_tick %.4f\n", writing * 1000.0 / ticks);
+    std::printf("label21 %s\n", Form1.form().get<ui::Label>(ids::Label21).text().c_str());
     std::printf("memo4 %s\n", Form1.form().get<ui::TextBox>(ids::Memo4).text().c_str());
     std::printf("gauge2 %d\n", Form1.form().get<ui::Gauge>(ids::Gauge2).progress());
     std::fflush(stdout);
+    if (statistics != nullptr) RegCloseKey(statistics);
     return 0;
 }

@@ -113,7 +113,7 @@ void TForm1::FormCreate() {
 
 // The Windows 9x performance statistics stop.
 void TForm1::FormDestroy() {
-    load_.SwitchPerfStats(registry::kStopStat);
+    pages::SwitchPerfStats(platform_, registry::kStopStat);
 }
 
 // Step 1: the computer name into NowPCName and NewPCName.
@@ -134,7 +134,7 @@ void TForm1::outlineRoundPanels() {
 
 // Step 5: the Windows 9x performance statistics start.
 void TForm1::startPerformanceStatistics() {
-    load_.SwitchPerfStats(registry::kStartStat);
+    pages::SwitchPerfStats(platform_, registry::kStartStat);
 }
 
 // Step 6: TempData beside the executable; any failure is silently ignored.

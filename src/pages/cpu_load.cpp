@@ -48,10 +48,6 @@ LoadMonitor::LoadMonitor(const LoadControls& controls, platform::Platform& platf
                          ResourcesPage& resources)
     : c_(controls), platform_(platform), memory_(memory), resources_(resources) {}
 
-void LoadMonitor::SwitchPerfStats(const std::string& key) {
-    pages::SwitchPerfStats(platform_, key);
-}
-
 void LoadMonitor::Timer2Timer() {
     // Without a load read, the gauge, colours and figures keep what they show
     // rather than a value nobody measured.

@@ -34,7 +34,6 @@ public:
     LoadMonitor(const LoadControls& controls, platform::Platform& platform, MemoryPage& memory,
                 ResourcesPage& resources);
 
-    void SwitchPerfStats(const std::string& key);
     // The 2000 ms tick: the load in colour, pie and figures, then the memory
     // page and the system resources page, whichever page is shown.
     void Timer2Timer();
