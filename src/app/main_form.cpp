@@ -3,6 +3,7 @@
 
 #include "app/control_ids.h"
 #include "app/layout/layouts.h"
+#include "platform/registry_locations.h"
 
 namespace app {
 namespace {
@@ -47,6 +48,13 @@ TForm1::TForm1(platform::Platform& platform)
       form_(layout::mainWindow(), layout::allTables()),
       Timer1(form_.addTimer(ids::Timer1, 1000, false)),
       Timer2(form_.addTimer(ids::Timer2, 2000, true)),
+      memory_({control<ui::Label>(ids::Label5), control<ui::Label>(ids::Label6), control<ui::Label>(ids::Label7),
+               control<ui::Label>(ids::Label8), control<ui::Label>(ids::Label13), control<ui::Gauge>(ids::Gauge1),
+               control<ui::TextBox>(ids::Memo4), control<ui::TextBox>(ids::Memo5), control<ui::TextBox>(ids::Memo6)},
+              platform, separatorsOf(platform)),
+      resources_({control<ui::Gauge>(ids::Gauge2), control<ui::Gauge>(ids::Gauge3), control<ui::Gauge>(ids::Gauge4)},
+                 platform),
+      load_({control<ui::Gauge>(ids::Gauge6), control<ui::Label>(ids::Label21)}, platform, memory_, resources_),
       disk_({control<ui::DriveBox>(ids::DriveComboBox1), control<ui::Label>(ids::Label2),
              control<ui::Label>(ids::Label3), control<ui::Label>(ids::Label4), control<ui::Label>(ids::Label12),
              control<ui::Label>(ids::Label20), control<ui::Gauge>(ids::Gauge5), control<ui::TextBox>(ids::Memo1),
@@ -75,6 +83,7 @@ TForm1::TForm1(platform::Platform& platform)
     wireUserPage();
     wireRegistration();
     wireCpuClock();
+    wireRefresh();
 }
 
 void TForm1::wireEvents() {
@@ -121,6 +130,14 @@ void TForm1::wireCpuClock() {
     control<ui::TextBox>(ids::Memo7).onChange = [this] { clock_.Memo7Change(); };
 }
 
+// The periodic refresh and the two page refreshes it runs, each also the
+// click of a hidden button.
+void TForm1::wireRefresh() {
+    control<ui::Button>(ids::Button2).onClick = [this] { memory_.Button2Click(); };
+    control<ui::Button>(ids::Button4).onClick = [this] { resources_.Button4Click(); };
+    Timer2.onTimer = [this] { load_.Timer2Timer(); };
+}
+
 void TForm1::FormCreate() {
     showComputerName();
     fillBiosPage();
@@ -132,7 +149,10 @@ void TForm1::FormCreate() {
     refreshUserInformation();
 }
 
-void TForm1::FormDestroy() {}
+// The Windows 9x performance statistics stop.
+void TForm1::FormDestroy() {
+    pages::SwitchPerfStats(platform_, registry::kStopStat);
+}
 
 // Step 1: the computer name into NowPCName and NewPCName.
 void TForm1::showComputerName() {
@@ -157,7 +177,9 @@ void TForm1::outlineRoundPanels() {
 }
 
 // Step 5: the Windows 9x performance statistics start.
-void TForm1::startPerformanceStatistics() {}
+void TForm1::startPerformanceStatistics() {
+    pages::SwitchPerfStats(platform_, registry::kStartStat);
+}
 
 // Step 6: TempData beside the executable; any failure is silently ignored.
 void TForm1::createWorkingDirectory() {

@@ -4,9 +4,12 @@
 
 #include "pages/bios_page.h"
 #include "pages/cpu_clock.h"
+#include "pages/cpu_load.h"
 #include "pages/disk_page.h"
 #include "pages/display_page.h"
+#include "pages/memory_page.h"
 #include "pages/registration.h"
+#include "pages/resources_page.h"
 #include "pages/user_page.h"
 #include "platform/platform.h"
 #include "ui/form.h"
@@ -68,6 +71,7 @@ private:
     void wireUserPage();
     void wireRegistration();
     void wireCpuClock();
+    void wireRefresh();
 
     // The steps of FormCreate, in their order.
     void showComputerName();
@@ -83,6 +87,9 @@ private:
     ui::Form form_;
     ui::Timer& Timer1;
     ui::Timer& Timer2;
+    pages::MemoryPage memory_;
+    pages::ResourcesPage resources_;
+    pages::LoadMonitor load_;
     pages::DiskPage disk_;
     pages::UserPage user_;
     pages::Registration registration_;

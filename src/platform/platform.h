@@ -128,7 +128,8 @@ public:
     virtual long regCloseKey(RegKey key) = 0;
 
     // --- the 16-bit USER library (Windows 9x kernel services) ---
-    // Whether the kernel's 16-bit library services could be bound.
+    // Whether the kernel's 16-bit library services and a way to call a 16-bit
+    // function could be bound: only on Windows 9x (platform kind 1).
     virtual bool has16BitServices() = 0;
     // Returns the module handle, or an error code below 32.
     virtual std::uint16_t loadLibrary16(const char* name) = 0;

@@ -125,6 +125,7 @@ long Registry::query(platform::RegKey handle, const std::string& name, std::uint
     if (key == nullptr) return 6;
     for (const RegValue& value : key->values) {
         if (!sameName(value.name, name)) continue;
+        reads.push_back(handles_[handle] + "\\" + name);
         if (type) *type = value.type;
         auto length = static_cast<std::uint32_t>(value.data.size());
         if (data != nullptr) {

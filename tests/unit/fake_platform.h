@@ -52,6 +52,8 @@ public:
     std::set<std::string> deniedKeys;
     // Every write, in order: "path\name".
     std::vector<std::string> writes;
+    // Every query of a value that exists, in order: "path\name".
+    std::vector<std::string> reads;
 
 private:
     struct Key {

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/thunk16.h"
+
 namespace platform {
 namespace {
 
@@ -70,6 +72,31 @@ Win32Platform::Win32Platform() {
     diskFreeSpaceEx_ = bind<DiskFreeSpaceEx>("kernel32.dll", "GetDiskFreeSpaceExA");
     memoryStatusEx_ = bind<MemoryStatusExFunction>("kernel32.dll", "GlobalMemoryStatusEx");
     isWow64Process_ = bind<IsWow64ProcessFunction>("kernel32.dll", "IsWow64Process");
+    bind16BitServices();
+}
+
+void Win32Platform::bind16BitServices() {
+    // Only Windows 9x has the 16-bit USER library to ask; Wine in an NT mode
+    // resolves the services too, so the platform kind decides, not the binding.
+    VersionInfo version;
+    if (!getVersion(version) || version.platformId != 1) return;
+    HMODULE kernel = GetModuleHandleA("kernel32.dll");
+    auto load = reinterpret_cast<LoadLibrary16Function>(reinterpret_cast<void*>(win32::exportByOrdinal(kernel, 35)));
+    auto release = reinterpret_cast<FreeLibrary16Function>(reinterpret_cast<void*>(win32::exportByOrdinal(kernel, 36)));
+    auto find = reinterpret_cast<GetProcAddress16Function>(reinterpret_cast<void*>(win32::exportByOrdinal(kernel, 37)));
+    if (load == nullptr || release == nullptr || find == nullptr) return;
+    bool underWine = bind<FARPROC>("ntdll.dll", "wine_get_version") != nullptr;
+    if (underWine) {
+        wowCallback16Ex_ =
+            reinterpret_cast<WowCallback16ExFunction>(reinterpret_cast<void*>(win32::exportByOrdinal(kernel, 55)));
+        if (wowCallback16Ex_ == nullptr) return;
+    } else {
+        qtThunk_ = GetProcAddress(kernel, "QT_Thunk");
+        if (qtThunk_ == nullptr) return;
+    }
+    loadLibrary16_ = load;
+    freeLibrary16_ = release;
+    getProcAddress16_ = find;
 }
 
 bool Win32Platform::getVersion(VersionInfo& version) {
@@ -245,20 +272,32 @@ long Win32Platform::regCloseKey(RegKey key) {
 }
 
 bool Win32Platform::has16BitServices() {
-    return false;
+    return loadLibrary16_ != nullptr;
 }
 
-std::uint16_t Win32Platform::loadLibrary16(const char*) {
-    return 2;  // "file not found": below 32, no handle
+std::uint16_t Win32Platform::loadLibrary16(const char* name) {
+    if (loadLibrary16_ == nullptr) return 2;  // "file not found": below 32, no handle
+    return loadLibrary16_(name);
 }
 
-std::uint32_t Win32Platform::getProcAddress16(std::uint16_t, const char*) {
-    return 0;
+std::uint32_t Win32Platform::getProcAddress16(std::uint16_t module, const char* name) {
+    return getProcAddress16_ != nullptr ? getProcAddress16_(module, name) : 0;
 }
 
-void Win32Platform::freeLibrary16(std::uint16_t) {}
+void Win32Platform::freeLibrary16(std::uint16_t module) {
+    if (freeLibrary16_ != nullptr) freeLibrary16_(module);
+}
 
-std::uint16_t Win32Platform::callProc16(std::uint32_t, std::uint16_t) {
+std::uint16_t Win32Platform::callProc16(std::uint32_t procedure, std::uint16_t argument) {
+    if (procedure == 0) return 0;
+    if (wowCallback16Ex_ != nullptr) {
+        // The argument as it lies on the 16-bit stack; 0 is the PASCAL convention.
+        WORD arguments[1] = {argument};
+        DWORD result = 0;
+        if (!wowCallback16Ex_(procedure, 0, sizeof arguments, arguments, &result)) return 0;
+        return LOWORD(result);
+    }
+    if (qtThunk_ != nullptr) return win32::callThroughQtThunk(qtThunk_, procedure, argument);
     return 0;
 }
 

@@ -58,13 +58,28 @@ private:
     using DiskFreeSpaceEx = BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER, PULARGE_INTEGER);
     using MemoryStatusExFunction = BOOL(WINAPI*)(LPMEMORYSTATUSEX);
     using IsWow64ProcessFunction = BOOL(WINAPI*)(HANDLE, PBOOL);
+    // The Windows 9x kernel's 16-bit library services (ordinals 35, 37, 36)
+    // and Wine's 16-bit callback (ordinal 55).
+    using LoadLibrary16Function = WORD(WINAPI*)(LPCSTR);
+    using GetProcAddress16Function = DWORD(WINAPI*)(WORD, LPCSTR);
+    using FreeLibrary16Function = void(WINAPI*)(WORD);
+    using WowCallback16ExFunction = BOOL(WINAPI*)(DWORD, DWORD, DWORD, LPVOID, LPDWORD);
 
     // Total (whole = true) or free bytes of a drive; -1 when it cannot be queried.
     std::int64_t diskBytes(int driveNumber, bool whole);
+    // Binds the 16-bit services where the platform kind is Windows 9x.
+    void bind16BitServices();
 
     DiskFreeSpaceEx diskFreeSpaceEx_ = nullptr;
     MemoryStatusExFunction memoryStatusEx_ = nullptr;
     IsWow64ProcessFunction isWow64Process_ = nullptr;
+    LoadLibrary16Function loadLibrary16_ = nullptr;
+    GetProcAddress16Function getProcAddress16_ = nullptr;
+    FreeLibrary16Function freeLibrary16_ = nullptr;
+    // Exactly one of the two ways to call a 16-bit function is bound: Wine's
+    // QT_Thunk reaches the function but loses its result on the way back.
+    FARPROC qtThunk_ = nullptr;
+    WowCallback16ExFunction wowCallback16Ex_ = nullptr;
 };
 
 }  // namespace platform

@@ -385,6 +385,28 @@ std::string run(const std::string& line) {
         settle(ms);
         return "";
     }
+    if (command == "memory") {  // physical memory as GlobalMemoryStatusEx reports it: total available
+        MEMORYSTATUSEX status{};
+        status.dwLength = sizeof status;
+        if (!GlobalMemoryStatusEx(&status)) fail("GlobalMemoryStatusEx");
+        return std::to_string(status.ullTotalPhys) + " " + std::to_string(status.ullAvailPhys);
+    }
+    if (command == "hog") {  // holds that many megabytes of touched memory (0 lets it go), to move the free figure
+        // In pieces, since a 32-bit address space has no large holes.
+        static std::vector<void*> held;
+        const SIZE_T piece = SIZE_T{16} << 20;
+        int megabytes = 0;
+        args >> megabytes;
+        for (void* block : held) VirtualFree(block, 0, MEM_RELEASE);
+        held.clear();
+        for (int taken = 0; taken < megabytes; taken += 16) {
+            void* block = VirtualAlloc(nullptr, piece, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+            if (block == nullptr) fail("out of memory");
+            std::memset(block, 0x5A, piece);
+            held.push_back(block);
+        }
+        return "";
+    }
     if (command == "screen") {
         return std::to_string(GetSystemMetrics(SM_CXSCREEN)) + " " + std::to_string(GetSystemMetrics(SM_CYSCREEN));
     }
