@@ -2,6 +2,7 @@
 #include "pages/disk_page.h"
 
 #include "pages/texts.h"
+#include "ui/form.h"
 #include "present/colours.h"
 #include "present/percent.h"
 
@@ -40,6 +41,8 @@ void DiskPage::DriveComboBox1Change() {
 
     c_.Gauge5.setProgress(0);
     c_.Gauge5.setBackColour(colours::blue);
+    // The waiting state shows while the drive answers, which takes seconds for a floppy disk.
+    c_.Gauge5.form().paintNow();
 
     char letter = c_.DriveComboBox1.drive();
     for (int k = 1; k <= 26; ++k) {

@@ -89,6 +89,13 @@ void Form::hideCaret() {
         ++caretHides_;
 }
 
+void Form::paintNow() {
+    if (peer_)
+        peer_->paintNow();
+    else
+        ++paintsRequested_;
+}
+
 void Form::dispatch(const Handler& handler) {
     if (!handler) return;
     try {

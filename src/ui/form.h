@@ -71,6 +71,9 @@ public:
     void showError(const std::string& text);
     // Hides the GUI thread's caret.
     void hideCaret();
+    // Shows what the handler has changed so far, before it goes on with a
+    // step that may block (a drive that takes seconds to answer).
+    void paintNow();
     // Runs an event handler as the message loop does: an exception that
     // escapes it is shown in the error box and ends that handler only.
     void dispatch(const Handler& handler);
@@ -79,6 +82,7 @@ public:
     const std::vector<std::string>& messagesShown() const { return messagesShown_; }
     const std::vector<std::string>& errorsShown() const { return errorsShown_; }
     int caretHides() const { return caretHides_; }
+    int paintsRequested() const { return paintsRequested_; }
 
     void attach(FormPeer* peer) { peer_ = peer; }
     FormPeer* peer() const { return peer_; }
@@ -98,6 +102,7 @@ private:
     std::vector<std::string> messagesShown_;
     std::vector<std::string> errorsShown_;
     int caretHides_ = 0;
+    int paintsRequested_ = 0;
 };
 
 }  // namespace ui

@@ -45,6 +45,8 @@ public:
     // goes on dispatching timer and paint messages meanwhile.
     virtual void showMessage(const std::string& text, MessageKind kind) = 0;
     virtual void hideCaret() = 0;
+    // Paints every window that waits for painting, before the handler goes on.
+    virtual void paintNow() = 0;
 };
 
 }  // namespace ui

@@ -79,6 +79,7 @@ TEST_F(DiskPageTest, TheWaitingStateComesBeforeTheQueries) {
         bool labelShown;
         std::string intro;
         present::Colour introColour;
+        int paints;
     } seen{};
     // The volume query is the first platform call of the change event: what the
     // page shows at that moment is the waiting state.
@@ -93,10 +94,12 @@ TEST_F(DiskPageTest, TheWaitingStateComesBeforeTheQueries) {
     } spy;
     spy.onUpdate = [&] {
         if (text(ids::Memo10) == "FAT32" && seen.intro.empty())
-            seen = {pie.progress(), pie.backColour(), visible(ids::Label2), text(ids::Memo3), fontColour(ids::Memo3)};
+            seen = {pie.progress(), pie.backColour(), visible(ids::Label2), text(ids::Memo3), fontColour(ids::Memo3),
+                    form().paintsRequested()};
     };
     control(ids::Memo10).attach(&spy);
     disk(5, 100 * 1048576LL, 10 * 1048576LL);
+    int paintsBefore = form().paintsRequested();
     choose('e');
     control(ids::Memo10).attach(nullptr);
     EXPECT_EQ(seen.progress, 0);
@@ -104,6 +107,7 @@ TEST_F(DiskPageTest, TheWaitingStateComesBeforeTheQueries) {
     EXPECT_FALSE(seen.labelShown);
     EXPECT_EQ(seen.intro, " 大まかに表示。");
     EXPECT_EQ(seen.introColour, colours::white);
+    EXPECT_EQ(seen.paints, paintsBefore + 1);  // painted before the drive is asked
     EXPECT_FALSE(pie.showText());
     EXPECT_EQ(text(ids::Memo3), "10 MB");
 }

@@ -57,6 +57,10 @@ void FormWindow::hideCaret() {
     HideCaret(nullptr);
 }
 
+void FormWindow::paintNow() {
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
 LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_TIMER:

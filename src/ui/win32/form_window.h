@@ -21,6 +21,7 @@ public:
     Size outerSize() const override;
     void showMessage(const std::string& text, MessageKind kind) override;
     void hideCaret() override;
+    void paintNow() override;
 
     static constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 

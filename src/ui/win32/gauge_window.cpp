@@ -19,9 +19,8 @@ GaugeWindow::GaugeWindow(WindowSystem& system, Gauge& gauge) : ControlWindow(sys
 
 void GaugeWindow::update(Property property) {
     if (property == Property::Progress || property == Property::GaugeLook || property == Property::Colour) {
-        // Repaint at once: a gauge that changes during a long step shows it.
+        // Several changes in one handler make one paint.
         InvalidateRect(hwnd(), nullptr, FALSE);
-        UpdateWindow(hwnd());
         return;
     }
     ControlWindow::update(property);
@@ -42,8 +41,7 @@ void GaugeWindow::paintPie(HDC dc, const RECT& picture) {
     GdiCache& gdi = system_.gdi();
     FillRect(dc, &picture, gdi.brush(resolve(gauge_.colour())));
     COLORREF fore = resolve(gauge_.foreColour());
-    Pen outline(CreatePen(PS_SOLID, 1, fore));
-    SelectGuard pen(dc, outline.get());
+    SelectGuard pen(dc, gdi.pen(fore));
     {
         SelectGuard brush(dc, gdi.brush(resolve(gauge_.backColour())));
         Ellipse(dc, picture.left, picture.top, picture.right, picture.bottom);
@@ -97,9 +95,13 @@ LRESULT GaugeWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             PaintDc dc(hwnd());
             RECT area;
             GetClientRect(hwnd(), &area);
-            BackBuffer buffer(dc.get(), area.right, area.bottom);
-            paint(buffer.get(), area);
-            BitBlt(dc.get(), 0, 0, area.right, area.bottom, buffer.get(), 0, 0, SRCCOPY);
+            if (!buffer_ || bufferSize_.width != area.right || bufferSize_.height != area.bottom) {
+                buffer_.reset();
+                buffer_ = std::make_unique<BackBuffer>(dc.get(), area.right, area.bottom);
+                bufferSize_ = {area.right, area.bottom};
+            }
+            paint(buffer_->get(), area);
+            BitBlt(dc.get(), 0, 0, area.right, area.bottom, buffer_->get(), 0, 0, SRCCOPY);
             return 0;
         }
         case PBM_GETPOS:

@@ -2,7 +2,10 @@
 // progress-bar queries PBM_GETPOS and PBM_GETRANGE.
 #pragma once
 
+#include <memory>
+
 #include "ui/gauge.h"
+#include "ui/win32/handles.h"
 #include "ui/win32/control_window.h"
 
 namespace ui::win32 {
@@ -22,6 +25,9 @@ private:
     void paintText(HDC dc, const RECT& picture);
 
     Gauge& gauge_;
+    // The picture is drawn off screen first; the buffer is kept for the next paint.
+    std::unique_ptr<BackBuffer> buffer_;
+    Size bufferSize_{};
 };
 
 }  // namespace ui::win32

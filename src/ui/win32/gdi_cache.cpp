@@ -29,4 +29,13 @@ HBRUSH GdiCache::brush(COLORREF colour) {
     return created;
 }
 
+HPEN GdiCache::pen(COLORREF colour) {
+    for (const PenEntry& entry : pens_) {
+        if (entry.colour == colour) return entry.pen.get();
+    }
+    HPEN created = CreatePen(PS_SOLID, 1, colour);
+    pens_.push_back({colour, Pen(created)});
+    return created;
+}
+
 }  // namespace ui::win32

@@ -19,6 +19,8 @@ public:
     // A font without antialiasing is asked for where text is combined by exclusive-or.
     HFONT font(const FontSpec& spec, bool antialiased = true);
     HBRUSH brush(COLORREF colour);
+    // A solid pen one pixel wide.
+    HPEN pen(COLORREF colour);
 
 private:
     struct FontEntry {
@@ -32,6 +34,11 @@ private:
     };
     std::vector<FontEntry> fonts_;
     std::vector<BrushEntry> brushes_;
+    struct PenEntry {
+        COLORREF colour;
+        Pen pen;
+    };
+    std::vector<PenEntry> pens_;
 };
 
 }  // namespace ui::win32

@@ -31,6 +31,9 @@ void LabelWindow::fitToText() {
     int width = text.empty() ? 0 : extent.cx;
     const Rect& design = label_.bounds();
     int left = label_.alignment() == Align::Right ? design.right() - width : design.left;
+    Rect fitted{left, design.top, width, extent.cy};
+    if (fitted == fitted_) return;
+    fitted_ = fitted;
     SetWindowPos(hwnd(), nullptr, left, design.top, width, extent.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

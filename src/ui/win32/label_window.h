@@ -18,6 +18,7 @@ private:
     void paint();
 
     Label& label_;
+    Rect fitted_{-1, -1, -1, -1};  // where the window was last put
 };
 
 }  // namespace ui::win32
