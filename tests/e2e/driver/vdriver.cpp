@@ -379,6 +379,20 @@ std::string run(const std::string& line) {
         return "";
     }
     if (command == "running") return running() ? "1" : "0";
+    if (command == "tick") {  // the refresh timer's tick, sent N times and handled each time before the next
+        int count = 1;
+        args >> count;
+        HWND main = mainWindow();
+        for (int i = 0; i < count; ++i) {
+            DWORD_PTR result = 0;
+            if (!SendMessageTimeoutA(main, WM_TIMER, 2, 0, SMTO_NORMAL, 30000, &result)) fail("tick not handled");
+        }
+        return "";
+    }
+    if (command == "pid") {  // the program's Windows process ID
+        if (!running()) fail("not running");
+        return std::to_string(g_process.dwProcessId);
+    }
     if (command == "sleep") {
         int ms = 0;
         args >> ms;
