@@ -276,6 +276,28 @@ REGSAM viewFlag(const std::string& view) {
     return 0;
 }
 
+std::wstring wide(const std::string& text) {
+    std::vector<wchar_t> out(text.size() + 1);
+    int count = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out.data(),
+                                    static_cast<int>(out.size()));
+    return std::wstring(out.data(), static_cast<std::size_t>(count > 0 ? count : 0));
+}
+
+// A text as an edit control of the given kind gives it back: what a box of
+// the program shows for the same bytes.
+std::string throughEdit(bool multiline, const std::string& text) {
+    static HWND boxes[2] = {};
+    HWND& box = boxes[multiline ? 1 : 0];
+    if (box == nullptr) {
+        DWORD style = WS_POPUP | (multiline ? ES_MULTILINE | ES_AUTOVSCROLL : ES_AUTOHSCROLL);
+        box = CreateWindowExA(0, "EDIT", "", style, 0, 0, 200, 50, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        if (box == nullptr) fail("no edit control");
+        if (multiline) SendMessageA(box, EM_LIMITTEXT, 0, 0);
+    }
+    SetWindowTextA(box, text.c_str());
+    return windowText(box);
+}
+
 // ----- commands -----
 
 std::string startProgram(std::istringstream& args) {
@@ -380,12 +402,17 @@ std::string run(const std::string& line) {
     }
     if (command == "running") return running() ? "1" : "0";
     if (command == "tick") {  // the refresh timer's tick, sent N times and handled each time before the next
-        int count = 1;
-        args >> count;
+        // An optional limit in milliseconds per tick: a tick that opens a
+        // message box does not return until the box is closed.
+        // (A failed extraction stores 0, so the defaults are set after it.)
+        int count = 1, limit = 30000;
+        if (!(args >> count)) count = 1;
+        if (!(args >> limit)) limit = 30000;
         HWND main = mainWindow();
         for (int i = 0; i < count; ++i) {
             DWORD_PTR result = 0;
-            if (!SendMessageTimeoutA(main, WM_TIMER, 2, 0, SMTO_NORMAL, 30000, &result)) fail("tick not handled");
+            if (!SendMessageTimeoutA(main, WM_TIMER, 2, 0, SMTO_NORMAL, static_cast<UINT>(limit), &result))
+                fail("tick not handled");
         }
         return "";
     }
@@ -735,6 +762,26 @@ std::string run(const std::string& line) {
         args >> root >> path;
         LONG result = RegDeleteTreeA(rootKey(root), unhex(path).c_str());
         return std::to_string(result);
+    }
+    if (command == "reg_rename") {  // root path new-name: the key, all below it, under another name
+        // RegRenameKey (Vista and later, and Wine) renames in one step and
+        // keeps link keys as links; it is looked up, so that the driver
+        // still loads where it is missing.
+        using RenameKey = LONG(WINAPI*)(HKEY, LPCWSTR, LPCWSTR);
+        auto rename = reinterpret_cast<RenameKey>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("advapi32.dll"), "RegRenameKey")));
+        if (rename == nullptr) fail("no RegRenameKey");
+        std::string root, path, name;
+        args >> root >> path >> name;
+        LONG result = rename(rootKey(root), wide(unhex(path)).c_str(), wide(unhex(name)).c_str());
+        if (result == ERROR_FILE_NOT_FOUND) return "missing";
+        if (result != ERROR_SUCCESS) fail("rename " + std::to_string(result));
+        return "renamed";
+    }
+    if (command == "through_edit") {  // multi|single text -> the text an edit control of that kind gives back
+        std::string kind, text;
+        args >> kind >> text;
+        return hex(throughEdit(kind == "multi", unhex(text)));
     }
     if (command == "computer_name") {
         char name[MAX_COMPUTERNAME_LENGTH + 1] = {};
