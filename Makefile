@@ -3,11 +3,12 @@
 #   make test   builds everything and runs every test
 #   make        builds build/win/velnor.exe alone
 #   make release  builds build/velnor-<version>.zip (executable and read-me)
+#   make faults   fault and bad-input runs and the check of what it writes (slow), into docs/robustness.md
 # Each target installs what it needs first (as root; otherwise it prints the command).
 
 MODE ?= win98
 
-.PHONY: all exe run test release clean
+.PHONY: all exe run test faults release clean
 
 all: exe
 
@@ -23,6 +24,11 @@ run:
 test:
 	@scripts/setup.sh test
 	@scripts/test.sh
+
+faults:
+	@scripts/setup.sh run
+	@scripts/build-exe.sh
+	@scripts/faults.sh
 
 release:
 	@scripts/setup.sh build

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: native unit tests (plain and under
 # AddressSanitizer and UndefinedBehaviorSanitizer), the Windows build with its
-# loadability check and its own arithmetic check, and the end-to-end tests
-# under Wine in Windows 98 mode and in an NT mode.
+# loadability check and its own arithmetic check, the fault-run tools' own
+# tests, and the end-to-end tests under Wine in Windows 98 mode and in an NT mode.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${VELNOR_BUILD:-$root/build}
@@ -23,6 +23,9 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 "$build/sanitize/un
 
 step "Windows build"
 "$root/scripts/build-exe.sh"
+
+step "fault-run tools (byte patterns, reading model, registry-file reader)"
+(cd "$root/tests/faults" && PYTHONDONTWRITEBYTECODE=1 python3 -m unittest -q test_tools)
 
 step "loadability on Windows 95 OSR2 and later"
 (cd "$root/tools/w9x-check" && python3 -m unittest -q test_loadcheck)

@@ -1,0 +1,163 @@
+"""What the program writes, seen in the Wine prefix's registry files and file
+tree, compared before and after whole Wine sessions (each ended with
+`wineserver -w`, so that the files on disk are current):
+
+  (a) a run without registering (start, ticks, every page, a real tick, a
+      clock measurement, editing cancelled, close) changes nothing in the
+      registry and creates nothing but TempData beside the executable;
+  (b) a run that registers changes exactly the two owner values and the
+      computer name.
+
+Wine changes some keys by itself in every session (its device enumeration,
+a key's time): sessions of the driver alone learn exactly which entries,
+and only those are set aside. Run it through scripts/faults.sh (a fresh
+prefix copy, Xvfb). Usage: writes_check.py OUT.json"""
+import datetime
+import json
+import os
+import shutil
+import subprocess
+import sys
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "e2e"))
+from velnor_e2e import EXE, MODE, PREFIX, Driver, hexed  # noqa: E402
+
+import snapshot  # noqa: E402
+
+NINE_X = MODE == "win98"
+VERSION_KEY = ("Software\\\\Microsoft\\\\Windows\\\\CurrentVersion" if NINE_X
+               else "Software\\\\Microsoft\\\\Windows NT\\\\CurrentVersion")  # as system.reg spells it
+NAME_KEY = "System\\\\CurrentControlSet\\\\Control\\\\ComputerName\\\\ComputerName"
+OWNER, ORGANISATION, COMPUTER = "Owner Written", "Organisation Written", "VELNORWRITES"
+# The program's own copy, inside the prefix, so that what it makes beside
+# itself shows in the prefix's file tree.
+EXE_DIR = os.path.join(PREFIX, "drive_c", "Velnor")
+PROGRAM = os.path.join(EXE_DIR, "velnor.exe")
+
+
+def session(steps=None):
+    """One Wine session of the driver (and, with steps, the program), then the
+    prefix as the ended server left it."""
+    d = Driver()
+    try:
+        outcome = steps(d) if steps else None
+    finally:
+        d.quit()
+    subprocess.run(["wineserver", "-w"], check=True)
+    return outcome, (snapshot.registry(PREFIX), snapshot.files(PREFIX))
+
+
+def viewing_run(d):
+    """Everything but registering; returns the problems seen."""
+    problems = []
+    d.start(PROGRAM, EXE_DIR)
+    d("tick", 3)
+    for index in (1, 2, 3, 4, 5, 6, 0):
+        if d.tab(index) != index:
+            problems.append("page %d did not come to the front" % index)
+    d("sleep", 2300)  # one tick of the real timer
+    d.tab(2)
+    d.click("Keisoku")  # the clock is measured for about four seconds
+    d("sleep", 4500)
+    d.tab(6)
+    d.click("Change")
+    d("settext", "NewName", hexed("typed, then cancelled"))
+    d.click("Cancel")
+    if d.dialog() is not None:
+        problems.append("a message box: %r" % d.dialog())
+    code = d.close()
+    if code != 0:
+        problems.append("exit code %d" % code)
+    return problems
+
+
+def registering_run(d):
+    problems = []
+    d.start(PROGRAM, EXE_DIR)
+    d.tab(6)
+    d.click("Change")
+    d("settext", "NewName", hexed(OWNER))
+    d("settext", "NewCompany", hexed(ORGANISATION))
+    d("settext", "NewPCName", hexed(COMPUTER))
+    d.click("Touroku")
+    if d.dialog() is not None:
+        problems.append("a message box: %r" % d.dialog())
+    code = d.close()
+    if code != 0:
+        problems.append("exit code %d" % code)
+    return problems
+
+
+def listed(changes):
+    return sorted(" ".join(str(part) for part in change if part is not None) for change in changes)
+
+
+def main():
+    out_path = sys.argv[1]
+    started = datetime.datetime.now().astimezone()
+    os.makedirs(EXE_DIR, exist_ok=True)
+    shutil.copy2(EXE, PROGRAM)
+
+    # Wine's first session in a copied prefix may do more than later ones.
+    session()
+    _, base0 = session()
+    _, base1 = session()
+    _, base2 = session()
+    noise_registry = (snapshot.registry_changes(base0[0], base1[0]) |
+                      snapshot.registry_changes(base1[0], base2[0]))
+    noise_files = snapshot.file_changes(base0[1], base1[1]) | snapshot.file_changes(base1[1], base2[1])
+
+    viewing_problems, viewed = session(viewing_run)
+    registry_a = snapshot.registry_changes(base2[0], viewed[0]) - noise_registry
+    files_a = snapshot.file_changes(base2[1], viewed[1]) - noise_files
+    allowed_files_a = {(os.path.join(EXE_DIR, "TempData"), "created")}
+    ok_a = not viewing_problems and not registry_a and files_a == allowed_files_a
+    tempdata = viewed[1].get(os.path.join(EXE_DIR, "TempData"))
+
+    registering_problems, registered = session(registering_run)
+    registry_b = snapshot.registry_changes(viewed[0], registered[0]) - noise_registry
+    files_b = snapshot.file_changes(viewed[1], registered[1]) - noise_files
+    wanted_values = {("system.reg", VERSION_KEY, "value changed", "RegisteredOwner"),
+                     ("system.reg", VERSION_KEY, "value changed", "RegisteredOrganization"),
+                     ("system.reg", NAME_KEY, "value changed", "ComputerName")}
+    # A key's time follows its values; Wine moves the NT version key's time
+    # in every session anyway.
+    key_times = {("system.reg", VERSION_KEY, "key time", None), ("system.reg", NAME_KEY, "key time", None)}
+    new = registered[0]["system.reg"]
+    written = {
+        "RegisteredOwner": new[VERSION_KEY][1].get("RegisteredOwner"),
+        "RegisteredOrganization": new[VERSION_KEY][1].get("RegisteredOrganization"),
+        "ComputerName": new[NAME_KEY][1].get("ComputerName"),
+    }
+    ok_b = (not registering_problems and wanted_values <= registry_b and registry_b - key_times <= wanted_values
+            and not files_b and written == {"RegisteredOwner": '"%s"' % OWNER,
+                                           "RegisteredOrganization": '"%s"' % ORGANISATION,
+                                           "ComputerName": '"%s"' % COMPUTER})
+
+    result = {
+        "mode": MODE,
+        "started": started.isoformat(timespec="seconds"),
+        "noise_registry": listed(noise_registry),
+        "noise_files": sorted("%s %s" % (os.path.relpath(p, PREFIX), w) for p, w in noise_files),
+        "viewing": {"ok": ok_a, "problems": viewing_problems, "registry": listed(registry_a),
+                    "files": sorted("%s %s" % (os.path.relpath(p, PREFIX), w) for p, w in files_a),
+                    "tempdata": tempdata[0] if tempdata else None},
+        "registering": {"ok": ok_b, "problems": registering_problems, "registry": listed(registry_b),
+                        "files": sorted("%s %s" % (os.path.relpath(p, PREFIX), w) for p, w in files_b),
+                        "written": written},
+    }
+    with open(out_path, "w") as f:
+        json.dump(result, f, indent=1)
+    for name in ("viewing", "registering"):
+        part = result[name]
+        print("%s, %s: %s" % (MODE, name, "ok" if part["ok"] else "FAIL"), flush=True)
+        for line in part["problems"] + part["registry"] + part["files"]:
+            print("   ", line, flush=True)
+    print("Wine's own changes set aside: %d registry entries, %d files" %
+          (len(noise_registry), len(noise_files)), flush=True)
+    return 0 if ok_a and ok_b else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
