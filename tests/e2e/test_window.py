@@ -83,6 +83,20 @@ class MainWindow(ProgramTest):
         self.assertEqual(d.focus(), "Memo1")
         self.assertEqual(d("blink", "Memo1", 1500), "1")
 
+    def test_later_controls_lie_above_earlier_ones(self):
+        # Control IDs follow the layout's rows, so among siblings the topmost
+        # window has the highest ID, and so on down.
+        d = self.driver
+        containers, seen = ["main"], 0
+        while containers:
+            name = containers.pop()
+            children = [item.split("=") for item in d("zorder", name).split()]
+            ids = [int(i) for _, i in children]
+            self.assertEqual(ids, sorted(ids, reverse=True), name)
+            containers += [child for child, _ in children]
+            seen += len(children)
+        self.assertGreater(seen, 100)
+
     def test_close_ends_the_program(self):
         self.assertEqual(self.driver.close(), 0)
 

@@ -38,4 +38,12 @@ HPEN GdiCache::pen(COLORREF colour) {
     return created;
 }
 
+SIZE GdiCache::textExtent(const FontSpec& spec, const std::string& text) {
+    if (measuring_.get() == nullptr) measuring_.reset(CreateCompatibleDC(nullptr));
+    SIZE extent{};
+    SelectGuard selected(measuring_.get(), font(spec));
+    GetTextExtentPoint32A(measuring_.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+    return extent;
+}
+
 }  // namespace ui::win32

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "present/colours.h"
@@ -21,6 +22,10 @@ public:
     HBRUSH brush(COLORREF colour);
     // A solid pen one pixel wide.
     HPEN pen(COLORREF colour);
+    // The size of a single line of text in a font, measured in a kept memory
+    // device context rather than a window's, which costs a round trip to the
+    // window system for every label.
+    SIZE textExtent(const FontSpec& spec, const std::string& text);
 
 private:
     struct FontEntry {
@@ -39,6 +44,7 @@ private:
         Pen pen;
     };
     std::vector<PenEntry> pens_;
+    MemoryDc measuring_;
 };
 
 }  // namespace ui::win32

@@ -7,10 +7,10 @@
 namespace ui::win32 {
 
 LabelWindow::LabelWindow(WindowSystem& system, Label& label) : ControlWindow(system, label), label_(label) {
-    create(system.instance(), "VelnorLabel", childStyle(), 0, system.parentWindowFor(label), label.id(),
-           label.bounds(), label.text().c_str());
+    fitted_ = fittedBounds();
+    create(system.instance(), "VelnorLabel", childStyle(), 0, system.parentWindowFor(label), label.id(), fitted_,
+           label.text().c_str());
     label.attach(this);
-    fitToText();
 }
 
 void LabelWindow::update(Property property) {
@@ -20,21 +20,21 @@ void LabelWindow::update(Property property) {
 }
 
 // A label sizes itself to its text; a right-aligned one keeps its right edge,
-// so that a longer figure grows to the left.
-void LabelWindow::fitToText() {
-    WindowDc dc(hwnd());
-    SelectGuard font(dc.get(), system_.gdi().font(label_.font()));
-    SIZE extent{};
+// so that a longer figure grows to the left. An empty one keeps a line's height.
+Rect LabelWindow::fittedBounds() const {
     const std::string& text = label_.text();
-    GetTextExtentPoint32A(dc.get(), text.empty() ? " " : text.c_str(), text.empty() ? 1 : static_cast<int>(text.size()),
-                          &extent);
+    SIZE extent = system_.gdi().textExtent(label_.font(), text.empty() ? std::string(" ") : text);
     int width = text.empty() ? 0 : extent.cx;
     const Rect& design = label_.bounds();
     int left = label_.alignment() == Align::Right ? design.right() - width : design.left;
-    Rect fitted{left, design.top, width, extent.cy};
+    return Rect{left, design.top, width, extent.cy};
+}
+
+void LabelWindow::fitToText() {
+    Rect fitted = fittedBounds();
     if (fitted == fitted_) return;
     fitted_ = fitted;
-    SetWindowPos(hwnd(), nullptr, left, design.top, width, extent.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd(), nullptr, fitted.left, fitted.top, fitted.width, fitted.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void LabelWindow::paint() {

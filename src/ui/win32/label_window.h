@@ -14,6 +14,7 @@ protected:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    Rect fittedBounds() const;
     void fitToText();
     void paint();
 

@@ -1,18 +1,32 @@
 // Window objects and message reflection.
 #include "ui/win32/window.h"
 
+#include <utility>
+#include <vector>
+
 namespace ui::win32 {
 namespace {
 
-// A window property, not GWL_USERDATA: a system class's window that we did not
-// make (a combo box's list, a tooltip) may keep its own value there.
-const char kObjectProperty[] = "Velnor.Window";
+// The objects of this process's windows, looked up here rather than in a
+// window property: under Wine every property access is a round trip to the
+// server, and the lookup runs for every message. (Not GWL_USERDATA either: a
+// system class's window that we did not make, a combo box's list or a tooltip,
+// may keep its own value there.) All our windows live on one thread.
+std::vector<std::pair<HWND, Window*>>& links() {
+    static std::vector<std::pair<HWND, Window*>> table;
+    return table;
+}
 
 void link(HWND hwnd, Window* window) {
-    if (window != nullptr)
-        SetPropA(hwnd, kObjectProperty, window);
-    else
-        RemovePropA(hwnd, kObjectProperty);
+    auto& table = links();
+    for (auto& entry : table) {
+        if (entry.first == hwnd) {
+            entry = table.back();
+            table.pop_back();
+            break;
+        }
+    }
+    if (window != nullptr) table.emplace_back(hwnd, window);
 }
 
 }  // namespace
@@ -22,7 +36,10 @@ Window::~Window() {
 }
 
 Window* Window::fromHandle(HWND hwnd) {
-    return hwnd ? static_cast<Window*>(GetPropA(hwnd, kObjectProperty)) : nullptr;
+    if (hwnd == nullptr) return nullptr;
+    for (const auto& entry : links())
+        if (entry.first == hwnd) return entry.second;
+    return nullptr;
 }
 
 void Window::registerClass(HINSTANCE instance, const char* name, UINT style, HBRUSH background, HICON icon) {

@@ -76,14 +76,29 @@ void WindowSystem::create() {
     Window::registerClass(instance_, "VelnorPage", 0, nullptr);
 
     main_ = std::make_unique<FormWindow>(*this, form_);
-    for (const auto& control : form_.controls()) {
-        controls_.push_back(makeWindow(*this, *control));
-        // Later rows of a layout lie above earlier ones where they overlap.
-        SetWindowPos(controls_.back()->hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    }
+    controls_.clear();
+    controls_.resize(form_.controls().size());
+    std::vector<Control*> top;
+    for (const auto& control : form_.controls())
+        if (control->parent() == nullptr) top.push_back(control.get());
+    createLastRowFirst(top);
     for (const auto& window : controls_) {
         if (window->control().kind() == ControlKind::PageControl)
             static_cast<PageControlWindow&>(*window).layoutPages();
+    }
+}
+
+// Later rows of a layout lie above earlier ones where they overlap. The system
+// links a new child window below the siblings it already has, so each parent's
+// children are made last row first (every parent before its children), which
+// gives that order without restacking windows one by one.
+void WindowSystem::createLastRowFirst(const std::vector<Control*>& siblings) {
+    const auto& controls = form_.controls();
+    for (auto control = siblings.rbegin(); control != siblings.rend(); ++control) {
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            if (controls[i].get() == *control) controls_[i] = makeWindow(*this, **control);
+        }
+        createLastRowFirst((*control)->children());
     }
 }
 
@@ -118,7 +133,7 @@ HWND WindowSystem::parentWindowFor(const Control& control) const {
 
 ControlWindow* WindowSystem::windowFor(const Control* control) const {
     for (const auto& window : controls_) {
-        if (&window->control() == control) return window.get();
+        if (window != nullptr && &window->control() == control) return window.get();
     }
     return nullptr;
 }

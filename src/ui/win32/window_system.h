@@ -43,6 +43,7 @@ public:
     ControlWindow* windowFor(const Control* control) const;
 
 private:
+    void createLastRowFirst(const std::vector<Control*>& siblings);
     bool translateKeys(const MSG& message);
     void moveFocus(bool forward);
     void switchPage(bool forward);
