@@ -1,15 +1,14 @@
 // The cost of the 2000 ms refresh tick: the real main window on the real
 // platform, its Timer2 handler called in a loop with the messages it causes
 // (painting included) handled after each call. Prints the CPU and wall time
-// per tick and the process's GDI objects, USER objects and memory before and
-// after. With a third argument of 1, a new processor load is written into
-// HKEY_DYN_DATA before each tick, so that the load's pie and label repaint
-// every time (the writing is not counted).
-// Usage: tick_bench [ticks] [page index] [vary]   (run by bench/tick.py)
+// per tick (the soak counts objects and memory, in the real program). With a
+// third argument of 1, a new processor load is written into HKEY_DYN_DATA
+// before each tick, so that the load's pie and label repaint every time (the
+// writing is not counted).
+// Usage: tick_bench [ticks] [page index] [vary]   (run by bench/measure.py)
 #include <windows.h>
 
 #include <commctrl.h>
-#include <psapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -47,80 +46,6 @@ double wallSeconds() {
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&now);
     return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-// GDI objects of this process. Wine's GetGuiResources answers 0; there the
-// count comes from its GDI handle table, which the process environment block
-// points to (24-byte entries, the object type at offset 14, 0 when free).
-DWORD gdiObjects() {
-    DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    if (count != 0) return count;
-    BYTE* peb;
-    __asm__("movl %%fs:0x30, %0" : "=r"(peb));
-    const BYTE* table = *reinterpret_cast<const BYTE**>(peb + 0x94);
-    MEMORY_BASIC_INFORMATION region;
-    if (table == nullptr || !VirtualQuery(table, &region, sizeof region) || region.State != MEM_COMMIT) return 0;
-    std::size_t available = static_cast<const BYTE*>(region.BaseAddress) + region.RegionSize - table;
-    for (std::size_t entry = 0; entry < 0x10000 && (entry + 1) * 24 <= available; ++entry)
-        if (table[entry * 24 + 14] != 0) ++count;
-    return count;
-}
-
-BOOL CALLBACK countWindow(HWND, LPARAM lParam) {
-    ++*reinterpret_cast<DWORD*>(lParam);
-    return TRUE;
-}
-
-// A top-level window and all its descendants.
-BOOL CALLBACK countWindowTree(HWND hwnd, LPARAM lParam) {
-    ++*reinterpret_cast<DWORD*>(lParam);
-    EnumChildWindows(hwnd, countWindow, lParam);
-    return TRUE;
-}
-
-// USER objects; where GetGuiResources answers 0 (Wine), the windows of this
-// thread, the USER objects the program makes.
-DWORD userObjects(bool& windowsOnly) {
-    DWORD count = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
-    windowsOnly = count == 0;
-    if (count == 0) EnumThreadWindows(GetCurrentThreadId(), countWindowTree, reinterpret_cast<LPARAM>(&count));
-    return count;
-}
-
-// Committed private memory, walked region by region (Wine answers 0 for PrivateUsage).
-SIZE_T privateBytes() {
-    SIZE_T total = 0;
-    MEMORY_BASIC_INFORMATION region;
-    for (BYTE* at = nullptr; VirtualQuery(at, &region, sizeof region) == sizeof region;
-         at = static_cast<BYTE*>(region.BaseAddress) + region.RegionSize) {
-        if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) total += region.RegionSize;
-        if (static_cast<BYTE*>(region.BaseAddress) + region.RegionSize < at) break;
-    }
-    return total;
-}
-
-SIZE_T workingSet() {
-    PROCESS_MEMORY_COUNTERS counters{};
-    counters.cb = sizeof counters;
-    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
-    return counters.WorkingSetSize;
-}
-
-struct Snapshot {
-    DWORD gdi;
-    DWORD user;
-    bool windowsOnly;
-    SIZE_T privateBytes;
-    SIZE_T workingSet;
-};
-
-Snapshot snapshot() {
-    Snapshot s{};
-    s.gdi = gdiObjects();
-    s.user = userObjects(s.windowsOnly);
-    s.privateBytes = privateBytes();
-    s.workingSet = workingSet();
-    return s;
 }
 
 }  // namespace
@@ -167,23 +92,15 @@ int main(int argc, char** argv) {
     };
     for (int i = 0; i < 20; ++i) tick();  // the first figures, fonts and brushes
 
-    Snapshot before = snapshot();
     writing = 0;
     double cpu0 = processCpuSeconds(), wall0 = wallSeconds();
     for (int i = 0; i < ticks; ++i) tick();
     double wall = wallSeconds() - wall0 - writing;
     double cpu = processCpuSeconds() - cpu0;
-    Snapshot after = snapshot();
 
     std::printf("ticks %d\n", ticks);
     std::printf("cpu_ms_per_tick %.4f\n", cpu * 1000.0 / ticks);
     std::printf("wall_ms_per_tick %.4f\n", wall * 1000.0 / ticks);
-    std::printf("gdi %lu %lu\n", before.gdi, after.gdi);
-    std::printf("%s %lu %lu\n", before.windowsOnly ? "windows" : "user", before.user, after.user);
-    std::printf("private_bytes %lu %lu\n", static_cast<unsigned long>(before.privateBytes),
-                static_cast<unsigned long>(after.privateBytes));
-    std::printf("working_set %lu %lu\n", static_cast<unsigned long>(before.workingSet),
-                static_cast<unsigned long>(after.workingSet));
     std::printf("write_ms_per_tick %.4f\n", writing * 1000.0 / ticks);
     std::printf("label21 %s\n", Form1.form().get<ui::Label>(ids::Label21).text().c_str());
     std::printf("memo4 %s\n", Form1.form().get<ui::TextBox>(ids::Memo4).text().c_str());

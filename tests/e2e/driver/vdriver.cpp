@@ -8,6 +8,7 @@
 
 #include <commctrl.h>
 #include <psapi.h>
+#include <winternl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -300,7 +301,8 @@ std::string throughEdit(bool multiline, const std::string& text) {
 
 // ----- commands -----
 
-std::string startProgram(std::istringstream& args) {
+// Starts a program in its own directory; the time it started, for start-up figures.
+LARGE_INTEGER launch(std::istringstream& args) {
     std::string exe, directory;
     args >> exe >> directory;
     exe = unhex(exe);
@@ -310,9 +312,16 @@ std::string startProgram(std::istringstream& args) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     std::string commandLine = "\"" + exe + "\"";
+    LARGE_INTEGER began;
+    QueryPerformanceCounter(&began);
     if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                         directory.empty() ? nullptr : directory.c_str(), &startup, &g_process))
         fail("CreateProcess failed " + std::to_string(GetLastError()));
+    return began;
+}
+
+std::string startProgram(std::istringstream& args) {
+    launch(args);
     WaitForInputIdle(g_process.hProcess, 10000);
     DWORD deadline = GetTickCount() + 15000;
     while (static_cast<int>(deadline - GetTickCount()) > 0) {
@@ -329,52 +338,155 @@ std::string startProgram(std::istringstream& args) {
     fail("no window appeared");
 }
 
-// Milliseconds from CreateProcess to the main window on the screen with the
-// disk page's figures in Memo1 (a size with its unit). The program keeps running.
+std::string childText(HWND child) {
+    char text[256] = {};
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(child, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 1000,
+                             &length))
+        return "";
+    return std::string(text, std::strlen(text));
+}
+
+bool endsWith(const std::string& text, const char* tail) {
+    std::size_t n = std::strlen(tail);
+    return text.size() > n && text.compare(text.size() - n, n, tail) == 0;
+}
+
+BOOL CALLBACK findUnpainted(HWND hwnd, LPARAM lParam) {
+    if (IsWindowVisible(hwnd) && GetUpdateRect(hwnd, nullptr, FALSE)) {
+        *reinterpret_cast<bool*>(lParam) = true;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Figures are on the screen only once the window has painted them: no part of
+// it or of its children is still waiting for a paint. (A program answers our
+// questions before it paints, so a text alone does not show that.)
+bool painted(HWND top) {
+    bool waiting = GetUpdateRect(top, nullptr, FALSE) != FALSE;
+    if (!waiting) EnumChildWindows(top, findUnpainted, reinterpret_cast<LPARAM>(&waiting));
+    return !waiting;
+}
+
+// Our program has its first figures when the disk page's Memo1 shows a size
+// with its unit.
+HWND velnorWithFigures() {
+    for (HWND hwnd : processWindows()) {
+        if (className(hwnd) != "VelnorForm" || !IsWindowVisible(hwnd)) continue;
+        FindChild find{controlId("Memo1"), nullptr};
+        EnumChildWindows(hwnd, findChild, reinterpret_cast<LPARAM>(&find));
+        if (find.found == nullptr) continue;
+        std::string value = childText(find.found);
+        if ((endsWith(value, " MB") || endsWith(value, " GB")) && painted(hwnd)) return hwnd;
+    }
+    return nullptr;
+}
+
+BOOL CALLBACK findStatusFigure(HWND hwnd, LPARAM lParam) {
+    if (className(hwnd) != "msctls_statusbar32") return TRUE;
+    // A status bar answers WM_GETTEXT with its first part's text.
+    std::string text = childText(hwnd);
+    for (char c : text) {
+        if (c >= '0' && c <= '9') {
+            *reinterpret_cast<bool*>(lParam) = true;
+            return FALSE;
+        }
+    }
+    return TRUE;
+}
+
+// Another program (the peer we compare with) has its first figures when a
+// visible window of it shows a number in its status bar.
+HWND peerWithFigures() {
+    for (HWND hwnd : processWindows()) {
+        if (!IsWindowVisible(hwnd)) continue;
+        bool found = false;
+        EnumChildWindows(hwnd, findStatusFigure, reinterpret_cast<LPARAM>(&found));
+        if (found && painted(hwnd)) return hwnd;
+    }
+    return nullptr;
+}
+
+// Milliseconds from CreateProcess to the first figures painted on the screen:
+// the disk page's (velnor) or the status bar's (peer). The program keeps running, and
+// "close" closes that window.
 std::string timeStartUp(std::istringstream& args) {
-    std::string exe, directory;
-    args >> exe >> directory;
-    exe = unhex(exe);
-    directory = unhex(directory);
-    if (running()) fail("already running");
-    closeHandles();
-    LARGE_INTEGER frequency, begin, now;
+    LARGE_INTEGER frequency, now;
     QueryPerformanceFrequency(&frequency);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    std::string commandLine = "\"" + exe + "\"";
-    QueryPerformanceCounter(&begin);
-    if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        directory.empty() ? nullptr : directory.c_str(), &startup, &g_process))
-        fail("CreateProcess failed " + std::to_string(GetLastError()));
+    LARGE_INTEGER began = launch(args);
+    std::string kind = "velnor";
+    args >> kind;
     for (;;) {
         QueryPerformanceCounter(&now);
-        double ms = 1000.0 * static_cast<double>(now.QuadPart - begin.QuadPart) / static_cast<double>(frequency.QuadPart);
+        double ms = 1000.0 * static_cast<double>(now.QuadPart - began.QuadPart) / static_cast<double>(frequency.QuadPart);
         if (ms > 30000) fail("no figures after 30 s");
         if (!running()) fail("the program ended");
-        if (g_main == nullptr) {
-            for (HWND hwnd : processWindows()) {
-                if (className(hwnd) == "VelnorForm") g_main = hwnd;
-            }
-        }
-        if (g_main != nullptr && IsWindowVisible(g_main)) {
-            FindChild find{controlId("Memo1"), nullptr};
-            EnumChildWindows(g_main, findChild, reinterpret_cast<LPARAM>(&find));
-            if (find.found != nullptr) {
-                char text[64] = {};
-                LRESULT length = SendMessageTimeoutA(find.found, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                                                     SMTO_ABORTIFHUNG, 1000, nullptr);
-                std::string value(text, length > 0 ? std::strlen(text) : 0);
-                if (value.size() > 3 && (value.compare(value.size() - 3, 3, " MB") == 0 ||
-                                         value.compare(value.size() - 3, 3, " GB") == 0)) {
-                    char out[32];
-                    std::snprintf(out, sizeof out, "%.1f", ms);
-                    return out;
-                }
-            }
+        g_main = kind == "peer" ? peerWithFigures() : velnorWithFigures();
+        if (g_main != nullptr) {
+            char out[32];
+            std::snprintf(out, sizeof out, "%.1f", ms);
+            return out;
         }
         Sleep(1);
     }
+}
+
+// ----- the program's resources, counted from outside -----
+
+// GDI objects: Wine's GetGuiResources answers 0, so they are counted in the
+// process's GDI handle table, which its process environment block points to
+// (24-byte entries, the object type at offset 14, 0 when free).
+DWORD gdiObjects(HANDLE process) {
+    DWORD count = GetGuiResources(process, GR_GDIOBJECTS);
+    if (count != 0) return count;
+    using Query = LONG(WINAPI*)(HANDLE, int, PVOID, ULONG, PULONG);
+    auto query = reinterpret_cast<Query>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
+    PROCESS_BASIC_INFORMATION basic{};
+    if (query == nullptr || query(process, 0, &basic, sizeof basic, nullptr) != 0) fail("no process information");
+    DWORD table = 0;
+    SIZE_T read = 0;
+    const char* peb = static_cast<const char*>(static_cast<void*>(basic.PebBaseAddress));
+    if (!ReadProcessMemory(process, peb + 0x94, &table, sizeof table, &read) || table == 0) fail("no GDI table");
+    MEMORY_BASIC_INFORMATION region{};
+    const char* at = reinterpret_cast<const char*>(static_cast<ULONG_PTR>(table));
+    if (!VirtualQueryEx(process, at, &region, sizeof region) || region.State != MEM_COMMIT) fail("GDI table unreadable");
+    std::size_t available = static_cast<const char*>(region.BaseAddress) + region.RegionSize - at;
+    std::vector<unsigned char> entries(available < 0x10000 * 24 ? available : 0x10000 * 24);
+    if (!ReadProcessMemory(process, at, entries.data(), entries.size(), &read)) fail("GDI table unreadable");
+    for (std::size_t entry = 0; (entry + 1) * 24 <= read; ++entry)
+        if (entries[entry * 24 + 14] != 0) ++count;
+    return count;
+}
+
+BOOL CALLBACK countWindow(HWND, LPARAM lParam) {
+    ++*reinterpret_cast<DWORD*>(lParam);
+    return TRUE;
+}
+
+// The program's windows, top-level and child: the USER objects it makes
+// (Wine's GetGuiResources answers 0 for USER objects too).
+DWORD windowCount() {
+    DWORD count = 0;
+    for (HWND hwnd : processWindows()) {
+        ++count;
+        EnumChildWindows(hwnd, countWindow, reinterpret_cast<LPARAM>(&count));
+    }
+    return count;
+}
+
+// Committed private memory, walked region by region (Wine answers 0 for PrivateUsage).
+SIZE_T privateBytes(HANDLE process) {
+    SIZE_T total = 0;
+    MEMORY_BASIC_INFORMATION region;
+    for (const char* at = nullptr; VirtualQueryEx(process, at, &region, sizeof region) == sizeof region;) {
+        if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) total += region.RegionSize;
+        const char* next = static_cast<const char*>(region.BaseAddress) + region.RegionSize;
+        if (next <= at) break;
+        at = next;
+    }
+    return total;
 }
 
 std::string closeProgram() {
@@ -415,6 +527,20 @@ std::string run(const std::string& line) {
                 fail("tick not handled");
         }
         return "";
+    }
+    if (command == "zorder") {  // a control's child controls, the topmost first: name=id
+        std::string name, out;
+        args >> name;
+        for (HWND child = GetWindow(control(name), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            int id = GetDlgCtrlID(child);
+            out += controlName(id) + "=" + std::to_string(id) + " ";
+        }
+        return out;
+    }
+    if (command == "objects") {  // GDI objects, windows, committed private bytes of the program
+        if (!running()) fail("not running");
+        return std::to_string(gdiObjects(g_process.hProcess)) + " " + std::to_string(windowCount()) + " " +
+               std::to_string(privateBytes(g_process.hProcess));
     }
     if (command == "pid") {  // the program's Windows process ID
         if (!running()) fail("not running");

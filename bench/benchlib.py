@@ -1,0 +1,134 @@
+"""What the benchmark and soak scripts share: CPU time and peak memory of
+Wine's processes read from /proc, the tick loop of tick_bench.exe, the
+velnor.exe and Task Manager launches, and the clock measurement."""
+import json
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import time
+
+from velnor_e2e import BUILD, EXE, MODE, PREFIX, hexed, windows_path
+
+CLOCK = os.sysconf("SC_CLK_TCK")
+TASKMGR = "C:\\windows\\system32\\taskmgr.exe"
+WAITING = " 只今・・・計測中！"
+
+
+def cpu_seconds(pid):
+    """User and system time of a Linux process, from /proc."""
+    with open("/proc/%d/stat" % pid) as f:
+        fields = f.read().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / CLOCK
+
+
+def peak_resident_bytes(pid):
+    """The most memory the process has held resident: its peak working set."""
+    with open("/proc/%d/status" % pid) as f:
+        for line in f:
+            if line.startswith("VmHWM:"):
+                return int(line.split()[1]) * 1024
+    raise RuntimeError("no VmHWM for %d" % pid)
+
+
+def processes(name):
+    """Linux processes of this Wine prefix whose name starts with name (Wine
+    names a program's process after its executable)."""
+    found = []
+    for entry in os.listdir("/proc"):
+        if not entry.isdigit():
+            continue
+        try:
+            with open("/proc/%s/comm" % entry) as f:
+                comm = f.read().strip()
+            with open("/proc/%s/environ" % entry, "rb") as f:
+                environ = f.read().split(b"\0")
+        except OSError:
+            continue
+        if comm.startswith(name) and ("WINEPREFIX=" + PREFIX).encode() in environ:
+            found.append(int(entry))
+    return found
+
+
+def one_process(name):
+    found = processes(name)
+    if len(found) != 1:
+        sys.exit("%s not found once in /proc: %r" % (name, found))
+    return found[0]
+
+
+def wineserver():
+    servers = processes("wineserver")
+    return servers[0] if servers else None
+
+
+def start_up(driver, program):
+    """Milliseconds from process start to the program's first figures; the
+    program is left running."""
+    if program == "velnor":
+        return float(driver("startup", hexed(windows_path(EXE)), hexed(windows_path(os.path.dirname(EXE))), "velnor"))
+    return float(driver("startup", hexed(TASKMGR), hexed(os.path.dirname(TASKMGR)), "peer"))
+
+
+def objects(driver):
+    """GDI objects, windows and committed private bytes of the running program."""
+    gdi, windows, private = (int(v) for v in driver("objects").split())
+    return {"gdi": gdi, "windows": windows, "private": private}
+
+
+def measure_clock(driver, timeout=30):
+    """One click on the measuring panel (the CPU page in front); the measured
+    frequency in hertz."""
+    driver.click("Keisoku")
+    end = time.time() + timeout
+    while time.time() < end:
+        time.sleep(0.25)
+        text = driver.string("Memo7")
+        if text != WAITING:
+            match = re.fullmatch(r"([\d,]+(?:\.\d+)?) (GHz|MHz)", text)
+            if match is None:
+                raise RuntimeError("unexpected clock text %r" % text)
+            return float(match.group(1).replace(",", "")) * (1e9 if match.group(2) == "GHz" else 1e6)
+    raise RuntimeError("no clock result after %d s" % timeout)
+
+
+def run_tick_bench(ticks, page, vary):
+    """tick_bench's figures and the Wine server's CPU seconds over its run."""
+    server = wineserver()
+    server_before = cpu_seconds(server) if server else 0.0
+    # Into a file, not a pipe: Wine's service processes, started with the
+    # first program of a session, inherit the handles and outlive it.
+    with tempfile.TemporaryFile() as out:
+        run = subprocess.run(["wine", os.path.join(BUILD, "win", "tick_bench.exe"), str(ticks), str(page),
+                              "1" if vary else "0"], stdout=out, stderr=subprocess.DEVNULL,
+                             env=dict(os.environ, WINEPREFIX=PREFIX), timeout=600)
+        out.seek(0)
+        output = out.read().decode("cp932", "replace")
+    if run.returncode != 0 or not output.startswith("ticks"):
+        sys.exit("tick_bench failed: %s" % output)
+    figures = {}
+    for line in output.splitlines():
+        key, _, value = line.partition(" ")
+        figures[key] = value
+    return figures, (cpu_seconds(server) - server_before) if server else float("nan")
+
+
+def tick_cost(ticks, page, vary):
+    """CPU milliseconds per tick of the program and of the Wine server. The
+    server's share is the difference between a long and a short run, so that
+    the program's start and end drop out."""
+    _, server_short = run_tick_bench(10, page, vary)
+    figures, server_long = run_tick_bench(ticks, page, vary)
+    return {
+        "ticks": ticks,
+        "program_ms": float(figures["cpu_ms_per_tick"]),
+        "server_ms": (server_long - server_short) * 1000.0 / (ticks - 10),
+        "wall_ms": float(figures["wall_ms_per_tick"]),
+    }
+
+
+def save(path, data):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "w") as f:
+        json.dump(dict(data, mode=MODE), f, indent=1)

@@ -1,0 +1,96 @@
+#!/usr/bin/env python3
+"""The benchmarks of one platform mode (bench/run.sh sets it), against Wine's
+Task Manager where it is a peer:
+
+- start-up: process start to the first figures on the screen, alternating
+  the two programs, median of the runs;
+- idle cost: CPU seconds of each program (and of the Wine server) over a
+  stretch with the window open, Velnor on its memory page, and each
+  program's peak working set;
+- one refresh tick: CPU time per tick of the real handler in the real window
+  (tick_bench.exe), with steady figures on the memory page and with a new
+  load every tick on the CPU page;
+- the executable's size;
+- the clock measurement against the host's time-stamp-counter frequency
+  (VELNOR_HOST_TSC, in hertz).
+
+Writes its figures as JSON for bench/report.py.
+Usage: bench/run.sh MODE bench/measure.py OUT.json [runs] [idle seconds] [ticks] [clock runs]"""
+import os
+import statistics
+import sys
+import time
+
+import benchlib
+from velnor_e2e import EXE, MODE, Driver
+
+
+def start_ups(driver, runs):
+    times = {"velnor": [], "taskmgr": []}
+    for run in range(runs):
+        order = ("velnor", "taskmgr") if run % 2 == 0 else ("taskmgr", "velnor")
+        for program in order:
+            times[program].append(benchlib.start_up(driver, program))
+            driver.close()
+            time.sleep(0.5)  # let Wine's processes of the last run settle
+    return {p: {"runs_ms": t, "median_ms": statistics.median(t)} for p, t in times.items()}
+
+
+def idle(driver, program, seconds):
+    benchlib.start_up(driver, program)
+    if program == "velnor":
+        driver.tab(1)  # the memory page, refreshed every tick
+    time.sleep(5)  # past the start-up
+    pid = benchlib.one_process(program + ".exe")
+    server = benchlib.wineserver()
+    before = benchlib.cpu_seconds(pid), benchlib.cpu_seconds(server)
+    time.sleep(seconds)
+    after = benchlib.cpu_seconds(pid), benchlib.cpu_seconds(server)
+    peak = benchlib.peak_resident_bytes(pid)
+    driver.close()
+    return {
+        "seconds": seconds,
+        "cpu_s": after[0] - before[0],
+        "server_cpu_s": after[1] - before[1],
+        "peak_working_set": peak,
+    }
+
+
+def clock(driver, runs, host_hz):
+    driver.start()
+    driver.tab(2)
+    measured = [benchlib.measure_clock(driver) for _ in range(runs)]
+    driver.close()
+    errors = [hz / host_hz - 1.0 for hz in measured]
+    return {"host_hz": host_hz, "measured_hz": measured, "worst_error": max(errors, key=abs)}
+
+
+def main():
+    out = sys.argv[1]
+    runs = int(sys.argv[2]) if len(sys.argv) > 2 else 10
+    seconds = int(sys.argv[3]) if len(sys.argv) > 3 else 60
+    ticks = int(sys.argv[4]) if len(sys.argv) > 4 else 1000
+    clock_runs = int(sys.argv[5]) if len(sys.argv) > 5 else 3
+    host_hz = float(os.environ["VELNOR_HOST_TSC"])
+
+    figures = {"exe_bytes": os.path.getsize(EXE)}
+    driver = Driver()
+    try:
+        print("%s: start-up, %d runs each" % (MODE, runs), file=sys.stderr)
+        figures["startup"] = start_ups(driver, runs)
+        print("%s: idle, %d s each" % (MODE, seconds), file=sys.stderr)
+        figures["idle"] = {p: idle(driver, p, seconds) for p in ("velnor", "taskmgr")}
+        print("%s: clock, %d runs" % (MODE, clock_runs), file=sys.stderr)
+        figures["clock"] = clock(driver, clock_runs, host_hz)
+    finally:
+        driver.quit()
+    print("%s: tick, %d ticks" % (MODE, ticks), file=sys.stderr)
+    figures["tick"] = {
+        "steady": benchlib.tick_cost(ticks, 1, False),  # the memory page in front
+        "new_load": benchlib.tick_cost(ticks, 2, True),  # the CPU page, its pie repainted every tick
+    }
+    benchlib.save(out, figures)
+
+
+if __name__ == "__main__":
+    main()
