@@ -72,9 +72,12 @@ def start_up(driver, program):
 
 
 def objects(driver):
-    """GDI objects, windows and committed private bytes of the running program."""
-    gdi, windows, private = (int(v) for v in driver("objects").split())
-    return {"gdi": gdi, "windows": windows, "private": private}
+    """GDI objects, windows and committed private bytes of the running program,
+    and its GDI objects by type where they were counted in its table."""
+    fields = driver("objects").split()
+    gdi, windows, private = (int(v) for v in fields[:3])
+    kinds = dict(item.split(":") for item in fields[3].split(",") if item) if len(fields) > 3 else {}
+    return {"gdi": gdi, "windows": windows, "private": private, "gdi_types": kinds}
 
 
 def measure_clock(driver, timeout=30):

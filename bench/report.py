@@ -113,8 +113,9 @@ def soak_section(runs):
     phases = (("ticks", "refresh ticks"), ("switches", "page switches"), ("measurements", "clock measurements"))
     for r in runs:
         lines += ["### " + MODES.get(r["mode"], r["mode"]), "",
-                  "| Run | Samples at | GDI objects | Windows | Private memory (KiB) | Grew |",
+                  "| Run | Samples at | GDI objects | Windows | Private memory (KiB) | Grew over the second half |",
                   "|---|---|---|---|---|---|"]
+        steps = []
         for key, label in phases:
             samples = r[key]
             lines.append("| %d %s | %s | %s | %s | %s | %s |" % (
@@ -124,7 +125,15 @@ def soak_section(runs):
                 " ".join(str(s["windows"]) for s in samples),
                 " ".join(str(s["private"] // 1024) for s in samples),
                 ", ".join(r["grown"].get(key, [])) or "no"))
+            first, last = samples[0].get("gdi_types", {}), samples[-1].get("gdi_types", {})
+            changed = ["%s of type %s" % (int(last.get(t, 0)) - int(first.get(t, 0)), t)
+                       for t in sorted(set(first) | set(last), key=int) if first.get(t) != last.get(t)]
+            if changed:
+                steps.append("%s: %s" % (label, ", ".join(changed)))
         low, high = r["clock_errors"]
+        if steps:
+            lines += ["", "GDI objects by type, last sample less first (Wine's types: 1 DC, 4 region,",
+                      "5 bitmap, 10 font, 16 brush): " + "; ".join(steps) + "."]
         lines += ["", "Clock error over the measurements: %+.4f %% to %+.4f %%; the program closed with code %d."
                   % (100 * low, 100 * high, r["closed"]), ""]
     return "\n".join(lines)

@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -437,7 +438,8 @@ std::string timeStartUp(std::istringstream& args) {
 // GDI objects: Wine's GetGuiResources answers 0, so they are counted in the
 // process's GDI handle table, which its process environment block points to
 // (24-byte entries, the object type at offset 14, 0 when free).
-DWORD gdiObjects(HANDLE process) {
+// Where the table is read, kinds counts the objects of each type.
+DWORD gdiObjects(HANDLE process, std::map<int, int>& kinds) {
     DWORD count = GetGuiResources(process, GR_GDIOBJECTS);
     if (count != 0) return count;
     using Query = LONG(WINAPI*)(HANDLE, int, PVOID, ULONG, PULONG);
@@ -456,7 +458,7 @@ DWORD gdiObjects(HANDLE process) {
     std::vector<unsigned char> entries(available < 0x10000 * 24 ? available : 0x10000 * 24);
     if (!ReadProcessMemory(process, at, entries.data(), entries.size(), &read)) fail("GDI table unreadable");
     for (std::size_t entry = 0; (entry + 1) * 24 <= read; ++entry)
-        if (entries[entry * 24 + 14] != 0) ++count;
+        if (entries[entry * 24 + 14] != 0) ++count, ++kinds[entries[entry * 24 + 14]];
     return count;
 }
 
@@ -537,10 +539,13 @@ std::string run(const std::string& line) {
         }
         return out;
     }
-    if (command == "objects") {  // GDI objects, windows, committed private bytes of the program
+    if (command == "objects") {  // GDI objects, windows, committed private bytes, GDI objects by type
         if (!running()) fail("not running");
-        return std::to_string(gdiObjects(g_process.hProcess)) + " " + std::to_string(windowCount()) + " " +
-               std::to_string(privateBytes(g_process.hProcess));
+        std::map<int, int> kinds;
+        std::string out = std::to_string(gdiObjects(g_process.hProcess, kinds)) + " " +
+                          std::to_string(windowCount()) + " " + std::to_string(privateBytes(g_process.hProcess)) + " ";
+        for (const auto& kind : kinds) out += std::to_string(kind.first) + ":" + std::to_string(kind.second) + ",";
+        return out;
     }
     if (command == "pid") {  // the program's Windows process ID
         if (!running()) fail("not running");
