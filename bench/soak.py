@@ -6,7 +6,8 @@ switches and 50 clock measurements. The program's GDI objects, windows and
 committed private memory are sampled after the warm-up and then every 1,000
 ticks, 50 switches and 10 measurements; none may grow over the second half
 of a run.
-Writes the samples as JSON for bench/report.py; fails on growth.
+Writes the samples as JSON for bench/report.py; fails on growth, and when
+the program does not end with code 0.
 Usage: bench/run.sh MODE bench/soak.py OUT.json [ticks] [switches] [measurements]"""
 import os
 import sys
@@ -80,6 +81,8 @@ def main():
     benchlib.save(out, results)
     if results["grown"]:
         sys.exit("%s: grew: %r" % (MODE, results["grown"]))
+    if results["closed"] != 0:
+        sys.exit("%s: the program ended with code %d" % (MODE, results["closed"]))
 
 
 if __name__ == "__main__":

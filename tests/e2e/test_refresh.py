@@ -72,9 +72,18 @@ class CpuLoad(RefreshTest):
         self.wait_for(self.load_shown, lambda v: v == ("37 %", 37), TICK + MARGIN, "the first tick")
         # The CPU page is not in front: the tick runs whichever page is shown.
         self.assertTrue(d.visible("DiskTab"))
+        rects = {"37 %": d.rect("Label21")}
         for value, shown in ((83, ("83 %", 83)), (120, ("120 %", 100)), (-5, ("-5 %", 0))):
             d.reg_set(HKDD, "PerfStats\\StatData", CPU_USAGE, REG_BINARY, le32(value))
             self.wait_for(self.load_shown, lambda v, s=shown: v == s, TICK + MARGIN, "load %d" % value)
+            rects[shown[0]] = d.rect("Label21")
+        # The right-aligned label fits its text and keeps its right edge: a
+        # longer figure grows to the left.
+        self.assertEqual({(top, right, bottom) for _, top, right, bottom in rects.values()}, {rects["37 %"][1:]})
+        width = {text: right - left for text, (left, _, right, _) in rects.items()}
+        self.assertEqual(width["37 %"], width["83 %"])
+        self.assertGreater(width["120 %"], width["83 %"])
+        self.assertGreater(width["83 %"], 0)
         # A value that is no statistic leaves the load as it was, and the ticks go on.
         d.reg_set(HKDD, "PerfStats\\StatData", CPU_USAGE, REG_SZ, "50")
         d("sleep", int((TICK + MARGIN) * 1000))

@@ -96,7 +96,10 @@ void WindowSystem::createLastRowFirst(const std::vector<Control*>& siblings) {
     const auto& controls = form_.controls();
     for (auto control = siblings.rbegin(); control != siblings.rend(); ++control) {
         for (std::size_t i = 0; i < controls.size(); ++i) {
-            if (controls[i].get() == *control) controls_[i] = makeWindow(*this, **control);
+            if (controls[i].get() == *control) {
+                controls_[i] = makeWindow(*this, **control);
+                break;
+            }
         }
         createLastRowFirst((*control)->children());
     }
