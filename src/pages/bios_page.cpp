@@ -6,13 +6,11 @@
 #include <exception>
 
 #include "pages/texts.h"
+#include "platform/platform_kind.h"
 #include "platform/registry_locations.h"
 
 namespace pages {
 namespace {
-
-constexpr std::uint32_t kWindows9x = 1;
-constexpr std::uint32_t kWindowsNt = 2;
 
 constexpr std::size_t kVersionBufferSize = 100;
 // The buffer's last byte is never looked at.
@@ -50,14 +48,13 @@ BiosPage::BiosPage(const BiosControls& controls, platform::Platform& platform)
     : c_(controls), platform_(platform) {}
 
 void BiosPage::fill() {
-    platform::VersionInfo version;
-    if (!platform_.getVersion(version)) return;
-    if (version.platformId == kWindows9x)
-        fillFromRom();
-    else if (version.platformId == kWindowsNt)
-        fillFromRegistry();
-    else
-        c_.BIOSTab.hide();
+    std::optional<platform::PlatformKind> kind = platform::queryPlatformKind(platform_);
+    if (!kind) return;
+    switch (*kind) {
+        case platform::PlatformKind::Windows9x: fillFromRom(); break;
+        case platform::PlatformKind::WindowsNt: fillFromRegistry(); break;
+        case platform::PlatformKind::Other: c_.BIOSTab.hide(); break;
+    }
 }
 
 void BiosPage::fillFromRom() {

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "base/error.h"
+#include "platform/platform_kind.h"
 #include "platform/registry.h"
 #include "platform/registry_locations.h"
 #include "present/colours.h"
@@ -29,9 +30,17 @@ std::optional<std::int32_t> readStatistic(registry::Accessor& registry, const st
     return static_cast<std::int32_t>(value);
 }
 
+// Only Windows 9x keeps these statistics. Wine opens HKEY_DYN_DATA in every
+// mode, and a system in a Windows 9x compatibility mode is still NT: the kind
+// decides, never whether the key opens.
+bool keepsStatistics(platform::Platform& platform) {
+    return platform::queryPlatformKind(platform) == platform::PlatformKind::Windows9x;
+}
+
 }  // namespace
 
 void SwitchPerfStats(platform::Platform& platform, const std::string& key) {
+    if (!keepsStatistics(platform)) return;
     registry::Accessor registry(platform, platform::kDynData);
     registry.openKey(key);
     // The reading is what switches; the figures read are of no use here.
@@ -39,6 +48,7 @@ void SwitchPerfStats(platform::Platform& platform, const std::string& key) {
 }
 
 std::optional<std::int32_t> readCpuUsage(platform::Platform& platform) {
+    if (!keepsStatistics(platform)) return std::nullopt;
     registry::Accessor registry(platform, platform::kDynData);
     if (!registry.openKey(registry::kStatData)) return std::nullopt;
     return readStatistic(registry, registry::kCpuUsage);

@@ -1,4 +1,5 @@
 // Registration: the computer name first, then the owner and organisation.
+// Only what the user changed is written, and every refusal is reported.
 #include "pages/registration.h"
 
 #include "pages/texts.h"
@@ -9,6 +10,14 @@ namespace pages {
 namespace {
 
 constexpr const char* kCannotChangeName = "コンピュータ名を変更できません。";
+constexpr const char* kCannotChangeOwner = "所有者名と組織名を変更できません。";
+
+// A name the system would refuse is refused here, never cut to fit: one
+// longer than the system keeps, or the placeholder shown for a name that
+// could not be read.
+bool acceptable(const std::string& name) {
+    return name.size() <= kLongestComputerName && name != texts::kUnknownComputerName;
+}
 
 }  // namespace
 
@@ -30,25 +39,28 @@ void Registration::NewNameChange() {
 }
 
 void Registration::TourokuClick() {
-    // A name longer than the system keeps is refused as the system would
-    // refuse it, never cut to fit.
-    const std::string name = c_.NewPCName.text();
-    bool named = name.size() <= kLongestComputerName && platform_.setComputerName(name.c_str());
-    if (!named) form_.showMessage(kCannotChangeName);
+    bool nameRefused = false;
+    if (user_.computerNameChanged()) {
+        const std::string name = c_.NewPCName.text();
+        if (acceptable(name) && platform_.setComputerName(name.c_str())) {
+            user_.computerNameTaken();
+        } else {
+            nameRefused = true;
+            form_.showMessage(kCannotChangeName);
+        }
+    }
 
     c_.Panel25.show();
     c_.Panel20.hide();
     user_.SelectPlatformKeys();
-    // Without a known platform there is no key to write to: nothing is written anywhere.
-    if (user_.versionKey() != nullptr) {
-        registry::Key key = registry::Key::create(platform_, platform::kLocalMachine, user_.versionKey(),
-                                                  user_.versionKeyAccess(true));
-        registry::writeText(platform_, key, registry::kRegisteredOwner, c_.NewName.text());
-        registry::writeText(platform_, key, registry::kRegisteredOrganization, c_.NewCompany.text());
-    }
+    // Told before the refresh, which then shows what the registry really holds.
+    if (!writeOwnerAndOrganisation()) form_.showMessage(kCannotChangeOwner);
     c_.Button8.click();
 
-    if (c_.NewPCName.text() != c_.NowPCName.text()) {
+    // A refused name is not pending: the field shows what really waits for
+    // the restart, and the status line follows it.
+    if (nameRefused) user_.showPendingComputerName(pendingComputerName());
+    if (c_.NewPCName.text() != user_.computerNameAtStart()) {
         c_.M1.setFontColour(present::colours::fuchsia);
         c_.M1.setText(texts::kRestartPending);
     } else {
@@ -56,6 +68,32 @@ void Registration::TourokuClick() {
         c_.M1.setText(texts::kViewing);
     }
     c_.M1.show();
+}
+
+bool Registration::writeOwnerAndOrganisation() {
+    const bool owner = user_.ownerChanged();
+    const bool organisation = user_.organisationChanged();
+    if (!owner && !organisation) return true;
+    // Without a known platform there is no key to write to: nothing is
+    // written anywhere, and the user is told.
+    if (user_.versionKey() == nullptr) return false;
+    registry::Key key =
+        registry::Key::create(platform_, platform::kLocalMachine, user_.versionKey(), user_.versionKeyAccess(true));
+    if (!key) return false;
+    bool written = true;
+    if (owner && registry::writeText(platform_, key, registry::kRegisteredOwner, c_.NewName.text()) != platform::kSuccess)
+        written = false;
+    if (organisation &&
+        registry::writeText(platform_, key, registry::kRegisteredOrganization, c_.NewCompany.text()) !=
+            platform::kSuccess)
+        written = false;
+    return written;
+}
+
+std::string Registration::pendingComputerName() {
+    registry::Key key =
+        registry::Key::open(platform_, platform::kLocalMachine, registry::kComputerNameKey, platform::kKeyRead);
+    return registry::readText(platform_, key, registry::kComputerNameValue, kLongestComputerName + 1);
 }
 
 void Registration::CancelClick() {

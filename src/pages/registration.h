@@ -2,6 +2,8 @@
 // a new owner, organisation and computer name.
 #pragma once
 
+#include <string>
+
 #include "pages/user_page.h"
 #include "platform/platform.h"
 #include "ui/form.h"
@@ -29,12 +31,18 @@ public:
 
     void ChangeClick();
     void NewNameChange();
-    // Sets the computer name, writes the owner and organisation, refreshes,
-    // and tells whether the new name waits for a restart.
+    // Sets the computer name and writes the owner and organisation where the
+    // user changed them, reports what the system refused, refreshes, and
+    // tells whether a new name waits for a restart.
     void TourokuClick();
     void CancelClick();
 
 private:
+    // False when a value the user changed could not be written.
+    bool writeOwnerAndOrganisation();
+    // The name the system takes at its next start; empty where it cannot be read.
+    std::string pendingComputerName();
+
     RegistrationControls c_;
     platform::Platform& platform_;
     UserPage& user_;

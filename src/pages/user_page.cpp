@@ -2,6 +2,7 @@
 #include "pages/user_page.h"
 
 #include "pages/texts.h"
+#include "platform/platform_kind.h"
 #include "platform/registry.h"
 #include "platform/registry_locations.h"
 
@@ -17,17 +18,17 @@ UserPage::UserPage(const UserControls& controls, platform::Platform& platform)
     : c_(controls), platform_(platform) {}
 
 void UserPage::SelectPlatformKeys() {
-    platform::VersionInfo version;
-    if (!platform_.getVersion(version)) return;
+    std::optional<platform::PlatformKind> kind = platform::queryPlatformKind(platform_);
+    if (!kind) return;
     ProcessorKey = registry::kProcessorKey;
-    if (version.platformId == 1) {
+    if (kind == platform::PlatformKind::Windows9x) {
         VersionKey = registry::kVersionKey9x;
         CPUNameKey = registry::kProcessorKey;
         CPUNameValue = registry::kProcessorNameValue9x;
         c_.Label9.show();
         c_.Label21.show();
         c_.Gauge6.show();
-    } else if (version.platformId == 2) {
+    } else if (kind == platform::PlatformKind::WindowsNt) {
         VersionKey = registry::kVersionKeyNt;
         CPUNameKey = registry::kProcessorClassKeyNt;
         CPUNameValue = registry::kProcessorNameValueNt;
@@ -68,6 +69,8 @@ void UserPage::Button8Click() {
 
     c_.NewName.setText(c_.NowName.text());
     c_.NewCompany.setText(c_.NowCompany.text());
+    shownOwner_ = c_.NewName.text();
+    shownOrganisation_ = c_.NewCompany.text();
     c_.M1.setFontColour(present::colours::white);
     c_.M1.setText(texts::kViewing);
 }
@@ -82,6 +85,13 @@ void UserPage::showComputerName() {
         c_.NowPCName.setText(texts::kUnknownComputerName);
     }
     c_.NewPCName.setText(c_.NowPCName.text());
+    computerNameAtStart_ = c_.NowPCName.text();
+    shownComputerName_ = computerNameAtStart_;
+}
+
+void UserPage::showPendingComputerName(const std::string& readBack) {
+    if (!readBack.empty()) shownComputerName_ = readBack;
+    c_.NewPCName.setText(shownComputerName_);
 }
 
 }  // namespace pages

@@ -38,6 +38,22 @@ public:
     // The first step of start-up: NowPCName and NewPCName.
     void showComputerName();
 
+    // Whether the user changed an edit field from what the page last put
+    // there. Only a changed field may be written back: a value the page
+    // could not show whole (too long, of another type, unreadable) shows as
+    // an empty or cut text, and writing that back would destroy it.
+    bool ownerChanged() const { return c_.NewName.text() != shownOwner_; }
+    bool organisationChanged() const { return c_.NewCompany.text() != shownOrganisation_; }
+    bool computerNameChanged() const { return c_.NewPCName.text() != shownComputerName_; }
+    // The computer name read at start-up, or the placeholder when it could not be read.
+    const std::string& computerNameAtStart() const { return computerNameAtStart_; }
+    // The system took the name in NewPCName: the field now shows the pending name.
+    void computerNameTaken() { shownComputerName_ = c_.NewPCName.text(); }
+    // After a refused name: NewPCName shows the name that really waits for
+    // the restart, as read back (empty: it could not be read, and the field
+    // goes back to what it showed before the refused name was typed).
+    void showPendingComputerName(const std::string& readBack);
+
     // The key of the owner and organisation, or none while the platform is unknown.
     const char* versionKey() const { return VersionKey; }
     // How VersionKey is opened: in the 64-bit view for a 32-bit program on
@@ -51,6 +67,11 @@ private:
     const char* CPUNameKey = nullptr;
     const char* ProcessorKey = nullptr;
     std::string CPUNameValue;
+    // What the page last put into NewName, NewCompany and NewPCName.
+    std::string shownOwner_;
+    std::string shownOrganisation_;
+    std::string shownComputerName_;
+    std::string computerNameAtStart_;
 };
 
 }  // namespace pages

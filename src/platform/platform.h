@@ -81,6 +81,11 @@ public:
     // --- system ---
     // GetVersionExA with the full record; false when the query fails.
     virtual bool getVersion(VersionInfo& version) = 0;
+    // RtlGetVersion: the version the kernel itself reports, which a
+    // compatibility mode of the NT family ("Windows 95", "Windows 98 / Me")
+    // leaves alone while it changes what GetVersionExA says. False where the
+    // system has no such call (Windows 9x, NT 4).
+    virtual bool getKernelVersion(VersionInfo& version) = 0;
     // GetComputerNameA: size in = the buffer's size, out = the name's length.
     virtual bool getComputerName(char* buffer, std::uint32_t& size) = 0;
     virtual bool setComputerName(const char* name) = 0;

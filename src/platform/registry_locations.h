@@ -11,6 +11,11 @@ inline constexpr const char* kVersionKeyNt = "SOFTWARE\\Microsoft\\Windows NT\\C
 inline constexpr const char* kRegisteredOwner = "RegisteredOwner";
 inline constexpr const char* kRegisteredOrganization = "RegisteredOrganization";
 
+// The computer name the system takes at its next start, where the system's
+// own name-setting keeps it (the same place on Windows 9x and the NT family).
+inline constexpr const char* kComputerNameKey = "SYSTEM\\CurrentControlSet\\Control\\ComputerName\\ComputerName";
+inline constexpr const char* kComputerNameValue = "ComputerName";
+
 // The processor's name and vendor.
 inline constexpr const char* kProcessorKey = "Hardware\\Description\\System\\CentralProcessor\\0\\";
 inline constexpr const char* kProcessorNameValue9x = "Identifier";

@@ -8,7 +8,7 @@
 namespace fake {
 namespace {
 
-std::string lower(std::string text) {
+std::string lowered(std::string text) {
     for (char& c : text) {
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     }
@@ -16,12 +16,16 @@ std::string lower(std::string text) {
 }
 
 bool sameName(const std::string& a, const std::string& b) {
-    return lower(a) == lower(b);
+    return lowered(a) == lowered(b);
 }
 
 }  // namespace
 
 // ----- registry -----
+
+std::string Registry::lower(std::string text) {
+    return lowered(std::move(text));
+}
 
 std::string Registry::canonical(platform::RegKey root, const std::string& path) {
     std::string out = root == platform::kLocalMachine ? "hklm" : root == platform::kDynData ? "hkdd" : "?";
@@ -100,7 +104,7 @@ long Registry::open(platform::RegKey root, const std::string& path, bool create,
         std::string below = canonical(platform::kLocalMachine, path).substr(4);
         name = base->second + below;
     }
-    if (deniedKeys.count(name)) return 5;  // ERROR_ACCESS_DENIED
+    if (deniedKeys.count(name) || (create && uncreatableKeys.count(name))) return 5;  // ERROR_ACCESS_DENIED
     constexpr std::uint32_t kReadRights = platform::kKeyRead | 0x0300u;  // and either view flag
     if (readOnlyKeys.count(name) && (access & ~kReadRights) != 0) return 5;
     if (keys_.count(name) == 0) {
@@ -148,6 +152,7 @@ long Registry::setValue(platform::RegKey handle, const std::string& name, std::u
                         const std::uint8_t* data, std::uint32_t size) {
     Key* key = keyOf(handle);
     if (key == nullptr) return 6;
+    if (refusedWrites.count(handles_[handle] + "\\" + lower(name))) return 5;
     writes.push_back(handles_[handle] + "\\" + name);
     std::vector<std::uint8_t> copy(data, data + size);
     for (RegValue& value : key->values) {
@@ -199,6 +204,12 @@ bool Platform::getVersion(platform::VersionInfo& out) {
     return true;
 }
 
+bool Platform::getKernelVersion(platform::VersionInfo& out) {
+    if (!kernelVersion) return false;
+    out = *kernelVersion;
+    return true;
+}
+
 bool Platform::getComputerName(char* buffer, std::uint32_t& size) {
     if (!computerName || computerName->size() + 1 > size) {
         if (computerName) size = static_cast<std::uint32_t>(computerName->size() + 1);
@@ -211,6 +222,10 @@ bool Platform::getComputerName(char* buffer, std::uint32_t& size) {
 
 bool Platform::setComputerName(const char* name) {
     computerNamesSet.push_back(name);
+    // The system keeps the name for its next start where it can be read back.
+    if (computerNameAccepted)
+        registry.setString(platform::kLocalMachine, "SYSTEM\\CurrentControlSet\\Control\\ComputerName\\ComputerName",
+                           "ComputerName", name);
     return computerNameAccepted;
 }
 
@@ -229,7 +244,7 @@ bool Platform::globalMemoryStatusEx(platform::MemoryStatusEx& status) {
 bool Platform::getVolumeInformation(const std::string& rootPath, std::uint32_t& serialNumber,
                                     std::string& fileSystem) {
     volumeQueries.push_back(rootPath);
-    auto volume = volumes.find(lower(rootPath));
+    auto volume = volumes.find(lowered(rootPath));
     if (volume == volumes.end()) return false;
     serialNumber = volume->second.serial;
     fileSystem = volume->second.fileSystem;
@@ -256,9 +271,9 @@ std::uint64_t Platform::readTimeStampCounter() {
 std::string Platform::viewOf(platform::RegKey root, const std::string& path, std::uint32_t access) const {
     // Under WOW64 a 32-bit program's HKLM\SOFTWARE is the Wow6432Node below it,
     // unless the 64-bit view is asked for.
-    std::string lowered = lower(path);
+    std::string lowerPath = lowered(path);
     if (!wow64 || root != platform::kLocalMachine || (access & platform::kKeyWow64View64) ||
-        lowered.rfind("software\\", 0) != 0)
+        lowerPath.rfind("software\\", 0) != 0)
         return path;
     return path.substr(0, 9) + "Wow6432Node\\" + path.substr(9);
 }

@@ -33,6 +33,12 @@ public:
     void removeKey(platform::RegKey root, const std::string& path);
     const RegValue* find(platform::RegKey root, const std::string& path, const std::string& name) const;
     bool hasKey(platform::RegKey root, const std::string& path) const;
+    // A user who may read but not write: the key cannot be created (or
+    // opened for creating), or one value of it cannot be written.
+    void refuseCreate(platform::RegKey root, const std::string& path) { uncreatableKeys.insert(canonical(root, path)); }
+    void refuseWrite(platform::RegKey root, const std::string& path, const std::string& name) {
+        refusedWrites.insert(canonical(root, path) + "\\" + lower(name));
+    }
 
     // An access of 0 is RegOpenKeyA's own choice, which takes what is granted.
     long open(platform::RegKey root, const std::string& path, bool create, platform::RegKey& key,
@@ -50,6 +56,12 @@ public:
     std::set<std::string> readOnlyKeys;
     // Keys opened without the right to them fail as Windows fails them.
     std::set<std::string> deniedKeys;
+    // Keys that open for reading but may not be created or opened for
+    // creating: RegCreateKey fails with access denied.
+    std::set<std::string> uncreatableKeys;
+    // Values ("path\name") whose writing is refused with access denied, as
+    // for a user who may read a key but not write it.
+    std::set<std::string> refusedWrites;
     // Every write, in order: "path\name".
     std::vector<std::string> writes;
     // Every query of a value that exists, in order: "path\name".
@@ -60,6 +72,7 @@ private:
         std::vector<RegValue> values;
     };
     static std::string canonical(platform::RegKey root, const std::string& path);
+    static std::string lower(std::string text);
     Key* keyOf(platform::RegKey handle);
 
     std::map<std::string, Key> keys_;
@@ -86,6 +99,9 @@ public:
 
     // --- the machine ---
     std::optional<platform::VersionInfo> version = platform::VersionInfo{1, 4, 10, 2222};
+    // What RtlGetVersion reports; none where the system lacks it (Windows 9x).
+    // A compatibility mode of the NT family changes version, not this.
+    std::optional<platform::VersionInfo> kernelVersion;
     std::optional<std::string> computerName = std::string("VELNOR-PC");
     bool computerNameAccepted = true;
     std::vector<std::string> computerNamesSet;
@@ -136,6 +152,7 @@ public:
 
     // --- platform::Platform ---
     bool getVersion(platform::VersionInfo& out) override;
+    bool getKernelVersion(platform::VersionInfo& out) override;
     bool getComputerName(char* buffer, std::uint32_t& size) override;
     bool setComputerName(const char* name) override;
     bool isWow64() override { return wow64; }

@@ -63,13 +63,13 @@ TEST_F(RegistrationTest, TheModesFollowTheStateTable) {
     EXPECT_EQ(text(ids::M1), kViewing);
 }
 
-TEST_F(RegistrationTest, RegisteringWithoutAChangeRewritesEverythingAndShowsWhite) {
+TEST_F(RegistrationTest, RegisteringWithoutAChangeWritesNothingAndShowsWhite) {
     start();
     click(ids::Change);
     click(ids::Touroku);
-    EXPECT_EQ(machine.computerNamesSet, std::vector<std::string>{"OLDNAME"});  // set again, always first
+    EXPECT_TRUE(machine.computerNamesSet.empty());
+    EXPECT_TRUE(machine.registry.writes.empty());
     EXPECT_EQ(stored("RegisteredOwner"), fake::bytes("Old Owner"));
-    EXPECT_EQ(stored("RegisteredOrganization"), fake::bytes("Old Org"));
     EXPECT_EQ(fontColour(ids::M1), colours::white);
     EXPECT_EQ(text(ids::M1), kViewing);
     EXPECT_TRUE(form().messagesShown().empty());
@@ -105,7 +105,7 @@ TEST_F(RegistrationTest, ANameDifferingOnlyInLetterCaseWaitsForARestartToo) {
     EXPECT_EQ(fontColour(ids::M1), colours::fuchsia);
 }
 
-TEST_F(RegistrationTest, ARefusedNameIsReportedAndTheOwnerIsStillWritten) {
+TEST_F(RegistrationTest, ARefusedNameIsReportedTheOwnerIsStillWrittenAndNoNameIsPending) {
     machine.computerNameAccepted = false;
     start();
     click(ids::Change);
@@ -114,8 +114,76 @@ TEST_F(RegistrationTest, ARefusedNameIsReportedAndTheOwnerIsStillWritten) {
     click(ids::Touroku);
     EXPECT_EQ(form().messagesShown(), std::vector<std::string>{"コンピュータ名を変更できません。"});
     EXPECT_EQ(stored("RegisteredOwner"), fake::bytes("Owner"));
-    EXPECT_EQ(text(ids::M1), kRestart);  // by the comparison alone
+    EXPECT_EQ(text(ids::NewPCName), "OLDNAME");
+    EXPECT_EQ(text(ids::M1), kViewing);
+    EXPECT_EQ(fontColour(ids::M1), colours::white);
     expectMode(false, true);
+}
+
+TEST_F(RegistrationTest, ARefusedNameLeavesTheNameThatReallyWaitsForTheRestart) {
+    const char* const kNameKey = "SYSTEM\\CurrentControlSet\\Control\\ComputerName\\ComputerName";
+    start();
+    click(ids::Change);
+    type(ids::NewPCName, "NEWNAME");
+    click(ids::Touroku);
+    EXPECT_EQ(text(ids::M1), kRestart);
+
+    // A second name is refused: the first one still waits.
+    machine.computerNameAccepted = false;
+    click(ids::Change);
+    type(ids::NewPCName, "REFUSED");
+    click(ids::Touroku);
+    EXPECT_EQ(form().messagesShown().size(), 1u);
+    EXPECT_EQ(text(ids::NewPCName), "NEWNAME");
+    EXPECT_EQ(text(ids::M1), kRestart);
+    EXPECT_EQ(fontColour(ids::M1), colours::fuchsia);
+
+    // What the system keeps is the truth, whoever set it.
+    machine.registry.setString(kLocalMachine, kNameKey, "ComputerName", "ELSEWHERE");
+    click(ids::Change);
+    type(ids::NewPCName, "REFUSED2");
+    click(ids::Touroku);
+    EXPECT_EQ(text(ids::NewPCName), "ELSEWHERE");
+    EXPECT_EQ(text(ids::M1), kRestart);
+
+    // ... and when it names the machine's present name, nothing is pending.
+    machine.registry.setString(kLocalMachine, kNameKey, "ComputerName", "OLDNAME");
+    click(ids::Change);
+    type(ids::NewPCName, "REFUSED3");
+    click(ids::Touroku);
+    EXPECT_EQ(text(ids::NewPCName), "OLDNAME");
+    EXPECT_EQ(text(ids::M1), kViewing);
+    EXPECT_EQ(machine.computerNamesSet, (std::vector<std::string>{"NEWNAME", "REFUSED", "REFUSED2", "REFUSED3"}));
+}
+
+TEST_F(RegistrationTest, ANameThatCouldNotBeReadIsNeverSetUnlessTyped) {
+    machine.computerName.reset();
+    start();
+    EXPECT_EQ(text(ids::NewPCName), "???");
+    click(ids::Change);
+    type(ids::NewName, "Owner");
+    click(ids::Touroku);
+    EXPECT_TRUE(machine.computerNamesSet.empty());
+    EXPECT_TRUE(form().messagesShown().empty());
+    EXPECT_EQ(stored("RegisteredOwner"), fake::bytes("Owner"));
+    EXPECT_EQ(text(ids::M1), kViewing);
+
+    click(ids::Change);
+    type(ids::NewPCName, "TYPEDNAME");
+    click(ids::Touroku);
+    EXPECT_EQ(machine.computerNamesSet, std::vector<std::string>{"TYPEDNAME"});
+    EXPECT_EQ(text(ids::M1), kRestart);
+}
+
+TEST_F(RegistrationTest, ThePlaceholderIsNeverHandedToTheSystem) {
+    start();
+    click(ids::Change);
+    type(ids::NewPCName, "???");
+    click(ids::Touroku);
+    EXPECT_TRUE(machine.computerNamesSet.empty());
+    EXPECT_EQ(form().messagesShown(), std::vector<std::string>{"コンピュータ名を変更できません。"});
+    EXPECT_EQ(text(ids::NewPCName), "OLDNAME");
+    EXPECT_EQ(text(ids::M1), kViewing);
 }
 
 TEST_F(RegistrationTest, AnOverLongNameIsRefusedWholeNeverCut) {
@@ -178,14 +246,21 @@ TEST_F(RegistrationTest, TheRestartTextStaysUntilTheNextRefresh) {
     EXPECT_EQ(text(ids::M1), kViewing);
 }
 
-TEST_F(RegistrationTest, WithoutAKnownPlatformTheWritesGoNowhere) {
+TEST_F(RegistrationTest, WithoutAKnownPlatformTheWritesGoNowhereAndAChangeIsReported) {
     fake::Platform unknown;
     unknown.version.reset();
     app::TForm1 window(unknown);
+    auto touroku = [&] { window.form().dispatch([&] { window.form().get<ui::Control>(ids::Touroku).click(); }); };
     window.FormCreate();
-    window.form().dispatch([&] { window.form().get<ui::Control>(ids::Touroku).click(); });
+    touroku();
     EXPECT_TRUE(unknown.registry.writes.empty());
-    EXPECT_EQ(unknown.computerNamesSet.size(), 1u);
+    EXPECT_TRUE(unknown.computerNamesSet.empty());
+    EXPECT_TRUE(window.form().messagesShown().empty());
+
+    window.form().get<ui::Control>(ids::NewName).textEdited("Owner");
+    touroku();
+    EXPECT_TRUE(unknown.registry.writes.empty());
+    EXPECT_EQ(window.form().messagesShown(), std::vector<std::string>{"所有者名と組織名を変更できません。"});
 }
 
 TEST_F(RegistrationTest, Windows9xWritesItsOwnKey) {
@@ -209,6 +284,136 @@ TEST_F(RegistrationTest, UnderWow64TheValuesGoToThe64BitView) {
                                     "RegisteredOwner"),
               nullptr);
     EXPECT_EQ(text(ids::NowName), "Owner64");
+}
+
+// Values the page cannot show whole, or shows cut, survive a registration
+// that does not touch their boxes, byte for byte and type for type.
+TEST_F(RegistrationTest, UntouchedBoxesChangeNoStoredByteOrType) {
+    struct Case {
+        const char* what;
+        std::uint32_t type;
+        std::vector<std::uint8_t> data;
+    };
+    std::vector<std::uint8_t> multi = fake::bytes("first");
+    for (std::uint8_t b : fake::bytes("second")) multi.push_back(b);
+    multi.push_back(0);
+    const Case cases[] = {
+        {"254 bytes and the zero", platform::kRegSz, fake::bytes(std::string(254, 'a'))},
+        {"255 bytes and the zero", platform::kRegSz, fake::bytes(std::string(255, 'b'))},
+        {"256 bytes and the zero", platform::kRegSz, fake::bytes(std::string(256, 'c'))},
+        {"300 bytes and the zero", platform::kRegSz, fake::bytes(std::string(300, 'd'))},
+        {"a multi-string", platform::kRegMultiSz, multi},
+        {"an expandable string", platform::kRegExpandSz, fake::bytes("%SystemRoot%\\x")},
+        {"a number", platform::kRegDword, {0x2A, 0, 0, 0}},
+        {"binary without a zero", platform::kRegBinary, {'a', 'b', 'c'}},
+        {"no data", platform::kRegSz, {}},
+    };
+    for (auto makeWindows : {fake::makeWindowsXp, fake::makeWindows98}) {
+        for (const Case& c : cases) {
+            fake::Platform other;
+            makeWindows(other);
+            const char* key = other.version->platformId == 1 ? kKey9x : kKeyNt;
+            other.registry.set(kLocalMachine, key, "RegisteredOwner", c.type, c.data);
+            other.registry.set(kLocalMachine, key, "RegisteredOrganization", c.type, c.data);
+            app::TForm1 window(other);
+            window.FormCreate();
+            auto click = [&](int id) { window.form().dispatch([&] { window.form().get<ui::Control>(id).click(); }); };
+            click(ids::Change);
+            window.form().get<ui::Control>(ids::NewPCName).textEdited("CHANGED");
+            click(ids::Touroku);
+            for (const char* name : {"RegisteredOwner", "RegisteredOrganization"}) {
+                const fake::RegValue* value = other.registry.find(kLocalMachine, key, name);
+                ASSERT_NE(value, nullptr) << c.what;
+                EXPECT_EQ(value->type, c.type) << c.what << " " << name;
+                EXPECT_EQ(value->data, c.data) << c.what << " " << name;
+            }
+            EXPECT_TRUE(other.registry.writes.empty()) << c.what;
+            EXPECT_EQ(other.computerNamesSet, std::vector<std::string>{"CHANGED"}) << c.what;
+            EXPECT_TRUE(window.form().messagesShown().empty()) << c.what;
+        }
+    }
+}
+
+TEST_F(RegistrationTest, AMissingValueIsNotCreatedByARegistrationThatLeavesItsBox) {
+    machine.registry.removeKey(kLocalMachine, kKeyNt);
+    start();
+    click(ids::Change);
+    type(ids::NewCompany, "New Org");
+    click(ids::Touroku);
+    EXPECT_EQ(machine.registry.find(kLocalMachine, kKeyNt, "RegisteredOwner"), nullptr);
+    EXPECT_EQ(stored("RegisteredOrganization"), fake::bytes("New Org"));
+}
+
+TEST_F(RegistrationTest, ATyped255ByteOwnerIsWrittenWholeAndSurvivesTheNextRegistration) {
+    const std::string owner(255, 'o');
+    start();
+    click(ids::Change);
+    type(ids::NewName, owner);
+    click(ids::Touroku);
+    EXPECT_EQ(stored("RegisteredOwner"), fake::bytes(owner));
+    EXPECT_EQ(text(ids::NowName), "");  // too long for the page to show
+    click(ids::Change);
+    type(ids::NewCompany, "Another Org");
+    click(ids::Touroku);
+    EXPECT_EQ(stored("RegisteredOwner"), fake::bytes(owner));
+    EXPECT_EQ(stored("RegisteredOrganization"), fake::bytes("Another Org"));
+}
+
+TEST_F(RegistrationTest, ARefusedWriteIsReportedAndThePageShowsWhatTheRegistryHolds) {
+    const std::string kCannot = "所有者名と組織名を変更できません。";
+    struct Case {
+        const char* what;
+        void (*refuse)(fake::Registry&);
+        std::string owner;  // stored and shown afterwards
+        std::string organisation;
+    };
+    const Case cases[] = {
+        {"the organisation refused",
+         [](fake::Registry& r) { r.refuseWrite(kLocalMachine, kKeyNt, "RegisteredOrganization"); },
+         "New Owner", "Old Org"},
+        {"the owner refused", [](fake::Registry& r) { r.refuseWrite(kLocalMachine, kKeyNt, "RegisteredOwner"); },
+         "Old Owner", "New Org"},
+        {"the key refused", [](fake::Registry& r) { r.refuseCreate(kLocalMachine, kKeyNt); }, "Old Owner",
+         "Old Org"},
+    };
+    for (const Case& c : cases) {
+        fake::Platform other;
+        fake::makeWindowsXp(other);
+        other.registry.setString(kLocalMachine, kKeyNt, "RegisteredOwner", "Old Owner");
+        other.registry.setString(kLocalMachine, kKeyNt, "RegisteredOrganization", "Old Org");
+        c.refuse(other.registry);
+        app::TForm1 window(other);
+        window.FormCreate();
+        auto& form = window.form();
+        auto click = [&](int id) { form.dispatch([&] { form.get<ui::Control>(id).click(); }); };
+        click(ids::Change);
+        form.get<ui::Control>(ids::NewName).textEdited("New Owner");
+        form.get<ui::Control>(ids::NewCompany).textEdited("New Org");
+        click(ids::Touroku);
+        EXPECT_EQ(form.messagesShown(), std::vector<std::string>{kCannot}) << c.what;
+        EXPECT_EQ(other.registry.find(kLocalMachine, kKeyNt, "RegisteredOwner")->data, fake::bytes(c.owner)) << c.what;
+        EXPECT_EQ(other.registry.find(kLocalMachine, kKeyNt, "RegisteredOrganization")->data,
+                  fake::bytes(c.organisation))
+            << c.what;
+        EXPECT_EQ(form.get<ui::Control>(ids::NowName).text(), c.owner) << c.what;
+        EXPECT_EQ(form.get<ui::Control>(ids::NewName).text(), c.owner) << c.what;
+        EXPECT_EQ(form.get<ui::Control>(ids::NewCompany).text(), c.organisation) << c.what;
+        EXPECT_EQ(form.get<ui::Control>(ids::M1).text(), kViewing) << c.what;
+        EXPECT_EQ(other.registry.openHandles(), 0u) << c.what;
+    }
+}
+
+TEST_F(RegistrationTest, ARefusedNameAndARefusedWriteAreBothReportedInTheirOrder) {
+    machine.computerNameAccepted = false;
+    machine.registry.refuseCreate(kLocalMachine, kKeyNt);
+    start();
+    click(ids::Change);
+    type(ids::NewName, "New Owner");
+    type(ids::NewPCName, "NEWNAME");
+    click(ids::Touroku);
+    EXPECT_EQ(form().messagesShown(),
+              (std::vector<std::string>{"コンピュータ名を変更できません。", "所有者名と組織名を変更できません。"}));
+    EXPECT_EQ(text(ids::M1), kViewing);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/platform_kind.h"
 #include "platform/win32/thunk16.h"
 
 namespace platform {
@@ -72,14 +73,14 @@ Win32Platform::Win32Platform() {
     diskFreeSpaceEx_ = bind<DiskFreeSpaceEx>("kernel32.dll", "GetDiskFreeSpaceExA");
     memoryStatusEx_ = bind<MemoryStatusExFunction>("kernel32.dll", "GlobalMemoryStatusEx");
     isWow64Process_ = bind<IsWow64ProcessFunction>("kernel32.dll", "IsWow64Process");
+    rtlGetVersion_ = bind<RtlGetVersionFunction>("ntdll.dll", "RtlGetVersion");
     bind16BitServices();
 }
 
 void Win32Platform::bind16BitServices() {
     // Only Windows 9x has the 16-bit USER library to ask; Wine in an NT mode
     // resolves the services too, so the platform kind decides, not the binding.
-    VersionInfo version;
-    if (!getVersion(version) || version.platformId != 1) return;
+    if (queryPlatformKind(*this) != PlatformKind::Windows9x) return;
     HMODULE kernel = GetModuleHandleA("kernel32.dll");
     auto load = reinterpret_cast<LoadLibrary16Function>(reinterpret_cast<void*>(win32::exportByOrdinal(kernel, 35)));
     auto release = reinterpret_cast<FreeLibrary16Function>(reinterpret_cast<void*>(win32::exportByOrdinal(kernel, 36)));
@@ -103,6 +104,18 @@ bool Win32Platform::getVersion(VersionInfo& version) {
     OSVERSIONINFOA info{};
     info.dwOSVersionInfoSize = sizeof info;  // 148: the record's full size
     if (!GetVersionExA(&info)) return false;
+    version.platformId = info.dwPlatformId;
+    version.major = info.dwMajorVersion;
+    version.minor = info.dwMinorVersion;
+    version.build = info.dwBuildNumber;
+    return true;
+}
+
+bool Win32Platform::getKernelVersion(VersionInfo& version) {
+    if (rtlGetVersion_ == nullptr) return false;
+    OSVERSIONINFOW info{};
+    info.dwOSVersionInfoSize = sizeof info;
+    if (rtlGetVersion_(&info) != 0) return false;  // an NTSTATUS; 0 is success
     version.platformId = info.dwPlatformId;
     version.major = info.dwMajorVersion;
     version.minor = info.dwMinorVersion;

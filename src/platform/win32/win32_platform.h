@@ -13,6 +13,7 @@ public:
     Win32Platform();
 
     bool getVersion(VersionInfo& version) override;
+    bool getKernelVersion(VersionInfo& version) override;
     bool getComputerName(char* buffer, std::uint32_t& size) override;
     bool setComputerName(const char* name) override;
     bool isWow64() override;
@@ -58,6 +59,8 @@ private:
     using DiskFreeSpaceEx = BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER, PULARGE_INTEGER);
     using MemoryStatusExFunction = BOOL(WINAPI*)(LPMEMORYSTATUSEX);
     using IsWow64ProcessFunction = BOOL(WINAPI*)(HANDLE, PBOOL);
+    // ntdll's RtlGetVersion (Windows 2000 and later); it fills the Unicode record.
+    using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW*);
     // The Windows 9x kernel's 16-bit library services (ordinals 35, 37, 36)
     // and Wine's 16-bit callback (ordinal 55).
     using LoadLibrary16Function = WORD(WINAPI*)(LPCSTR);
@@ -73,6 +76,7 @@ private:
     DiskFreeSpaceEx diskFreeSpaceEx_ = nullptr;
     MemoryStatusExFunction memoryStatusEx_ = nullptr;
     IsWow64ProcessFunction isWow64Process_ = nullptr;
+    RtlGetVersionFunction rtlGetVersion_ = nullptr;
     LoadLibrary16Function loadLibrary16_ = nullptr;
     GetProcAddress16Function getProcAddress16_ = nullptr;
     FreeLibrary16Function freeLibrary16_ = nullptr;
