@@ -116,6 +116,10 @@ class BadValues(Fixtures):
                 (REG_BINARY, struct.pack("<i", 100), b"100 %", 100)):
             d.reg_set(HKDD, STAT_DATA, CPU_USAGE, kind, data)
             d("tick", 1, 10000)
+            if not NINE_X:
+                # The NT family keeps no such statistics; Wine opens the key
+                # in every mode, but the program does not look there.
+                label, position = b"100%", 0
             self.assertEqual((d.text("Label21"), d.gauge("Gauge6")[0]), (label, position), (kind, data))
         self.close_cleanly()
 

@@ -1,11 +1,14 @@
 """Registering a new owner, organisation and computer name through the page."""
-from velnor_e2e import HKLM, MODE, REG_SZ, ProgramTest, hexed, sjis, unhexed
+from velnor_e2e import HKLM, MODE, REG_MULTI_SZ, REG_SZ, ProgramTest, hexed, sjis, unhexed
 
 VERSION_KEY = {"win98": r"SOFTWARE\Microsoft\Windows\CurrentVersion"}.get(
     MODE, r"SOFTWARE\Microsoft\Windows NT\CurrentVersion")
 NAME_KEY = r"SYSTEM\CurrentControlSet\Control\ComputerName\ComputerName"
 VIEW = "64" if MODE == "win64" else ""
 RESTART = " 新ＰＣ名は再起動後\r\n『有効』になります"
+VIEWING = "登録情報を表示中です\r\n変更は登録変更ボタン"
+CANNOT_NAME = "コンピュータ名を変更できません。"
+CANNOT_OWNER = "所有者名と組織名を変更できません。"
 
 
 class Registration(ProgramTest):
@@ -69,8 +72,9 @@ class Registration(ProgramTest):
         self.assertEqual(d.string("NewName"), "Old Owner")
         self.assertEqual(d.string("NewPCName"), "TYPEDNAME")
 
-    def test_a_refused_name_shows_the_message_and_still_writes_the_owner(self):
+    def test_a_refused_name_shows_the_message_still_writes_the_owner_and_is_not_pending(self):
         d = self.driver
+        pending = d.reg_get(HKLM, NAME_KEY, "ComputerName")[1].rstrip(b"\0")
         self.edit()
         d("type", hexed("Owner After"))
         self.replace("NewPCName", "X" * 20)
@@ -79,11 +83,62 @@ class Registration(ProgramTest):
         d("down", "left")
         d("up", "left")
         texts = d.dialog()
-        self.assertEqual(texts, ["Velnor(Win9x)", "コンピュータ名を変更できません。"])
+        self.assertEqual(texts, ["Velnor(Win9x)", CANNOT_NAME])
         # The panel stays pressed while the box is open.
         self.assertEqual(d.rect("Touroku"), tuple(v + 1 for v in before))
         d("dismiss")
         self.assertIsNone(d.dialog())
         self.assertEqual(d.rect("Touroku"), before)
         self.assertEqual(d.reg_get(HKLM, VERSION_KEY, "RegisteredOwner", VIEW), (REG_SZ, b"Owner After\0"))
+        # The field shows what really waits for the restart, and the status
+        # line says a new name waits only if one does.
+        self.assertEqual(d.text("NewPCName"), pending)
+        self.assertEqual(d.string("M1"), RESTART if pending != d.text("NowPCName") else VIEWING)
+
+    def test_values_the_page_cannot_show_survive_a_change_of_the_name_alone(self):
+        d = self.driver
+        owner = b"O" * 299 + b"\0"  # 300 bytes: more than the page reads
+        organisation = sjis("第一") + b"\0" + b"Second\0\0"
+        d.close()
+        d.reg_set(HKLM, VERSION_KEY, "RegisteredOwner", REG_SZ, owner, view=VIEW)
+        d.reg_set(HKLM, VERSION_KEY, "RegisteredOrganization", REG_MULTI_SZ, organisation, view=VIEW)
+        d.start()
+        d.tab(6)
+        self.edit()
+        self.replace("NewPCName", "ONLYNAME")
+        d.click("Touroku")
+        self.assertNoErrorBox()
+        self.assertEqual(d.reg_get(HKLM, VERSION_KEY, "RegisteredOwner", VIEW), (REG_SZ, owner))
+        self.assertEqual(d.reg_get(HKLM, VERSION_KEY, "RegisteredOrganization", VIEW), (REG_MULTI_SZ, organisation))
+        self.assertEqual(d.reg_get(HKLM, NAME_KEY, "ComputerName")[1].rstrip(b"\0"), b"ONLYNAME")
         self.assertEqual(d.string("M1"), RESTART)
+
+    def test_a_typed_shift_jis_owner_of_200_bytes_is_written_and_shown_back_whole(self):
+        d = self.driver
+        owner = "山田" * 50  # 100 two-byte characters
+        self.assertEqual(len(sjis(owner)), 200)
+        self.edit()
+        # Typed two-byte characters cannot reach a window of the system code
+        # page under Wine; the text comes in as a paste would.
+        d("settext", "NewName", hexed(owner))
+        d.click("Touroku")
+        self.assertNoErrorBox()
+        self.assertEqual(d.reg_get(HKLM, VERSION_KEY, "RegisteredOwner", VIEW), (REG_SZ, sjis(owner) + b"\0"))
+        self.assertEqual(d.text("NowName"), sjis(owner))
+        self.assertEqual(d.text("NewName"), sjis(owner))
+        self.assertEqual(d.reg_get(HKLM, VERSION_KEY, "RegisteredOrganization", VIEW), (REG_SZ, b"Old Org\0"))
+
+    def test_a_refused_write_is_reported_and_the_page_shows_what_the_registry_holds(self):
+        d = self.driver
+        d.reg_deny_writes(HKLM, VERSION_KEY, VIEW)
+        self.addCleanup(d.reg_restore_security, HKLM, VERSION_KEY, VIEW)
+        self.edit()
+        d("settext", "NewName", hexed("Refused Owner"))
+        d.click("Touroku")
+        self.assertEqual(d.dialog(), ["Velnor(Win9x)", CANNOT_OWNER])
+        d("dismiss")
+        self.assertIsNone(d.dialog())
+        self.assertEqual(d.reg_get(HKLM, VERSION_KEY, "RegisteredOwner", VIEW), (REG_SZ, b"Old Owner\0"))
+        self.assertEqual(d.string("NowName"), "Old Owner")
+        self.assertEqual(d.string("NewName"), "Old Owner")
+        self.assertEqual(d.string("M1"), VIEWING)

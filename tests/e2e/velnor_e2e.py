@@ -151,6 +151,13 @@ class Driver:
     def reg_delete_value(self, root, path, name, view=""):
         self("reg_delete_value", root, hexed(path), hexed(name), view or "-")
 
+    def reg_deny_writes(self, root, path, view=""):
+        """The key refuses new values to everyone until reg_restore_security."""
+        self("reg_deny_writes", root, hexed(path), view or "-")
+
+    def reg_restore_security(self, root, path, view=""):
+        self("reg_restore_security", root, hexed(path), view or "-")
+
     def reg_delete_key(self, root, path):
         self("reg_delete_key", root, hexed(path))
 

@@ -65,11 +65,12 @@ LOCATIONS = (
     Location("biosDate", "SystemBIOSDate", HKLM, SYSTEM, "SystemBIOSDate", ("winxp",)),
     Location("deviceDesc", "system device 0014 DriverDesc", HKLM, DEVICE, "DriverDesc", ("winxp",)),
     Location("deviceVersion", "system device 0014 DriverVersion", HKLM, DEVICE, "DriverVersion", ("winxp",)),
-    # HKEY_DYN_DATA is tried on every platform, and Wine opens it in both modes.
-    Location("startStat", r"PerfStats\StartStat (any value)", HKDD, START, CPU_USAGE, MODES,
+    # Only Windows 9x keeps these statistics. Wine opens HKEY_DYN_DATA in both
+    # modes, but on the NT family the program does not look there.
+    Location("startStat", r"PerfStats\StartStat (any value)", HKDD, START, CPU_USAGE, ("win98",),
              any_value=True),
-    Location("cpuUsage", r"PerfStats\StatData KERNEL\CPUUsage", HKDD, STAT, CPU_USAGE, MODES),
-    Location("stopStat", r"PerfStats\StopStat (any value)", HKDD, STOP, CPU_USAGE, MODES,
+    Location("cpuUsage", r"PerfStats\StatData KERNEL\CPUUsage", HKDD, STAT, CPU_USAGE, ("win98",)),
+    Location("stopStat", r"PerfStats\StopStat (any value)", HKDD, STOP, CPU_USAGE, ("win98",),
              any_value=True),
 )
 BY_ID = {location.ident: location for location in LOCATIONS}
@@ -268,9 +269,12 @@ def predict(mode, stored, open_keys):
         shown["Memo8"], chain = bios_memo(stored, open_keys)
         outcome.update(chain)
 
-    label, position, why = statistic(stored["cpuUsage"])
-    if stored["cpuUsage"] is None and STAT not in open_keys:
-        why = "unchanged: no key"
+    if nine_x:
+        label, position, why = statistic(stored["cpuUsage"])
+        if stored["cpuUsage"] is None and STAT not in open_keys:
+            why = "unchanged: no key"
+    else:
+        label, position, why = None, None, "not read in this mode"
     shown["Label21"] = DESIGN_LABEL21 if label is None else label
     shown["Gauge6"] = 0 if position is None else position
     outcome["cpuUsage"] = why

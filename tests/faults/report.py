@@ -182,6 +182,13 @@ def writes_section(writes):
             "; ".join(line.replace("\\\\", "\\") for line in registering["registry"]),
             "; ".join(registering["files"]) or "none created or changed",
             ", ".join("%s = %s" % item for item in sorted(registering["written"].items()))))
+        refused = result.get("refused")
+        if refused is not None:
+            out.append("- A refused registration: %s. Registry: %s. Files: %s." % (
+                "passed" if refused["ok"] else "FAILED",
+                "; ".join(line.replace("\\\\", "\\") for line in refused["registry"]) or "no change",
+                "; ".join(refused["files"]) or "none created or changed"))
+            viewing["problems"] = viewing["problems"] + refused["problems"]
         for problem in viewing["problems"] + registering["problems"]:
             out.append("- Problem: %s" % problem)
         out.append("- Set aside as Wine's own (seen in sessions of the test driver alone, %d registry entries; "
@@ -220,23 +227,29 @@ def main():
                    ", ".join(map(str, fx.SIZES)), ", ".join(map(str, fx.NAME_LENGTHS))))
     out.append("")
     out.append("Each run starts the program, sends three ticks of the refresh timer (each handled before the "
-               "next), and passes when no message box appears (the program's only message, "
-               "\"コンピュータ名を変更できません。\", belongs to registering, so none may appear here), the "
+               "next), and passes when no message box appears (the program's two messages, "
+               "\"コンピュータ名を変更できません。\" and \"所有者名と組織名を変更できません。\", belong to "
+               "refused registrations, so none may appear here), the "
                "process is still running, every box shows what the reading rules give for the values as Wine "
                "returns them (string types pass through Wine's code-page conversion on the way in and out, so "
                "their size as read can differ from the size written), and the program closes with exit code 0. "
                "Every %dth run also waits for one tick of the real 2-second timer, and every %dth shows the CPU, "
-               "BIOS and user pages before closing. Reads that stand alone got a different fixture each in the "
+               "BIOS and user pages before closing, and every %dth registers under its fixtures with one field "
+               "changed, by turns the computer name or the organisation: it passes when no message box appears "
+               "and, of every location read, only the value the user changed differs afterwards, as typed. "
+               "Reads that stand alone got a different fixture each in the "
                "same run; the four BIOS reads, which end at the first read that fails, got one location at a "
-               "time while the others held sound values." % (40, 40))
+               "time while the others held sound values." % (40, 40, 10))
     out.append("")
-    out.append("| Mode | Date | Runs | Passed | Real 2 s ticks | Page rounds | Texts a box converted | Time |")
-    out.append("|---|---|---|---|---|---|---|---|")
+    out.append("| Mode | Date | Runs | Passed | Real 2 s ticks | Page rounds | Registrations | "
+               "Texts a box converted | Time |")
+    out.append("|---|---|---|---|---|---|---|---|---|")
     for result in results:
         converted = sum(1 for r in result["records"] if r.get("converted"))
-        out.append("| %s | %s | %d | %d | %d | %d | %d runs | %d min %02d s |" % (
+        registered = sum(1 for r in result["records"] if r.get("registered"))
+        out.append("| %s | %s | %d | %d | %d | %d | %d | %d runs | %d min %02d s |" % (
             MODE_NAMES[result["mode"]], result["started"][:10], result["runs"], result["passed"],
-            result["real_ticks"], result["page_rounds"], converted, result["seconds"] // 60,
+            result["real_ticks"], result["page_rounds"], registered, converted, result["seconds"] // 60,
             result["seconds"] % 60))
     out.append("")
     failures = [(result["mode"], record) for result in results for record in result["records"] if not record["ok"]]
@@ -262,22 +275,25 @@ def main():
     out.append("The prefix's registry files (system.reg, user.reg, userdef.reg, read after `wineserver -w`: keys, "
                "values and each key's time) and its whole file tree, with the program copied to "
                "C:\\Velnor, compared before and after one Wine session each: a run without registering (start, "
-               "three ticks, all seven pages, one real tick, a clock measurement, editing and Cancel, close) and "
-               "a run that registers a new owner, organisation and computer name. What Wine changes by itself "
+               "three ticks, all seven pages, one real tick, a clock measurement, editing and Cancel, close), "
+               "a run that registers a new owner (in Shift-JIS), organisation and computer name, and a run whose "
+               "registration of a new owner the registry refuses (the owner key denies writing, as HKLM does to "
+               "a user who is no administrator). What Wine changes by itself "
                "was learnt from sessions of the test driver alone and only those entries are set aside.")
     out.append("")
     out.extend(writes_section(writes))
     out.append("## Notes")
     out.append("")
     out.append(("- No run found a fault in the program. " if not failures and all(
-        w["viewing"]["ok"] and w["registering"]["ok"] for w in writes) else "- Failures are listed above. ") +
+        w["viewing"]["ok"] and w["registering"]["ok"] and w.get("refused", {"ok": True})["ok"] for w in writes)
+        else "- Failures are listed above. ") +
                "The telling cases (texts at the edge of the 255-byte buffer "
                "with 0x5C trail bytes, loads of every kind up to the 32-bit extremes, statistics keys with odd "
                "names and sizes, the BIOS step ending at its first failed read, keys renamed away) are also "
                "end-to-end tests (tests/e2e/test_bad_values.py), so that `make test` keeps them.")
-    out.append("- Under Wine the statistics keys of HKEY_DYN_DATA open in both modes, so in Windows XP mode the "
-               "tick reads the load too; the load controls are hidden there, and their texts are checked all "
-               "the same.")
+    out.append("- Under Wine the statistics keys of HKEY_DYN_DATA open in both modes; only Windows 9x keeps "
+               "them, so in Windows XP mode the program does not read them, and the load controls keep their "
+               "design state whatever the keys hold.")
     out.append("- Wine 8's server fails as it ends after a volatile key (HARDWARE, HKEY_DYN_DATA) was renamed. "
                "The runs without a key come last in each mode, their results are written before the server is "
                "stopped, and the prefix copy is thrown away; the statistics keys, which are the program's "

@@ -11,6 +11,11 @@ different one, rotating); the four BIOS reads, which stop at the first one
 that fails, get one at a time. A key is taken away (renamed, and renamed
 back after) in a run of its own.
 
+Every tenth run also registers under its fixtures, changing one field only
+(by turns the computer name or the organisation): no message box may
+appear, and of every location read, only the value the user changed may
+differ afterwards, written as typed.
+
 Run it through scripts/faults.sh, which prepares the prefix and Xvfb and
 keeps one Wine server for the whole mode (the HARDWARE and HKEY_DYN_DATA
 fixtures live only as long as the server).
@@ -30,6 +35,8 @@ import fixtures as fx  # noqa: E402
 TICK_LIMIT_MS = 10000  # a tick that shows a message box does not come back
 REAL_TICK_EVERY = 40   # runs; such a run waits for one tick of the real 2 s timer
 PAGES_EVERY = 40       # runs; such a run also shows the CPU, BIOS and user pages
+REGISTER_EVERY = 10    # runs; such a run also registers one changed field
+NAME_KEY = r"SYSTEM\CurrentControlSet\Control\ComputerName\ComputerName"
 REAL_TICK_WAIT_MS = 2300
 MULTI_LINE = {"NowName", "NowCompany", "Memo8"}
 SINGLE_LINE = {"NewName", "NewCompany", "Edit3", "Edit4"}
@@ -128,7 +135,10 @@ class FaultRuns:
         self.count += 1
         real_tick = self.count % REAL_TICK_EVERY == 0
         pages = self.count % PAGES_EVERY == PAGES_EVERY // 2
-        problems, shown, converted = self.exercise(expected, real_tick, pages)
+        register = None
+        if self.count % REGISTER_EVERY == REGISTER_EVERY // 2 and not self.hidden:
+            register = "name" if (self.count // REGISTER_EVERY) % 2 == 0 else "organisation"
+        problems, shown, converted = self.exercise(expected, real_tick, pages, register, stored)
         record = {
             "n": self.count,
             "note": note,
@@ -137,6 +147,7 @@ class FaultRuns:
             "outcome": outcome,
             "real_tick": real_tick,
             "pages": pages,
+            "registered": register,
             "converted": converted,
             "shown": shown,
             "ok": not problems,
@@ -149,7 +160,31 @@ class FaultRuns:
         print("%s %4d %-60s %s" % (self.mode, self.count, note[:60], status), flush=True)
         return record
 
-    def exercise(self, expected, real_tick, pages):
+    def register(self, field, stored_before):
+        """Registers with one field changed; the problems seen."""
+        d, problems = self.d, []
+        typed = ("FAULT%04d" % self.count) if field == "name" else ("Changed Org %d" % self.count)
+        d.tab(6)
+        d.click("Change")
+        d("settext", "NewPCName" if field == "name" else "NewCompany", hexed(typed))
+        d.click("Touroku")
+        texts = d.dialog()
+        if texts is not None:
+            problems.append("message box on registering: %r" % texts)
+            d("dismiss")
+        changed = fx.BY_ID["org9x" if self.mode == "win98" else "orgNt"] if field == "organisation" else None
+        for location in fx.LOCATIONS:
+            after = self.stored(location)
+            want = (fx.REG_SZ, typed.encode("ascii") + b"\0") if location is changed else stored_before[location.ident]
+            if after != want:
+                problems.append("registering the %s changed %s: %r, expected %r" % (field, location.ident, after, want))
+        if field == "name":
+            got = d.reg_get(fx.HKLM, NAME_KEY, "ComputerName")
+            if got is None or got[1].rstrip(b"\0") != typed.encode("ascii"):
+                problems.append("the computer name reads %r after registering %s" % (got, typed))
+        return problems
+
+    def exercise(self, expected, real_tick, pages, register=None, stored=None):
         """Returns the problems seen, the controls' texts and the controls whose
         bytes a text box gives back otherwise than they were put in."""
         d = self.d
@@ -203,6 +238,8 @@ class FaultRuns:
                     self.rom_memo = memo
                 elif memo != self.rom_memo:
                     problems.append("Memo8 shows %r, the first run %r" % (memo, self.rom_memo))
+            if register:
+                problems.extend(self.register(register, stored))
             if not d.running():
                 problems.append("the program ended by itself")
                 return problems, shown, converted

@@ -5,8 +5,11 @@ tree, compared before and after whole Wine sessions (each ended with
   (a) a run without registering (start, ticks, every page, a real tick, a
       clock measurement, editing cancelled, close) changes nothing in the
       registry and creates nothing but TempData beside the executable;
-  (b) a run that registers changes exactly the two owner values and the
-      computer name.
+  (b) a run that registers changes exactly the two owner values (the owner
+      in Shift-JIS) and the computer name;
+  (c) a run whose registration is refused (the owner key denies writing, as
+      HKLM does to a user who is no administrator) shows the program's
+      message and changes nothing.
 
 Wine changes some keys by itself in every session (its device enumeration,
 a key's time): sessions of the driver alone learn exactly which entries,
@@ -21,7 +24,7 @@ import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "e2e"))
-from velnor_e2e import EXE, MODE, PREFIX, Driver, hexed  # noqa: E402
+from velnor_e2e import EXE, HKLM, MODE, PREFIX, Driver, hexed  # noqa: E402
 
 import snapshot  # noqa: E402
 
@@ -29,7 +32,11 @@ NINE_X = MODE == "win98"
 VERSION_KEY = ("Software\\\\Microsoft\\\\Windows\\\\CurrentVersion" if NINE_X
                else "Software\\\\Microsoft\\\\Windows NT\\\\CurrentVersion")  # as system.reg spells it
 NAME_KEY = "System\\\\CurrentControlSet\\\\Control\\\\ComputerName\\\\ComputerName"
-OWNER, ORGANISATION, COMPUTER = "Owner Written", "Organisation Written", "VELNORWRITES"
+OWNER, ORGANISATION, COMPUTER = "所有者　書込み", "Organisation Written", "VELNORWRITES"
+REFUSED_OWNER = "Owner Refused"
+VERSION_PATH = (r"SOFTWARE\Microsoft\Windows\CurrentVersion" if NINE_X
+                else r"SOFTWARE\Microsoft\Windows NT\CurrentVersion")
+CANNOT_OWNER = "所有者名と組織名を変更できません。"
 # The program's own copy, inside the prefix, so that what it makes beside
 # itself shows in the prefix's file tree.
 EXE_DIR = os.path.join(PREFIX, "drive_c", "Velnor")
@@ -89,6 +96,56 @@ def registering_run(d):
     return problems
 
 
+def refused_run(d):
+    """A registration the registry refuses: the message, then nothing written."""
+    problems = []
+    d.reg_deny_writes(HKLM, VERSION_PATH)
+    try:
+        d.start(PROGRAM, EXE_DIR)
+        d.tab(6)
+        d.click("Change")
+        d("settext", "NewName", hexed(REFUSED_OWNER))
+        d.click("Touroku")
+        texts = d.dialog()
+        if texts != ["Velnor(Win9x)", CANNOT_OWNER]:
+            problems.append("the message box showed %r" % texts)
+        if texts is not None:
+            d("dismiss")
+        if d.string("NowName") != OWNER:
+            problems.append("the page shows the owner %r after the refusal" % d.string("NowName"))
+        code = d.close()
+        if code != 0:
+            problems.append("exit code %d" % code)
+    finally:
+        d.reg_restore_security(HKLM, VERSION_PATH)
+    return problems
+
+
+def wine_string(spelled):
+    """The text of a string value as Wine's registry file spells it: in
+    quotes, with \\xN... (up to four hex digits) for a character beyond
+    ASCII and a backslash before a backslash or a quote. None for any other
+    kind of value."""
+    if spelled is None or len(spelled) < 2 or spelled[0] != '"' or spelled[-1] != '"':
+        return None
+    body, out, i = spelled[1:-1], [], 0
+    while i < len(body):
+        if body[i] == "\\" and i + 1 < len(body):
+            if body[i + 1] == "x":
+                j = i + 2
+                while j < len(body) and j < i + 6 and body[j] in "0123456789abcdefABCDEF":
+                    j += 1
+                out.append(chr(int(body[i + 2:j], 16)))
+                i = j
+                continue
+            out.append({"n": "\n", "r": "\r", "t": "\t", "0": "\0"}.get(body[i + 1], body[i + 1]))
+            i += 2
+            continue
+        out.append(body[i])
+        i += 1
+    return "".join(out)
+
+
 def listed(changes):
     return sorted(" ".join(str(part) for part in change if part is not None) for change in changes)
 
@@ -131,9 +188,15 @@ def main():
         "ComputerName": new[NAME_KEY][1].get("ComputerName"),
     }
     ok_b = (not registering_problems and wanted_values <= registry_b and registry_b - key_times <= wanted_values
-            and not files_b and written == {"RegisteredOwner": '"%s"' % OWNER,
-                                           "RegisteredOrganization": '"%s"' % ORGANISATION,
-                                           "ComputerName": '"%s"' % COMPUTER})
+            and not files_b and {name: wine_string(text) for name, text in written.items()} == {
+                "RegisteredOwner": OWNER, "RegisteredOrganization": ORGANISATION, "ComputerName": COMPUTER})
+
+    refused_problems, refused = session(refused_run)
+    registry_c = snapshot.registry_changes(registered[0], refused[0]) - noise_registry
+    files_c = snapshot.file_changes(registered[1], refused[1]) - noise_files
+    # A denied write leaves the owner key as it was; its time may move with
+    # Wine's own sessions (set aside above) or with the security change.
+    ok_c = not refused_problems and registry_c - key_times == set() and not files_c
 
     result = {
         "mode": MODE,
@@ -145,18 +208,20 @@ def main():
                     "tempdata": tempdata[0] if tempdata else None},
         "registering": {"ok": ok_b, "problems": registering_problems, "registry": listed(registry_b),
                         "files": sorted("%s %s" % (os.path.relpath(p, PREFIX), w) for p, w in files_b),
-                        "written": written},
+                        "written": {name: wine_string(text) for name, text in written.items()}},
+        "refused": {"ok": ok_c, "problems": refused_problems, "registry": listed(registry_c),
+                    "files": sorted("%s %s" % (os.path.relpath(p, PREFIX), w) for p, w in files_c)},
     }
     with open(out_path, "w") as f:
         json.dump(result, f, indent=1)
-    for name in ("viewing", "registering"):
+    for name in ("viewing", "registering", "refused"):
         part = result[name]
         print("%s, %s: %s" % (MODE, name, "ok" if part["ok"] else "FAIL"), flush=True)
         for line in part["problems"] + part["registry"] + part["files"]:
             print("   ", line, flush=True)
     print("Wine's own changes set aside: %d registry entries, %d files" %
           (len(noise_registry), len(noise_files)), flush=True)
-    return 0 if ok_a and ok_b else 1
+    return 0 if ok_a and ok_b and ok_c else 1
 
 
 if __name__ == "__main__":

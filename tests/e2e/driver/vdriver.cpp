@@ -894,6 +894,55 @@ std::string run(const std::string& line) {
         LONG result = RegDeleteTreeA(rootKey(root), unhex(path).c_str());
         return std::to_string(result);
     }
+    if (command == "reg_deny_writes" || command == "reg_restore_security") {  // root path [view]
+        // A key its user may read but not write, as HKLM is to anyone who is
+        // no administrator: a DACL that denies setting values and making
+        // subkeys to everyone. The key's own DACL is kept and put back by
+        // reg_restore_security.
+        static std::map<std::string, std::vector<char>> saved;
+        std::string root, path, view;
+        args >> root >> path >> view;
+        HKEY key;
+        LONG result = RegOpenKeyExA(rootKey(root), unhex(path).c_str(), 0, READ_CONTROL | WRITE_DAC | viewFlag(view), &key);
+        if (result != ERROR_SUCCESS) fail("open key " + std::to_string(result));
+        std::string where = root + "\\" + path + "\\" + view;
+        if (command == "reg_restore_security") {
+            auto found = saved.find(where);
+            if (found == saved.end()) {
+                RegCloseKey(key);
+                fail("nothing saved for the key");
+            }
+            result = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, found->second.data());
+            saved.erase(found);
+            RegCloseKey(key);
+            if (result != ERROR_SUCCESS) fail("set security " + std::to_string(result));
+            return "";
+        }
+        DWORD size = 0;
+        RegGetKeySecurity(key, DACL_SECURITY_INFORMATION, nullptr, &size);
+        std::vector<char> original(size ? size : 1);
+        if (RegGetKeySecurity(key, DACL_SECURITY_INFORMATION, original.data(), &size) != ERROR_SUCCESS) {
+            RegCloseKey(key);
+            fail("get security");
+        }
+        SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+        PSID everyone = nullptr;
+        AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
+        std::vector<char> buffer(256);
+        auto* acl = reinterpret_cast<PACL>(buffer.data());
+        InitializeAcl(acl, static_cast<DWORD>(buffer.size()), ACL_REVISION);
+        AddAccessDeniedAce(acl, ACL_REVISION, KEY_SET_VALUE | KEY_CREATE_SUB_KEY, everyone);
+        AddAccessAllowedAce(acl, ACL_REVISION, KEY_ALL_ACCESS, everyone);
+        SECURITY_DESCRIPTOR descriptor;
+        InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
+        SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE);
+        result = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &descriptor);
+        FreeSid(everyone);
+        RegCloseKey(key);
+        if (result != ERROR_SUCCESS) fail("set security " + std::to_string(result));
+        saved[where] = std::move(original);
+        return "";
+    }
     if (command == "reg_rename") {  // root path new-name: the key, all below it, under another name
         // RegRenameKey (Vista and later, and Wine) renames in one step and
         // keeps link keys as links; it is looked up, so that the driver
