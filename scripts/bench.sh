@@ -11,6 +11,9 @@ case "$kind" in
   soak) script=bench/soak.py ;;
   *) echo "usage: $0 bench|soak" >&2; exit 2 ;;
 esac
+# The figures are the product's: the x86-64 test build would tell nothing.
+velnor_testbed
+velnor_needs_i386 "make $kind"
 # The host's time-stamp-counter frequency, the yardstick for the clock.
 mkdir -p "$VELNOR_BUILD/bench"
 gcc -O2 -Wall -Werror -o "$VELNOR_BUILD/bench/host_tsc" "$VELNOR_ROOT/bench/host_tsc.c"

@@ -1,17 +1,26 @@
 #!/usr/bin/env bash
 # Runs the end-to-end tests under Wine and Xvfb, once per platform mode
 # (win98, winxp, and win64 for the 64-bit registry view), each in a fresh copy
-# of the mode's prefix (what a run writes is dropped with it).
+# of the mode's prefix (what a run writes is dropped with it). On the x86-64
+# test bed (scripts/wine-env.sh) they run against the x86-64 test build in
+# 64-bit prefixes, win98 and winxp; the closing lines name the tests that
+# need the 32-bit executable itself and were skipped.
 # Usage: scripts/e2e.sh [mode...] [-- unittest arguments]
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
+velnor_testbed
 
 modes=()
 while [ $# -gt 0 ] && [ "$1" != "--" ]; do modes+=("$1"); shift; done
 [ "${1:-}" = "--" ] && shift
-# A 64-bit prefix runs the tests about the 64-bit registry view only.
-[ ${#modes[@]} -eq 0 ] && modes=(win98 winxp win64)
+# A 64-bit prefix runs the tests about the 64-bit registry view only: the
+# view a 32-bit program gets under WOW64, which the x86-64 build never does.
+if [ ${#modes[@]} -eq 0 ]; then
+  if [ "$VELNOR_ARCH" = i386 ]; then modes=(win98 winxp win64); else modes=(win98 winxp); fi
+fi
 chosen=("$@")
+skipped=$(mktemp)
+trap 'rm -f "$skipped"' EXIT
 
 status=0
 for mode in "${modes[@]}"; do
@@ -32,20 +41,35 @@ for mode in "${modes[@]}"; do
   drive_dir=$(mktemp -d "${TMPDIR:-/tmp}/velnor-drive-q.XXXXXX")
   ln -sfn "$drive_dir" "$prefix/dosdevices/q:"
   ln -sfn /nonexistent/velnor-drive-r "$prefix/dosdevices/r:"
-  echo "=== end-to-end tests, $mode ===" >&2
+  echo "=== end-to-end tests, $mode ($VELNOR_WIN) ===" >&2
   # One X server and one persistent Wine server per mode: volatile registry
   # fixtures live as long as the server, and no window waits for a manager.
   if ! env "${VELNOR_WINE_ENV[@]}" WINEPREFIX="$prefix" VELNOR_MODE="$mode" VELNOR_BUILD="$VELNOR_BUILD" \
-      VELNOR_DRIVE_Q="$drive_dir" \
+      VELNOR_DRIVE_Q="$drive_dir" VELNOR_SKIPPED="$skipped" \
       PYTHONPATH="$VELNOR_ROOT/tests/e2e" PYTHONDONTWRITEBYTECODE=1 \
       xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
         wineserver -p
-        python3 -m unittest "$@"
+        python3 "$0" "$@"
         rc=$?
         wineserver -k
-        exit $rc' e2e "${tests[@]}"; then
+        exit $rc' "$VELNOR_ROOT/tests/e2e/run_tests.py" "${tests[@]}"; then
     status=1
   fi
   rm -rf "$drive_dir"
 done
+
+if [ "$VELNOR_ARCH" = x86-64 ]; then
+  {
+    echo
+    echo "The end-to-end tests ran against the x86-64 test build, not velnor.exe: $VELNOR_ARCH_WHY."
+    if [ -s "$skipped" ]; then
+      echo "Skipped there, since they need the 32-bit executable itself:"
+      # One line per test: its modes and why.
+      awk -F'\t' '{ key = $2 "\t" $3; if (!(key in modes)) order[n++] = key
+                    modes[key] = modes[key] (modes[key] == "" ? "" : ", ") $1 }
+                  END { for (i = 0; i < n; i++) { split(order[i], part, "\t")
+                          printf "  %s (%s): %s\n", part[1], modes[order[i]], part[2] } }' "$skipped"
+    fi
+  } >&2
+fi
 exit $status

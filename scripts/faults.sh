@@ -6,6 +6,9 @@
 # Usage: scripts/faults.sh [mode...] [--limit N]   (--limit: a quick look, no report)
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
+# The runs judge the product itself: the x86-64 test build would tell nothing.
+velnor_testbed
+velnor_needs_i386 "make faults"
 
 modes=()
 limit=()

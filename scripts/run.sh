@@ -2,15 +2,21 @@
 # Starts the built velnor.exe under Wine in a platform mode (win98 by default).
 # With a display it opens the window there. Without one it runs the program
 # under Xvfb, saves a screenshot of each of the seven pages and closes it.
+# On a host that runs no 32-bit programs it shows the x86-64 test build.
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
 mode=${1:-win98}
-exe="$VELNOR_BUILD/win/velnor.exe"
+velnor_testbed
+if [ "$VELNOR_ARCH" = x86-64 ]; then
+  "$VELNOR_ROOT/scripts/build-exe.sh" x86-64
+  echo "Showing the x86-64 test build ($VELNOR_WIN/velnor.exe), not the product: $VELNOR_ARCH_WHY." >&2
+fi
+exe="$VELNOR_WIN/velnor.exe"
 prefix=$("$VELNOR_ROOT/scripts/wine-prefix.sh" "$mode")
 
 if [ -n "${DISPLAY:-}" ]; then
   cd "$(dirname "$exe")"
-  exec env "${VELNOR_WINE_ENV[@]}" WINEPREFIX="$prefix" wine "$exe"
+  exec env "${VELNOR_WINE_ENV[@]}" WINEPREFIX="$prefix" "$VELNOR_WINE" "$exe"
 fi
 
 shots="$VELNOR_BUILD/screenshots"

@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
-# Installs what a step needs on Debian 12, only where something is missing.
+# Installs what a step needs on Debian 12, only where something is missing,
+# and for run and test says in one line which test bed this host gives
+# (scripts/wine-env.sh finds out).
 # Usage: scripts/setup.sh build|run|test
-#   build: the cross compiler and the native toolchain
-#   run:   build + Wine (32-bit), Xvfb, fonts, locale data, ImageMagick
+#   build: the cross compilers (32-bit for the product, x86-64 for the test
+#          build of hosts that run no 32-bit programs) and the native toolchain
+#   run:   build + Wine (32- and 64-bit), Xvfb, fonts, locale data, ImageMagick
 #   test:  run + GoogleTest
 # As root it installs directly; otherwise it prints the exact command and fails.
 set -euo pipefail
+source "$(dirname "$0")/wine-env.sh"
 
 what=${1:-test}
-build_pkgs="cmake make g++ g++-mingw-w64-i686 python3"
+build_pkgs="cmake make g++ g++-mingw-w64-i686 g++-mingw-w64-x86-64-win32 python3"
 run_pkgs="$build_pkgs wine wine32:i386 wine64 xvfb xauth fonts-wine fonts-ipafont-gothic fonts-ipafont-mincho locales imagemagick"
 test_pkgs="$run_pkgs libgtest-dev"
 
@@ -33,17 +37,21 @@ else
   arch_missing=no
 fi
 
-[ ${#missing[@]} -eq 0 ] && [ "$arch_missing" = no ] && exit 0
-
-cmd=""
-[ "$arch_missing" = yes ] && cmd="dpkg --add-architecture i386 && "
-cmd="${cmd}apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends ${missing[*]}"
-
-if [ "$(id -u)" -ne 0 ]; then
-  echo "Missing packages: ${missing[*]}" >&2
-  echo "Run as root first:" >&2
-  echo "  sudo sh -c '$cmd'" >&2
-  exit 1
+if [ ${#missing[@]} -gt 0 ] || [ "$arch_missing" = yes ]; then
+  cmd=""
+  [ "$arch_missing" = yes ] && cmd="dpkg --add-architecture i386 && "
+  cmd="${cmd}apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends ${missing[*]}"
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages: ${missing[*]}" >&2
+    echo "Run as root first:" >&2
+    echo "  sudo sh -c '$cmd'" >&2
+    exit 1
+  fi
+  echo "setup: installing ${missing[*]}" >&2
+  sh -c "$cmd" >&2
 fi
-echo "setup: installing ${missing[*]}" >&2
-sh -c "$cmd" >&2
+
+if [ "$what" != build ]; then
+  velnor_testbed
+  velnor_testbed_line >&2
+fi

@@ -2,10 +2,13 @@
 # Builds everything and runs every test: native unit tests (plain and under
 # AddressSanitizer and UndefinedBehaviorSanitizer), the Windows build with its
 # loadability check and its own arithmetic check, the fault-run tools' own
-# tests, and the end-to-end tests under Wine in Windows 98 mode and in an NT mode.
+# tests, and the end-to-end tests under Wine in Windows 98 mode and in an NT
+# mode: against velnor.exe, or on a host that runs no 32-bit programs against
+# the x86-64 test build (scripts/wine-env.sh decides).
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${VELNOR_BUILD:-$root/build}
+source "$(dirname "$0")/wine-env.sh"
+root=$VELNOR_ROOT
+build=$VELNOR_BUILD
 jobs=$(nproc 2>/dev/null || echo 2)
 cd "$root"
 
@@ -27,11 +30,20 @@ step "Windows build"
 step "fault-run tools (byte patterns, reading model, registry-file reader)"
 (cd "$root/tests/faults" && PYTHONDONTWRITEBYTECODE=1 python3 -m unittest -q test_tools)
 
+step "test bed (scripts)"
+(cd "$root/tests/scripts" && PYTHONDONTWRITEBYTECODE=1 python3 -m unittest -q test_testbed)
+
 step "loadability on Windows 95 OSR2 and later"
 (cd "$root/tools/w9x-check" && python3 -m unittest -q test_loadcheck)
-python3 "$root/tools/w9x-check/loadcheck.py" "$build/win/velnor.exe" --objects "$build/win"
-size=$(stat -c %s "$build/win/velnor.exe")
+python3 "$root/tools/w9x-check/loadcheck.py" "$VELNOR_WIN32_BUILD/velnor.exe" --objects "$VELNOR_WIN32_BUILD"
+size=$(stat -c %s "$VELNOR_WIN32_BUILD/velnor.exe")
 [ "$size" -lt 204800 ] || { echo "velnor.exe is $size bytes: over 200 KB" >&2; exit 1; }
+
+velnor_testbed
+if [ "$VELNOR_ARCH" = x86-64 ]; then
+  step "x86-64 test build (for the end-to-end tests only)"
+  "$root/scripts/build-exe.sh" x86-64
+fi
 
 step "end-to-end tests"
 "$root/scripts/e2e.sh"

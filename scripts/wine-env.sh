@@ -1,5 +1,6 @@
-# Sourced by the scripts that run Wine: one place for the environment.
-# Sets VELNOR_ROOT, VELNOR_BUILD, the Wine variables and the Japanese locale.
+# Sourced by the scripts: one place for the root and build paths, the Wine
+# environment, the Japanese locale and the test bed this host gives.
+# Sets VELNOR_ROOT, VELNOR_BUILD, the Wine variables and the locale.
 VELNOR_ROOT=${VELNOR_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
 VELNOR_BUILD=${VELNOR_BUILD:-$VELNOR_ROOT/build}
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -18,8 +19,125 @@ velnor_locale() {
   fi
 }
 
+# The Windows builds: the product, and the x86-64 test build of the same
+# sources for hosts that run no 32-bit programs.
+VELNOR_WIN32_BUILD="$VELNOR_BUILD/win"
+VELNOR_WIN64_BUILD="$VELNOR_BUILD/win64"
+
+# A static i386 program of 125 bytes: it asks the kernel's uname for the
+# machine and exits with status 3 when it is x86_64, 4 when it is anything
+# else. A 32-bit program on a 64-bit kernel is told x86_64; qemu-i386 tells
+# the programs it emulates i686.
+VELNOR_I386_PROBE=7f454c46010101000000000000000000020003000100000054800408340000000000000000000000
+VELNOR_I386_PROBE+=340020000100000000000000010000000000000000800408008004087d000000000400000700000000
+VELNOR_I386_PROBE+=100000b87a000000bb80800408cd80bb04000000813d848104087838365f7505bb03000000b801000000cd80
+
+# Prints the name of an enabled binfmt_misc entry (in DIR) that claims a file
+# starting with the bytes HEX, if there is one. The kernel tries such entries
+# before its own loader, so a 32-bit program may "run" under an emulator.
+velnor_binfmt_claimant() {
+  local dir=$1 hex=$2 entry key value magic mask offset i bits
+  [ "$(head -n1 "$dir/status" 2>/dev/null)" = enabled ] || return 0
+  for entry in "$dir"/*; do
+    case "${entry##*/}" in status | register) continue ;; esac
+    [ "$(head -n1 "$entry" 2>/dev/null)" = enabled ] || continue
+    magic="" mask="" offset=0
+    while read -r key value; do
+      case "$key" in
+        magic) magic=$value ;;
+        mask) mask=$value ;;
+        offset) offset=$value ;;
+      esac
+    done <"$entry"
+    [ -n "$magic" ] || continue  # an entry by file name extension
+    [ $((2 * offset + ${#magic})) -le ${#hex} ] || continue
+    for ((i = 0; i < ${#magic}; i += 2)); do
+      bits=${mask:i:2}
+      bits=$((16#${bits:-ff}))
+      [ $((16#${hex:2 * offset + i:2} & bits)) -eq $((16#${magic:i:2} & bits)) ] || continue 2
+    done
+    echo "${entry##*/}"
+    return 0
+  done
+}
+
+# Which test bed this host gives the end-to-end tests and `make run`: the
+# 32-bit product under 32-bit Wine where the host runs 32-bit programs, the
+# x86-64 test build under 64-bit Wine where it does not, or where the switch
+# VELNOR_TESTBED=x86-64 asks for it. Found out by running the probe, never
+# guessed. Sets VELNOR_ARCH (i386 or x86-64), VELNOR_ARCH_WHY, VELNOR_WIN (the
+# directory of the Windows build under test) and VELNOR_WINE (the command
+# that runs it: Debian's `wine` starts the 32-bit loader whenever wine32 is
+# installed, even where it cannot run, so the x86-64 test bed names the
+# 64-bit one).
+velnor_testbed() {
+  VELNOR_ARCH=x86-64
+  case "${VELNOR_TESTBED:-}" in
+    "") ;;
+    x86-64) VELNOR_ARCH_WHY="VELNOR_TESTBED=x86-64 asks for it" ;;
+    *)
+      echo "VELNOR_TESTBED=$VELNOR_TESTBED: the one value is x86-64 (unset, the host decides)" >&2
+      return 2
+      ;;
+  esac
+  if [ -z "${VELNOR_TESTBED:-}" ]; then
+    local claimant probe status=0
+    claimant=$(velnor_binfmt_claimant /proc/sys/fs/binfmt_misc "$VELNOR_I386_PROBE")
+    if [ -n "$claimant" ]; then
+      VELNOR_ARCH_WHY="binfmt_misc entry '$claimant' would run 32-bit programs in an emulator, which is no test bed"
+    else
+      mkdir -p "$VELNOR_BUILD"
+      probe=$(mktemp "$VELNOR_BUILD/.i386-probe.XXXXXX")
+      printf "$(sed 's/../\\x&/g' <<<"$VELNOR_I386_PROBE")" >"$probe"
+      chmod +x "$probe"
+      "$probe" 2>/dev/null || status=$?
+      rm -f "$probe"
+      if [ "$status" -eq 3 ] || { [ "$status" -eq 4 ] && [ "$(uname -m)" != x86_64 ]; }; then
+        VELNOR_ARCH=i386
+        VELNOR_ARCH_WHY="this host runs 32-bit programs"
+      elif [ "$status" -eq 4 ]; then
+        VELNOR_ARCH_WHY="32-bit programs run here only in an emulator, which is no test bed"
+      else
+        VELNOR_ARCH_WHY="this host cannot run 32-bit programs"
+      fi
+    fi
+  fi
+  if [ "$VELNOR_ARCH" = i386 ]; then
+    VELNOR_WIN=$VELNOR_WIN32_BUILD
+    VELNOR_WINE=wine
+  else
+    VELNOR_WIN=$VELNOR_WIN64_BUILD
+    VELNOR_WINE=/usr/lib/wine/wine64
+    # The loader that Wine's own processes start their children with.
+    export WINELOADER=$VELNOR_WINE
+  fi
+  export VELNOR_ARCH VELNOR_WIN VELNOR_WINE
+}
+
+# The test bed in one plain line.
+velnor_testbed_line() {
+  if [ "$VELNOR_ARCH" = i386 ]; then
+    echo "test bed: velnor.exe under 32-bit Wine ($VELNOR_ARCH_WHY)"
+  else
+    echo "test bed: the x86-64 test build under 64-bit Wine, not the 32-bit product ($VELNOR_ARCH_WHY)"
+  fi
+}
+
+# Stops a step that measures or judges the product itself where the test bed
+# is the x86-64 test build.
+velnor_needs_i386() {
+  [ "$VELNOR_ARCH" = i386 ] && return 0
+  echo "$1 needs the 32-bit velnor.exe itself, which this test bed cannot run ($VELNOR_ARCH_WHY)" >&2
+  return 1
+}
+
 # The Wine prefix of a platform mode: win98 (platform kind 1), winxp (kind 2)
-# or win64 (a 64-bit prefix running the program under WOW64).
+# or win64 (a 64-bit prefix running the program under WOW64). The x86-64
+# test bed has 64-bit prefixes of its own for win98 and winxp.
 velnor_prefix() {
-  echo "$VELNOR_BUILD/wine/$1"
+  if [ "${VELNOR_ARCH:-i386}" = x86-64 ]; then
+    echo "$VELNOR_BUILD/wine/$1-x86-64"
+  else
+    echo "$VELNOR_BUILD/wine/$1"
+  fi
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the Wine prefix of a platform mode once: Japanese font replacements,
 # Wine's own fonts, no window manager decorations, and the Windows version.
+# On the x86-64 test bed the prefixes of both modes are 64-bit.
 # Usage: scripts/wine-prefix.sh win98|winxp|win64   (prints the prefix path)
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
@@ -12,6 +13,11 @@ case "$mode" in
   win64) version=win7; arch=win64 ;;
   *) echo "unknown mode $mode" >&2; exit 2 ;;
 esac
+velnor_testbed
+if [ "$VELNOR_ARCH" = x86-64 ]; then
+  [ "$mode" != win64 ] || { echo "win64 runs the 32-bit velnor.exe under WOW64: not on this test bed" >&2; exit 2; }
+  arch=win64
+fi
 
 velnor_locale
 prefix=$(velnor_prefix "$mode")
@@ -22,7 +28,22 @@ if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$recipe" ]; then
   exit 0
 fi
 
-template=$(velnor_prefix "template-$arch")
+# Runs a shell script of Wine commands in a prefix under its own X server.
+# When it fails, says what failed with everything Wine printed, and stops.
+in_prefix() {
+  local what=$1 where=$2 script=$3 log
+  log=$(mktemp)
+  if ! env "${VELNOR_WINE_ENV[@]}" WINEPREFIX="$where" WINEARCH=$arch \
+      xvfb-run -a -s "-screen 0 1024x768x24" sh -c "$script" >"$log" 2>&1; then
+    echo "wine-prefix.sh: $what failed in $where; Wine said:" >&2
+    cat "$log" >&2
+    rm -f "$log"
+    exit 1
+  fi
+  rm -f "$log"
+}
+
+template="$VELNOR_BUILD/wine/template-$arch"
 if [ ! -f "$template/.velnor-ready" ] || [ "$(cat "$template/.velnor-ready")" != "$recipe" ]; then
   rm -rf "$template"
   mkdir -p "$(dirname "$template")"
@@ -34,19 +55,18 @@ if [ ! -f "$template/.velnor-ready" ] || [ "$(cat "$template/.velnor-ready")" !=
     '"ＭＳ ゴシック"="IPAGothic"' '"ＭＳ 明朝"="IPAMincho"' '' \
     '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Managed"="N"' '"Decorated"="Y"' '' \
     | { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE; } > "$tmp/setup.reg"
-  env "${VELNOR_WINE_ENV[@]}" WINEPREFIX="$template" WINEARCH=$arch xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
-      wineboot -i >/dev/null 2>&1
+  # wineboot can fail and still leave a prefix behind: the registry must be there too.
+  in_prefix "making the $arch prefix (wineboot -i)" "$template" '
+      "$VELNOR_WINE" wineboot -i && wineserver -w && [ -f "$WINEPREFIX/system.reg" ] || exit 1
       cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-      wine regedit /S "'"$tmp"'/setup.reg"
-      wineserver -w'
+      "$VELNOR_WINE" regedit /S "'"$tmp"'/setup.reg" && wineserver -w'
   rm -rf "$tmp"
   echo "$recipe" > "$template/.velnor-ready"
 fi
 
 rm -rf "$prefix"
 cp -a "$template" "$prefix"
-env "${VELNOR_WINE_ENV[@]}" WINEPREFIX="$prefix" WINEARCH=$arch xvfb-run -a -s "-screen 0 1024x768x24" sh -c "
-    wine reg add 'HKCU\\Software\\Wine' /v Version /d $version /f >/dev/null
-    wineserver -w"
+in_prefix "setting the Windows version $version" "$prefix" "
+    \"\$VELNOR_WINE\" reg add 'HKCU\\Software\\Wine' /v Version /d $version /f && wineserver -w"
 echo "$recipe" > "$stamp"
 echo "$prefix"

@@ -2,7 +2,7 @@
 Windows 9x, and the page hidden, tab and all, on any other platform kind."""
 import unittest
 
-from velnor_e2e import HKCU, HKLM, MODE, REG_BINARY, REG_MULTI_SZ, REG_SZ, ProgramTest, sjis, unhexed
+from velnor_e2e import HKCU, HKLM, MODE, REG_BINARY, REG_MULTI_SZ, REG_SZ, ProgramTest, needs_32_bit, sjis, unhexed
 
 SYSTEM_KEY = r"HARDWARE\DESCRIPTION\System"
 DEVICE_KEY = r"SYSTEM\ControlSet001\Control\Class\{4D36E97D-E325-11CE-BFC1-08002BE10318}\0014"
@@ -53,6 +53,7 @@ class NtBiosPage(BiosPageTest):
         self.assertTitleAndTab()
 
 
+@needs_32_bit("Wine maps the first megabyte, the ROM area, into 32-bit programs only", mode="win98")
 @unittest.skipUnless(NINE_X, "the ROM area is the source on Windows 9x only")
 class W9xBiosPage(BiosPageTest):
     def rom_text(self, address):

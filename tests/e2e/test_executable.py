@@ -3,7 +3,7 @@ information, the icon, the Japanese faces and the code page."""
 import os
 import subprocess
 
-from velnor_e2e import BUILD, EXE, PREFIX, ProgramTest, hexed, unhexed, windows_path
+from velnor_e2e import EXE, PREFIX, WIN, WINE, ProgramTest, hexed, unhexed, windows_path
 
 STRINGS = {
     "CompanyName": "Tollen",
@@ -43,7 +43,7 @@ class Executable(ProgramTest):
 
 class Arithmetic(ProgramTest):
     def test_the_windows_build_computes_shares_and_masks_as_defined(self):
-        check = subprocess.run(["wine", os.path.join(BUILD, "win", "present_check.exe")], capture_output=True,
+        check = subprocess.run([WINE, os.path.join(WIN, "present_check.exe")], capture_output=True,
                                env=dict(os.environ, WINEPREFIX=PREFIX), timeout=60)
         self.assertEqual(check.stdout.decode("ascii", "replace").split(), ["OK"])
         self.assertEqual(check.returncode, 0)

@@ -10,7 +10,8 @@ import unittest
 from decimal import Decimal
 from fractions import Fraction
 
-from velnor_e2e import BUILD, HKDD, MODE, PREFIX, REG_BINARY, REG_SZ, ProgramTest, mask, percent_candidates
+from velnor_e2e import (HKDD, MODE, PREFIX, REG_BINARY, REG_SZ, WIN, WINE, ProgramTest, mask, needs_32_bit,
+                        percent_candidates)
 
 TICK = 2.0
 MARGIN = 0.8  # a tick that lands while the driver is busy, and the driver's own settling
@@ -140,6 +141,7 @@ class ResourcesPage(RefreshTest):
     def bars(self):
         return tuple(self.driver.gauge(g)[0] for g in ("Gauge2", "Gauge3", "Gauge4"))
 
+    @needs_32_bit("the free shares come from the 16-bit USER through the thunk", mode="win98")
     def test_showing_the_page_refreshes_it_at_once_and_ticks_keep_it(self):
         d = self.driver
         d.start()
@@ -167,6 +169,7 @@ class ResourcesPage(RefreshTest):
         self.assertNoErrorBox()
 
 
+@needs_32_bit("a 64-bit program has no way into 16-bit code (QT_Thunk, the kernel's 16-bit services)")
 class SixteenBitServices(unittest.TestCase):
     """The export-table walk, the QT_Thunk call and the platform's binding, as
     the Windows build does them (tests/win/thunk_check.cpp)."""
@@ -175,7 +178,7 @@ class SixteenBitServices(unittest.TestCase):
         # Into a file, not a pipe: Wine's service processes, started with the
         # first program of a session, inherit the handles and outlive it.
         with tempfile.TemporaryFile() as out:
-            check = subprocess.run(["wine", os.path.join(BUILD, "win", "thunk_check.exe")], stdout=out,
+            check = subprocess.run([WINE, os.path.join(WIN, "thunk_check.exe")], stdout=out,
                                    stderr=subprocess.DEVNULL, env=dict(os.environ, WINEPREFIX=PREFIX), timeout=120)
             out.seek(0)
             self.assertEqual(out.read().decode("ascii", "replace").split(), ["OK"])

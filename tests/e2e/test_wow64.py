@@ -2,11 +2,12 @@
 the 64-bit registry view, which Windows itself shows and keeps."""
 import unittest
 
-from velnor_e2e import HKLM, MODE, REG_SZ, ProgramTest
+from velnor_e2e import HKLM, MODE, REG_SZ, ProgramTest, needs_32_bit
 
 KEY = r"SOFTWARE\Microsoft\Windows NT\CurrentVersion"
 
 
+@needs_32_bit("the registry view of a 32-bit program under WOW64")
 @unittest.skipUnless(MODE == "win64", "needs a 64-bit prefix (scripts/e2e.sh win64)")
 class Wow64Views(ProgramTest):
     def test_the_owner_comes_from_the_64_bit_view(self):

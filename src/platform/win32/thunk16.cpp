@@ -1,6 +1,8 @@
 // Export look-up by ordinal and the QT_Thunk call.
 #include "platform/win32/thunk16.h"
 
+#if defined(__i386__)
+
 namespace platform::win32 {
 
 FARPROC exportByOrdinal(HMODULE module, WORD ordinal) {
@@ -54,3 +56,5 @@ std::uint16_t callThroughQtThunk(FARPROC qtThunk, std::uint32_t target, std::uin
 }
 
 }  // namespace platform::win32
+
+#endif

@@ -1,6 +1,9 @@
 // Reaching 16-bit code from a 32-bit program on Windows 9x: the kernel's
-// ordinal-only exports and the QT_Thunk call.
+// ordinal-only exports and the QT_Thunk call. A 64-bit program has no way
+// into 16-bit code, so the x86-64 test build has none of this.
 #pragma once
+
+#if defined(__i386__)
 
 #include <windows.h>
 
@@ -20,3 +23,5 @@ FARPROC exportByOrdinal(HMODULE module, WORD ordinal);
 std::uint16_t callThroughQtThunk(FARPROC qtThunk, std::uint32_t target, std::uint16_t argument);
 
 }  // namespace platform::win32
+
+#endif

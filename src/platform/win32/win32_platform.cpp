@@ -27,9 +27,12 @@ std::string driveRoot(int driveNumber) {
 }
 
 // Whether CPUID exists (the ID flag of EFLAGS can be toggled) and reports a
-// time-stamp counter; processors before the Pentium have neither.
+// time-stamp counter; processors before the Pentium have neither. Every
+// x86-64 processor has both.
 bool cpuHasTimeStampCounter() {
-#if defined(__i386__)
+#if defined(__x86_64__)
+    return true;
+#elif defined(__i386__)
     unsigned long before, after;
     __asm__ __volatile__(
         "pushfl\n\t"
@@ -77,7 +80,9 @@ Win32Platform::Win32Platform() {
     bind16BitServices();
 }
 
+// A 64-bit program cannot reach 16-bit code on any Windows.
 void Win32Platform::bind16BitServices() {
+#if defined(__i386__)
     // Only Windows 9x has the 16-bit USER library to ask; Wine in an NT mode
     // resolves the services too, so the platform kind decides, not the binding.
     if (queryPlatformKind(*this) != PlatformKind::Windows9x) return;
@@ -98,6 +103,7 @@ void Win32Platform::bind16BitServices() {
     loadLibrary16_ = load;
     freeLibrary16_ = release;
     getProcAddress16_ = find;
+#endif
 }
 
 bool Win32Platform::getVersion(VersionInfo& version) {
@@ -221,10 +227,11 @@ bool Win32Platform::hasTimeStampCounter() {
 }
 
 std::uint64_t Win32Platform::readTimeStampCounter() {
-#if defined(__i386__)
-    std::uint64_t counter;
-    __asm__ __volatile__("rdtsc" : "=A"(counter));
-    return counter;
+#if defined(__i386__) || defined(__x86_64__)
+    // EDX:EAX in both widths ("=A" would mean RAX or RDX alone on x86-64).
+    std::uint32_t low, high;
+    __asm__ __volatile__("rdtsc" : "=a"(low), "=d"(high));
+    return static_cast<std::uint64_t>(high) << 32 | low;
 #else
     return 0;
 #endif
@@ -310,7 +317,9 @@ std::uint16_t Win32Platform::callProc16(std::uint32_t procedure, std::uint16_t a
         if (!wowCallback16Ex_(procedure, 0, sizeof arguments, arguments, &result)) return 0;
         return LOWORD(result);
     }
+#if defined(__i386__)
     if (qtThunk_ != nullptr) return win32::callThroughQtThunk(qtThunk_, procedure, argument);
+#endif
     return 0;
 }
 

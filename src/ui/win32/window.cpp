@@ -67,8 +67,9 @@ void Window::createSubclassed(HINSTANCE instance, const char* className, DWORD s
                             parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), instance, nullptr);
     if (hwnd_ == nullptr) return;
     link(hwnd_, this);
+    // SetWindowLongPtrA is SetWindowLongA in a 32-bit build, so Windows 95 has it.
     original_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongA(hwnd_, GWL_WNDPROC, reinterpret_cast<LONG>(&Window::subclassProcedure)));
+        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Window::subclassProcedure)));
 }
 
 LRESULT Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -150,7 +151,7 @@ LRESULT CALLBACK Window::subclassProcedure(HWND hwnd, UINT message, WPARAM wPara
         result = CallWindowProcA(original, hwnd, message, wParam, lParam);
     }
     if (message == WM_NCDESTROY) {
-        SetWindowLongA(hwnd, GWL_WNDPROC, reinterpret_cast<LONG>(original));
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
         link(hwnd, nullptr);
         window->hwnd_ = nullptr;
     }

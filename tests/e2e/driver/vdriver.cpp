@@ -437,7 +437,15 @@ std::string timeStartUp(std::istringstream& args) {
 
 // GDI objects: Wine's GetGuiResources answers 0, so they are counted in the
 // process's GDI handle table, which its process environment block points to
-// (24-byte entries, the object type at offset 14, 0 when free).
+// (24-byte entries in both widths, the object type at offset 14, 0 when free).
+// The pointer's place in the block depends on the width, which the driver
+// shares with the program it started.
+#if defined(_WIN64)
+constexpr std::size_t kGdiTableInPeb = 0xF8;
+#else
+constexpr std::size_t kGdiTableInPeb = 0x94;
+#endif
+
 // Where the table is read, kinds counts the objects of each type.
 DWORD gdiObjects(HANDLE process, std::map<int, int>& kinds) {
     DWORD count = GetGuiResources(process, GR_GDIOBJECTS);
@@ -447,12 +455,13 @@ DWORD gdiObjects(HANDLE process, std::map<int, int>& kinds) {
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
     PROCESS_BASIC_INFORMATION basic{};
     if (query == nullptr || query(process, 0, &basic, sizeof basic, nullptr) != 0) fail("no process information");
-    DWORD table = 0;
+    ULONG_PTR table = 0;
     SIZE_T read = 0;
     const char* peb = static_cast<const char*>(static_cast<void*>(basic.PebBaseAddress));
-    if (!ReadProcessMemory(process, peb + 0x94, &table, sizeof table, &read) || table == 0) fail("no GDI table");
+    if (!ReadProcessMemory(process, peb + kGdiTableInPeb, &table, sizeof table, &read) || table == 0)
+        fail("no GDI table");
     MEMORY_BASIC_INFORMATION region{};
-    const char* at = reinterpret_cast<const char*>(static_cast<ULONG_PTR>(table));
+    const char* at = reinterpret_cast<const char*>(table);
     if (!VirtualQueryEx(process, at, &region, sizeof region) || region.State != MEM_COMMIT) fail("GDI table unreadable");
     std::size_t available = static_cast<const char*>(region.BaseAddress) + region.RegionSize - at;
     std::vector<unsigned char> entries(available < 0x10000 * 24 ? available : 0x10000 * 24);
