@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "present/rounding.h"
+
 namespace present {
 
 int clampProgress(int progress, GaugeRange range) {
@@ -30,8 +32,8 @@ EdgePoint pieSectorEnd(int left, int top, int right, int bottom, int share) {
     double cy = (top + bottom) / 2.0;
     // A point well outside the ellipse on the radial line is what GDI asks for.
     double reach = (right - left) + (bottom - top);
-    return {static_cast<int>(std::lround(cx + reach * std::sin(angle))),
-            static_cast<int>(std::lround(cy - reach * std::cos(angle)))};
+    return {static_cast<int>(roundHalfAwayFromZero(cx + reach * std::sin(angle))),
+            static_cast<int>(roundHalfAwayFromZero(cy - reach * std::cos(angle)))};
 }
 
 std::string gaugeText(int share) {
