@@ -166,14 +166,11 @@ TEST(Rounding, AgreesWithTheLibrarysLround) {
         1e-300, -1e-300, 0.25, 0.75, -0.25, -0.75};
     // The pies' pictures: a 100-pixel gauge with and without its single border.
     const int pictures[][4] = {{0, 0, 100, 100}, {1, 1, 99, 99}};
-    const double pi = 3.14159265358979323846;
     for (const auto& p : pictures) {
-        double cx = (p[0] + p[2]) / 2.0, cy = (p[1] + p[3]) / 2.0;
-        double reach = (p[2] - p[0]) + (p[3] - p[1]);
         for (int share = 0; share <= 100; ++share) {
-            double angle = 2.0 * pi * share / 100.0;
-            values.push_back(cx + reach * std::sin(angle));
-            values.push_back(cy - reach * std::cos(angle));
+            present::ExactPoint point = present::pieSectorEndExact(p[0], p[1], p[2], p[3], share);
+            values.push_back(point.x);
+            values.push_back(point.y);
         }
     }
     for (double value : values)

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "present/gauge_rules.h"
 #include "present/number_mask.h"
 #include "present/percent.h"
 #include "present/rounding.h"
@@ -31,13 +32,10 @@ void checkAll(const char* setting) {
     expect(s + " 0.125 MB", present::formatMask(0.125L, present::Mask::Megabytes), "0.13 MB");
     // The pies' pictures: a 100-pixel gauge with and without its single border.
     const int pictures[][4] = {{0, 0, 100, 100}, {1, 1, 99, 99}};
-    const double pi = 3.14159265358979323846;
     for (const auto& p : pictures) {
-        double cx = (p[0] + p[2]) / 2.0, cy = (p[1] + p[3]) / 2.0;
-        double reach = (p[2] - p[0]) + (p[3] - p[1]);
         for (int share = 0; share <= 100; ++share) {
-            double angle = 2.0 * pi * share / 100.0;
-            for (double value : {cx + reach * std::sin(angle), cy - reach * std::cos(angle)}) {
+            present::ExactPoint point = present::pieSectorEndExact(p[0], p[1], p[2], p[3], share);
+            for (double value : {point.x, point.y}) {
                 expect(s + " rounding " + std::to_string(value), std::to_string(present::roundHalfAwayFromZero(value)),
                        std::to_string(std::lround(value)));
             }
