@@ -41,8 +41,8 @@ def registers(pattern, *names):
 
 
 def multi_byte_nop(mnemonic, operands):
-    # 0F 1F takes an operand; the one-byte 90 and the 66 90 that objdump
-    # prints as xchg %ax,%ax have none and are as old as the 8086.
+    # 0F 1F takes an operand; the one-byte 90 has none, and 66 90 objdump
+    # prints as xchg %ax,%ax: both are as old as the 8086.
     return mnemonic in ("nopl", "nopw") or (mnemonic == "nop" and operands != "")
 
 
