@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <array>
-#include <exception>
 
 #include "pages/texts.h"
 #include "platform/platform_kind.h"
@@ -18,11 +17,12 @@ constexpr std::size_t kVersionBytesScanned = 99;
 
 }  // namespace
 
-std::vector<std::string> ReadBinaryStrings(registry::Accessor& accessor, const std::string& name) {
+registry::Read<std::vector<std::string>> ReadBinaryStrings(registry::Accessor& accessor, const std::string& name) {
+    std::array<std::uint8_t, kVersionBufferSize> buffer{};
+    registry::Read<std::size_t> read = accessor.readBinaryData(name, buffer.data(), buffer.size());
+    if (!read.ok()) return registry::Read<std::vector<std::string>>::failure(read.error);
     std::vector<std::string> list;
     std::string line;
-    std::array<std::uint8_t, kVersionBufferSize> buffer{};
-    accessor.readBinaryData(name, buffer.data(), buffer.size());
     for (std::size_t i = 0; i < kVersionBytesScanned; ++i) {
         std::uint8_t byte = buffer[i];
         if (byte >= 32) {
@@ -32,7 +32,7 @@ std::vector<std::string> ReadBinaryStrings(registry::Accessor& accessor, const s
             line.clear();
         }
     }
-    return list;
+    return {std::move(list), {}};
 }
 
 std::string readRomText(platform::Platform& platform, std::uint32_t address) {
@@ -66,30 +66,34 @@ void BiosPage::fillFromRom() {
 
 void BiosPage::fillFromRegistry() {
     c_.BIOSTab.show();
-    {
-        // Read rights only: the step writes nothing, and a user who is no
-        // administrator (on Vista and later, any user whose rights are not
-        // raised) is refused full access to these keys.
-        registry::Accessor accessor(platform_, platform::kLocalMachine, platform::kKeyRead);
-        try {
-            // Neither open is tested: reads after a failed one go to the key
-            // opened before, or find nothing.
-            accessor.openKey(registry::kSystemKey);
-            c_.Memo8.addLine("");
-            std::string versions;
-            for (const std::string& entry : ReadBinaryStrings(accessor, registry::kSystemBiosVersion))
-                versions += entry + "\r\n";
-            c_.Memo8.addLine(versions);
-            c_.Memo8.addLine(accessor.readString(registry::kSystemBiosDate));
-            accessor.openKey(registry::kSystemDeviceKey);
-            c_.Memo8.addLine(accessor.readString(registry::kDriverDesc));
-            c_.Memo8.addLine("Ver " + accessor.readString(registry::kDriverVersion));
-        } catch (const std::exception&) {
-            // The first failed read ends the list silently; the lines added
-            // before it stay.
-        }
-    }
+    addRegistryLines();
     c_.Edit1.setText(texts::kBiosTitle);
+}
+
+// The first read that fails ends the lines silently; the lines added before it
+// stay.
+void BiosPage::addRegistryLines() {
+    // Read rights only: the step writes nothing, and a user who is no
+    // administrator (on Vista and later, any user whose rights are not
+    // raised) is refused full access to these keys.
+    registry::Accessor accessor(platform_, platform::kLocalMachine, platform::kKeyRead);
+    auto addLine = [&](const std::string& prefix, const registry::Read<std::string>& read) {
+        if (read.ok()) c_.Memo8.addLine(prefix + read.value);
+        return read.ok();
+    };
+    // Neither open is tested: reads after a failed one go to the key opened
+    // before, or find nothing.
+    accessor.openKey(registry::kSystemKey);
+    c_.Memo8.addLine("");
+    registry::Read<std::vector<std::string>> entries = ReadBinaryStrings(accessor, registry::kSystemBiosVersion);
+    if (!entries.ok()) return;
+    std::string versions;
+    for (const std::string& entry : entries.value) versions += entry + "\r\n";
+    c_.Memo8.addLine(versions);
+    if (!addLine("", accessor.readString(registry::kSystemBiosDate))) return;
+    accessor.openKey(registry::kSystemDeviceKey);
+    if (!addLine("", accessor.readString(registry::kDriverDesc))) return;
+    addLine("Ver ", accessor.readString(registry::kDriverVersion));
 }
 
 }  // namespace pages

@@ -23,8 +23,8 @@ struct BiosControls {
 // The printable runs (bytes of 32 and above) of a binary value read into a
 // zeroed 100-byte buffer. Only the first 99 bytes are looked at, a run still
 // open after them is dropped, and control bytes never make empty entries.
-// A missing value gives no entries; a value the accessor refuses throws.
-std::vector<std::string> ReadBinaryStrings(registry::Accessor& accessor, const std::string& name);
+// A missing value gives no entries; a value the accessor refuses gives its error.
+registry::Read<std::vector<std::string>> ReadBinaryStrings(registry::Accessor& accessor, const std::string& name);
 
 // The four ROM texts, at linear addresses in the BIOS segment F000, in the
 // order the page shows them.
@@ -50,6 +50,7 @@ public:
 private:
     void fillFromRom();
     void fillFromRegistry();
+    void addRegistryLines();
 
     BiosControls c_;
     platform::Platform& platform_;

@@ -3,7 +3,6 @@
 
 #include <cstdint>
 
-#include "base/error.h"
 #include "platform/platform_kind.h"
 #include "platform/registry.h"
 #include "platform/registry_locations.h"
@@ -20,11 +19,8 @@ constexpr std::size_t kStatisticSize = 4;
 // is not the program's to complain about: it is skipped without a message.
 std::optional<std::int32_t> readStatistic(registry::Accessor& registry, const std::string& name) {
     std::uint8_t data[kStatisticSize] = {};
-    try {
-        if (registry.readBinaryData(name, data, sizeof data) != sizeof data) return std::nullopt;
-    } catch (const base::Error&) {
-        return std::nullopt;
-    }
+    registry::Read<std::size_t> read = registry.readBinaryData(name, data, sizeof data);
+    if (!read.ok() || read.value != sizeof data) return std::nullopt;
     std::uint32_t value = static_cast<std::uint32_t>(data[0]) | (static_cast<std::uint32_t>(data[1]) << 8) |
                           (static_cast<std::uint32_t>(data[2]) << 16) | (static_cast<std::uint32_t>(data[3]) << 24);
     return static_cast<std::int32_t>(value);

@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "base/error.h"
-
 namespace registry {
 
 Key& Key::operator=(Key&& other) noexcept {
@@ -86,37 +84,36 @@ Accessor::Info Accessor::info(const std::string& name) {
     return out;
 }
 
-void Accessor::fetch(const std::string& name, std::uint8_t* buffer, std::uint32_t size) {
+bool Accessor::fetch(const std::string& name, std::uint8_t* buffer, std::uint32_t size) {
     std::uint32_t type = 0;
     std::uint32_t got = size;
-    if (platform_.regQueryValue(current_.get(), name, &type, buffer, &got) != platform::kSuccess)
-        throw base::Error(fetchFailedMessage(name));
+    return platform_.regQueryValue(current_.get(), name, &type, buffer, &got) == platform::kSuccess;
 }
 
-std::string Accessor::readString(const std::string& name) {
+Read<std::string> Accessor::readString(const std::string& name) {
     Info value = info(name);
     if (!value.exists || value.size == 0) return {};
     if (value.type != platform::kRegSz && value.type != platform::kRegExpandSz)
-        throw base::Error(invalidTypeMessage(name));
+        return Read<std::string>::failure(invalidTypeMessage(name));
     std::vector<std::uint8_t> buffer(value.size, 0);
-    fetch(name, buffer.data(), value.size);
+    if (!fetch(name, buffer.data(), value.size)) return Read<std::string>::failure(fetchFailedMessage(name));
     auto end = std::find(buffer.begin(), buffer.end(), 0);
-    return std::string(buffer.begin(), end);
+    return {std::string(buffer.begin(), end), {}};
 }
 
-std::size_t Accessor::readBinaryData(const std::string& name, void* buffer, std::size_t size) {
+Read<std::size_t> Accessor::readBinaryData(const std::string& name, void* buffer, std::size_t size) {
     Info value = info(name);
-    if (!value.exists) return 0;
+    if (!value.exists) return {};
     bool binary = value.type != platform::kRegSz && value.type != platform::kRegExpandSz &&
                   value.type != platform::kRegDword;
-    if (!binary || value.size > size) throw base::Error(invalidTypeMessage(name));
-    if (value.size == 0) return 0;
+    if (!binary || value.size > size) return Read<std::size_t>::failure(invalidTypeMessage(name));
+    if (value.size == 0) return {};
     // Fetched through a buffer of the value's own size, so that a value that
     // grew since its size was asked cannot write past the caller's buffer.
     std::vector<std::uint8_t> data(value.size, 0);
-    fetch(name, data.data(), value.size);
+    if (!fetch(name, data.data(), value.size)) return Read<std::size_t>::failure(fetchFailedMessage(name));
     std::memcpy(buffer, data.data(), value.size);
-    return value.size;
+    return {value.size, {}};
 }
 
 std::vector<std::string> Accessor::valueNames() {

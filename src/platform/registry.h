@@ -1,11 +1,12 @@
 // The registry as the pages use it: a key owner that closes on every path, the
 // old-style reads of the user page, and an accessor with a current key whose
-// reads check type and size and raise the program's two registry errors.
+// reads check type and size and report the program's two registry errors.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/platform.h"
@@ -49,6 +50,17 @@ std::string readText(platform::Platform& platform, const Key& key, const std::st
 // Writes a REG_SZ value: the text and its terminating zero byte.
 long writeText(platform::Platform& platform, const Key& key, const std::string& name, const std::string& text);
 
+// What a read of the accessor gives: the value, or the message of the error
+// that refused it. Callers test it; nothing is thrown.
+template <class T>
+struct Read {
+    T value{};
+    std::string error;  // empty when the read succeeded
+
+    bool ok() const { return error.empty(); }
+    static Read failure(std::string message) { return {T{}, std::move(message)}; }
+};
+
 // A registry object with a root and a current key, opened with all access
 // rights by default. A path with a leading backslash is taken from the root,
 // any other from the current key where one is open.
@@ -63,12 +75,14 @@ public:
     bool hasCurrentKey() const { return static_cast<bool>(current_); }
 
     // The value's text: empty when the value is missing or empty; the text of
-    // a REG_SZ or REG_EXPAND_SZ value; "'name' のデータ型が不正です" for any other type.
-    std::string readString(const std::string& name);
-    // Copies a value's raw bytes and returns their count: nothing and 0 for a
+    // a REG_SZ or REG_EXPAND_SZ value; the error "'name' のデータ型が不正です"
+    // for any other type, "'name' の取得に失敗しました" when the fetch fails.
+    Read<std::string> readString(const std::string& name);
+    // Copies a value's raw bytes and gives their count: nothing and 0 for a
     // missing value; the type error for a string or 32-bit number, or for data
-    // larger than the buffer; "'name' の取得に失敗しました" when the read fails.
-    std::size_t readBinaryData(const std::string& name, void* buffer, std::size_t size);
+    // larger than the buffer, and the fetch error when the read fails, with
+    // nothing copied.
+    Read<std::size_t> readBinaryData(const std::string& name, void* buffer, std::size_t size);
     // The value names of the current key; none without one.
     std::vector<std::string> valueNames();
 
@@ -79,7 +93,7 @@ private:
         std::uint32_t size = 0;
     };
     Info info(const std::string& name);
-    void fetch(const std::string& name, std::uint8_t* buffer, std::uint32_t size);
+    bool fetch(const std::string& name, std::uint8_t* buffer, std::uint32_t size);
 
     platform::Platform& platform_;
     platform::RegKey root_;

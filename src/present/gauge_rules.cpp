@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "present/rounding.h"
+
 namespace present {
 
 int clampProgress(int progress, GaugeRange range) {
@@ -23,15 +25,19 @@ int barEndColumn(int pictureWidth, int share) {
     return static_cast<int>(column);
 }
 
-EdgePoint pieSectorEnd(int left, int top, int right, int bottom, int share) {
+ExactPoint pieSectorEndExact(int left, int top, int right, int bottom, int share) {
     const double pi = 3.14159265358979323846;
     double angle = 2.0 * pi * share / 100.0;  // clockwise from 12 o'clock
     double cx = (left + right) / 2.0;
     double cy = (top + bottom) / 2.0;
     // A point well outside the ellipse on the radial line is what GDI asks for.
     double reach = (right - left) + (bottom - top);
-    return {static_cast<int>(std::lround(cx + reach * std::sin(angle))),
-            static_cast<int>(std::lround(cy - reach * std::cos(angle)))};
+    return {cx + reach * std::sin(angle), cy - reach * std::cos(angle)};
+}
+
+EdgePoint pieSectorEnd(int left, int top, int right, int bottom, int share) {
+    ExactPoint exact = pieSectorEndExact(left, top, right, bottom, share);
+    return {static_cast<int>(roundHalfAwayFromZero(exact.x)), static_cast<int>(roundHalfAwayFromZero(exact.y))};
 }
 
 std::string gaugeText(int share) {

@@ -30,6 +30,13 @@ struct EdgePoint {
 };
 EdgePoint pieSectorEnd(int left, int top, int right, int bottom, int share);
 
+// The same point before it is rounded to whole pixels.
+struct ExactPoint {
+    double x;
+    double y;
+};
+ExactPoint pieSectorEndExact(int left, int top, int right, int bottom, int share);
+
 // '75%': the share and a percent sign, without a blank.
 std::string gaugeText(int share);
 

@@ -20,9 +20,9 @@ Form::~Form() = default;
 
 void Form::build(std::span<const ControlSpec> table) {
     for (const ControlSpec& spec : table) {
-        if (find(spec.id) != nullptr) throw base::Error("control ID used twice");
+        if (find(spec.id) != nullptr) base::fail("control ID used twice");
         Control* parent = spec.parent == 0 ? nullptr : find(spec.parent);
-        if (spec.parent != 0 && parent == nullptr) throw base::Error("parent built after its child");
+        if (spec.parent != 0 && parent == nullptr) base::fail("parent built after its child");
         std::unique_ptr<Control> control;
         switch (spec.kind) {
             case ControlKind::PageControl: control = std::make_unique<PageControl>(*this, spec, parent); break;
@@ -98,11 +98,17 @@ void Form::paintNow() {
 
 void Form::dispatch(const Handler& handler) {
     if (!handler) return;
+#if __cpp_exceptions
     try {
         handler();
     } catch (const std::exception& e) {
         showError(e.what());
     }
+#else
+    // The registry's errors are results that their readers test, and a failed
+    // allocation ends the process: no handler raises anything.
+    handler();
+#endif
 }
 
 }  // namespace ui

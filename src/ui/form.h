@@ -43,7 +43,7 @@ public:
     template <class T>
     T& get(int id) const {
         Control* c = find(id);
-        if (c == nullptr) throw base::Error("no control with this ID");
+        if (c == nullptr) base::fail("no control with this ID");
         return static_cast<T&>(*c);
     }
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
@@ -75,7 +75,8 @@ public:
     // step that may block (a drive that takes seconds to answer).
     void paintNow();
     // Runs an event handler as the message loop does: an exception that
-    // escapes it is shown in the error box and ends that handler only.
+    // escapes it is shown in the error box and ends that handler only. (The
+    // Windows build has no exceptions: nothing there raises one.)
     void dispatch(const Handler& handler);
 
     // What the boxes would have shown, kept only where no back end shows them (tests).

@@ -1,7 +1,9 @@
 """What the executable carries and what the Wine prefix gives it: version
-information, the icon, the Japanese faces and the code page."""
+information, the icon, the Japanese faces and the code page; and the
+arithmetic and the start-up code as the Windows build has them."""
 import os
 import subprocess
+import unittest
 
 from velnor_e2e import EXE, PREFIX, WIN, WINE, ProgramTest, hexed, unhexed, windows_path
 
@@ -47,3 +49,23 @@ class Arithmetic(ProgramTest):
                                env=dict(os.environ, WINEPREFIX=PREFIX), timeout=60)
         self.assertEqual(check.stdout.decode("ascii", "replace").split(), ["OK"])
         self.assertEqual(check.returncode, 0)
+
+
+class StartUp(unittest.TestCase):
+    """The program's own start-up code, heap and memory functions, in a check
+    program linked as velnor.exe is."""
+
+    def run_check(self, *arguments):
+        return subprocess.run(["wine", os.path.join(BUILD, "win", "runtime_check.exe")] + list(arguments),
+                              capture_output=True, env=dict(os.environ, WINEPREFIX=PREFIX), timeout=60)
+
+    def test_static_objects_the_floating_point_unit_memory_functions_and_the_exit_code(self):
+        check = self.run_check()
+        self.assertEqual(check.stdout.decode("ascii", "replace").split(), ["OK"])
+        self.assertEqual(check.returncode, 7)  # what WinMain returned
+
+    def test_an_abnormal_end_runs_nothing_more_and_gives_exit_code_3(self):
+        for argument in ("abort", "exhaust"):
+            check = self.run_check(argument)
+            self.assertEqual(check.stdout, b"", argument)
+            self.assertEqual(check.returncode, 3, argument)

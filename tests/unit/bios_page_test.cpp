@@ -4,7 +4,6 @@
 #include <cctype>
 #include <functional>
 
-#include "base/error.h"
 #include "form_fixture.h"
 #include "pages/bios_page.h"
 #include "pages/texts.h"
@@ -59,7 +58,9 @@ TEST(ReadBinaryStringsTest, CutsTheFirst99BytesIntoPrintableRuns) {
         machine.registry.set(kLocalMachine, kSystem, "SystemBIOSVersion", c.type, c.data);
         registry::Accessor accessor(machine, kLocalMachine);
         ASSERT_TRUE(accessor.openKey(registry::kSystemKey));
-        EXPECT_EQ(pages::ReadBinaryStrings(accessor, "SystemBIOSVersion"), c.expected) << c.what;
+        registry::Read<Lines> read = pages::ReadBinaryStrings(accessor, "SystemBIOSVersion");
+        EXPECT_TRUE(read.ok()) << c.what << ": " << read.error;
+        EXPECT_EQ(read.value, c.expected) << c.what;
     }
 }
 
@@ -67,12 +68,16 @@ TEST(ReadBinaryStringsTest, AMissingValueOrKeyGivesNoEntries) {
     fake::Platform machine;
     machine.registry.createKey(kLocalMachine, kSystem);
     registry::Accessor accessor(machine, kLocalMachine);
-    EXPECT_EQ(pages::ReadBinaryStrings(accessor, "SystemBIOSVersion"), Lines{});  // no key open
+    registry::Read<Lines> withoutKey = pages::ReadBinaryStrings(accessor, "SystemBIOSVersion");
+    EXPECT_TRUE(withoutKey.ok());
+    EXPECT_EQ(withoutKey.value, Lines{});  // no key open
     ASSERT_TRUE(accessor.openKey(registry::kSystemKey));
-    EXPECT_EQ(pages::ReadBinaryStrings(accessor, "SystemBIOSVersion"), Lines{});
+    registry::Read<Lines> withoutValue = pages::ReadBinaryStrings(accessor, "SystemBIOSVersion");
+    EXPECT_TRUE(withoutValue.ok());
+    EXPECT_EQ(withoutValue.value, Lines{});
 }
 
-TEST(ReadBinaryStringsTest, AValueThatDoesNotFitOrIsNotBinaryThrowsTheTypeError) {
+TEST(ReadBinaryStringsTest, AValueThatDoesNotFitOrIsNotBinaryGivesTheTypeError) {
     struct Case {
         const char* what;
         std::uint32_t type;
@@ -90,12 +95,10 @@ TEST(ReadBinaryStringsTest, AValueThatDoesNotFitOrIsNotBinaryThrowsTheTypeError)
         machine.registry.set(kLocalMachine, kSystem, "SystemBIOSVersion", c.type, c.data);
         registry::Accessor accessor(machine, kLocalMachine);
         ASSERT_TRUE(accessor.openKey(registry::kSystemKey));
-        try {
-            pages::ReadBinaryStrings(accessor, "SystemBIOSVersion");
-            ADD_FAILURE() << c.what << ": nothing thrown";
-        } catch (const base::Error& e) {
-            EXPECT_EQ(std::string(e.what()), "'SystemBIOSVersion' のデータ型が不正です") << c.what;
-        }
+        registry::Read<Lines> read = pages::ReadBinaryStrings(accessor, "SystemBIOSVersion");
+        EXPECT_FALSE(read.ok()) << c.what;
+        EXPECT_EQ(read.error, "'SystemBIOSVersion' のデータ型が不正です") << c.what;
+        EXPECT_EQ(read.value, Lines{}) << c.what;
     }
 }
 

@@ -4,7 +4,6 @@
 
 #include <cstring>
 
-#include "base/error.h"
 #include "fake_platform.h"
 #include "platform/registry.h"
 
@@ -16,15 +15,6 @@ using platform::kLocalMachine;
 class RegistryTest : public ::testing::Test {
 protected:
     void TearDown() override { EXPECT_EQ(machine.registry.openHandles(), 0u) << "a key was left open"; }
-
-    std::string thrownBy(const std::function<void()>& read) {
-        try {
-            read();
-        } catch (const base::Error& e) {
-            return e.what();
-        }
-        return "";
-    }
 
     fake::Platform machine;
 };
@@ -86,13 +76,13 @@ TEST_F(RegistryTest, AccessorOpensFromTheRootOrTheCurrentKeyAndKeepsItOnFailure)
     machine.registry.setString(kLocalMachine, "HARDWARE\\DESCRIPTION\\System\\Sub", "Date", "sub");
     registry::Accessor accessor(machine, kLocalMachine);
     EXPECT_FALSE(accessor.hasCurrentKey());
-    EXPECT_EQ(accessor.readString("Date"), "");  // no key open: every value is missing
+    EXPECT_EQ(accessor.readString("Date").value, "");  // no key open: every value is missing
     EXPECT_TRUE(accessor.openKey("\\HARDWARE\\DESCRIPTION\\System"));
-    EXPECT_EQ(accessor.readString("Date"), "01/02/03");
+    EXPECT_EQ(accessor.readString("Date").value, "01/02/03");
     EXPECT_FALSE(accessor.openKey("\\HARDWARE\\Missing"));
-    EXPECT_EQ(accessor.readString("Date"), "01/02/03");  // still the key opened before
+    EXPECT_EQ(accessor.readString("Date").value, "01/02/03");  // still the key opened before
     EXPECT_TRUE(accessor.openKey("Sub"));
-    EXPECT_EQ(accessor.readString("Date"), "sub");
+    EXPECT_EQ(accessor.readString("Date").value, "sub");
     EXPECT_EQ(machine.registry.openHandles(), 1u);
 }
 
@@ -107,13 +97,18 @@ TEST_F(RegistryTest, AccessorStringsAcceptOnlyStringTypes) {
     machine.registry.set(kLocalMachine, key, "bigstring", platform::kRegSz, fake::bytes(std::string(5000, 'z')));
     registry::Accessor accessor(machine, kLocalMachine);
     ASSERT_TRUE(accessor.openKey("\\" + key));
-    EXPECT_EQ(accessor.readString("sz"), "text");
-    EXPECT_EQ(accessor.readString("expand"), "%PATH%");
-    EXPECT_EQ(accessor.readString("empty"), "");
-    EXPECT_EQ(accessor.readString("missing"), "");
-    EXPECT_EQ(accessor.readString("bigstring"), std::string(5000, 'z'));
+    const std::pair<const char*, std::string> texts[] = {
+        {"sz", "text"}, {"expand", "%PATH%"}, {"empty", ""}, {"missing", ""}, {"bigstring", std::string(5000, 'z')}};
+    for (const auto& [name, text] : texts) {
+        registry::Read<std::string> read = accessor.readString(name);
+        EXPECT_TRUE(read.ok()) << name << ": " << read.error;
+        EXPECT_EQ(read.value, text) << name;
+    }
     for (const char* name : {"dword", "binary", "multi"}) {
-        EXPECT_EQ(thrownBy([&] { accessor.readString(name); }), registry::invalidTypeMessage(name)) << name;
+        registry::Read<std::string> read = accessor.readString(name);
+        EXPECT_FALSE(read.ok()) << name;
+        EXPECT_EQ(read.error, registry::invalidTypeMessage(name)) << name;
+        EXPECT_EQ(read.value, "") << name;
     }
     EXPECT_EQ(registry::invalidTypeMessage("dword"), "'dword' のデータ型が不正です");
     EXPECT_EQ(registry::fetchFailedMessage("x"), "'x' の取得に失敗しました");
@@ -133,18 +128,25 @@ TEST_F(RegistryTest, AccessorBinaryReadsCheckTypeAndSize) {
     ASSERT_TRUE(accessor.openKey("\\" + key));
 
     std::uint8_t buffer[4] = {9, 9, 9, 9};
-    EXPECT_EQ(accessor.readBinaryData("missing", buffer, 4), 0u);
+    auto read = [&](const char* name) {
+        registry::Read<std::size_t> result = accessor.readBinaryData(name, buffer, 4);
+        EXPECT_TRUE(result.ok()) << name << ": " << result.error;
+        return result.value;
+    };
+    EXPECT_EQ(read("missing"), 0u);
     EXPECT_EQ(buffer[0], 9);  // a missing value leaves the buffer as it was
-    EXPECT_EQ(accessor.readBinaryData("four", buffer, 4), 4u);
+    EXPECT_EQ(read("four"), 4u);
     EXPECT_EQ(buffer[0], 42);
-    EXPECT_EQ(accessor.readBinaryData("none", buffer, 4), 4u);
+    EXPECT_EQ(read("none"), 4u);
     EXPECT_EQ(buffer[0], 7);
-    EXPECT_EQ(accessor.readBinaryData("multi", buffer, 4), 4u);
-    EXPECT_EQ(accessor.readBinaryData("zero", buffer, 4), 0u);
+    EXPECT_EQ(read("multi"), 4u);
+    EXPECT_EQ(read("zero"), 0u);
     std::memset(buffer, 9, sizeof buffer);
     for (const char* name : {"five", "dword", "sz", "expand"}) {
-        EXPECT_EQ(thrownBy([&] { accessor.readBinaryData(name, buffer, 4); }), registry::invalidTypeMessage(name))
-            << name;
+        registry::Read<std::size_t> result = accessor.readBinaryData(name, buffer, 4);
+        EXPECT_FALSE(result.ok()) << name;
+        EXPECT_EQ(result.error, registry::invalidTypeMessage(name)) << name;
+        EXPECT_EQ(result.value, 0u) << name;
     }
     EXPECT_EQ(buffer[0], 9);  // nothing copied on an error
 }
@@ -163,7 +165,36 @@ TEST_F(RegistryTest, AKeyWithoutAccessRightsIsAsAMissingKey) {
     machine.registry.deniedKeys.insert("hklm\\hardware\\locked");
     registry::Accessor accessor(machine, kLocalMachine);
     EXPECT_FALSE(accessor.openKey("\\HARDWARE\\Locked"));
-    EXPECT_EQ(accessor.readString("v"), "");
+    EXPECT_EQ(accessor.readString("v").value, "");
+}
+
+TEST_F(RegistryTest, AFetchThatFailsAfterTheSizeWasAskedIsTheFetchError) {
+    // The value grows between the accessor's two queries, as a statistic may:
+    // the second one finds the buffer too small.
+    class Growing : public fake::Platform {
+    public:
+        long regQueryValue(platform::RegKey key, const std::string& name, std::uint32_t* type, std::uint8_t* data,
+                           std::uint32_t* size) override {
+            if (data != nullptr) registry.set(kDynData, "PerfStats\\StatData", name, platform::kRegBinary, {1, 2, 3});
+            return fake::Platform::regQueryValue(key, name, type, data, size);
+        }
+    };
+    Growing growing;
+    growing.registry.set(kDynData, "PerfStats\\StatData", "sz", platform::kRegSz, fake::bytes("1"));
+    growing.registry.set(kDynData, "PerfStats\\StatData", "binary", platform::kRegBinary, {1});
+    {
+        registry::Accessor accessor(growing, kDynData);
+        ASSERT_TRUE(accessor.openKey("\\PerfStats\\StatData"));
+        registry::Read<std::string> text = accessor.readString("sz");
+        EXPECT_EQ(text.error, registry::fetchFailedMessage("sz"));
+        EXPECT_EQ(text.value, "");
+        std::uint8_t buffer[4] = {9, 9, 9, 9};
+        registry::Read<std::size_t> bytes = accessor.readBinaryData("binary", buffer, 4);
+        EXPECT_EQ(bytes.error, registry::fetchFailedMessage("binary"));
+        EXPECT_EQ(bytes.value, 0u);
+        EXPECT_EQ(buffer[0], 9);  // nothing copied
+    }
+    EXPECT_EQ(growing.registry.openHandles(), 0u);
 }
 
 }  // namespace

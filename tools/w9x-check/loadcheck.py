@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
-"""Will velnor.exe load on Windows 95 OSR2 and later?
+"""Will velnor.exe load on Windows 95 and later, and run on their processors?
 
 The Windows 9x loader refuses an image whose header asks for a newer system or
-whose import table names a function the system DLL does not export. This check
-reads the PE header and the import table and looks every import up in the
-tables beside it (tables/*.tsv, each headed by its sources; see README.md):
+whose import table names a function the system DLL does not export, and a
+processor stops a program at the first instruction it lacks. This check reads
+the PE header and the import table and looks every import up in the tables
+beside it (tables/*.tsv, each headed by its sources; see README.md), and
+disassembles every executable section (processors.py):
 
   - PE32 for i386, GUI subsystem, subsystem and OS version 4.0, no delay imports;
   - every import is listed for its DLL and exported since the target release
@@ -12,20 +14,22 @@ tables beside it (tables/*.tsv, each headed by its sources; see README.md):
     tables/accepted_stubs.tsv), is not a Unicode function, and is by name;
   - functions newer than the target or missing on one family are bound at run
     time, never imported: RUN_TIME_ONLY below;
-  - with --objects, the program's own object files use no instruction newer
-    than the Pentium (CMOV, FCOMI, FCMOV, SSE).
+  - no instruction that the processor class (default p5, the Pentium) lacks;
+    with the linker's map, each one found is named with its function.
 
-Exit status 1 when the image would not load. Python 3 standard library only.
+Exit status 1 when the image would not load or run. Python 3 standard library
+and binutils' objdump only.
 
-    python3 loadcheck.py velnor.exe [--target 95osr2] [--objects BUILD_DIR]
+    python3 loadcheck.py velnor.exe [--target 95osr2] [--cpu p5] [--map velnor.map]
 """
 import argparse
 import glob
 import os
-import re
 import struct
 import subprocess
 import sys
+
+import processors
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 RELEASES = ["95", "95osr2", "98fe", "98se", "me", "never"]
@@ -39,9 +43,6 @@ RUN_TIME_ONLY = {
     "QT_Thunk": "the NT family lacks it",
     "K32WOWCallback16Ex": "exported by ordinal only",
 }
-P6_INSTRUCTION = re.compile(r"\s(cmov\w+|fcmov\w+|fu?comip?|\w*xmm\w*|%xmm\d|sysenter)\b")
-
-
 class ImageError(Exception):
     pass
 
@@ -179,40 +180,29 @@ def check_image(path, known, accepted, target="95osr2"):
     return problems
 
 
-def newer_instructions(objects, objdump="i686-w64-mingw32-objdump"):
-    """{object file: count} of instructions a Pentium lacks."""
-    found = {}
-    for path in objects:
-        listing = subprocess.run([objdump, "-d", "--no-show-raw-insn", path], capture_output=True, text=True,
-                                 check=True).stdout
-        count = sum(1 for line in listing.splitlines() if P6_INSTRUCTION.search(line))
-        if count:
-            found[path] = count
-    return found
-
-
 def main(argv=None):
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("exe")
     parser.add_argument("--target", default="95osr2", choices=RELEASES[:-1])
     parser.add_argument("--tables", default=os.path.join(HERE, "tables"))
-    parser.add_argument("--objects", help="build directory whose own object files are checked for the Pentium")
+    parser.add_argument("--cpu", default="p5", choices=processors.CLASSES[:-1],
+                        help="the processor class whose instructions are all the image may use")
+    parser.add_argument("--map", help="the linker's map of the image, to name the function of each finding")
     args = parser.parse_args(argv)
     known = load_tables(args.tables)
+    notes = []
     try:
         problems = check_image(args.exe, known, accepted_stubs(args.tables), args.target)
-    except (OSError, ImageError, struct.error) as error:
+        found, notes = processors.check(args.exe, args.cpu, args.map)
+        problems += found
+    except (OSError, ImageError, ValueError, struct.error, subprocess.CalledProcessError) as error:
         problems = ["cannot read the image: %s" % error]
-    if args.objects:
-        objects = [p for p in glob.glob(os.path.join(args.objects, "CMakeFiles", "*", "**", "*.obj"), recursive=True)
-                   if "vdriver" not in p]
-        if not objects:
-            problems.append("no object files under %s" % args.objects)
-        for path, count in sorted(newer_instructions(objects).items()):
-            problems.append("%s: %d instruction(s) newer than the Pentium" % (os.path.relpath(path, args.objects), count))
+    for note in notes:
+        print("NOTE %s: %s" % (args.exe, note))
     for problem in problems:
         print("FAIL %s: %s" % (args.exe, problem))
-    print("%s %s (Windows %s and later)" % ("NOT OK" if problems else "OK", args.exe, args.target))
+    print("%s %s (Windows %s and later, %s)" % ("NOT OK" if problems else "OK", args.exe, args.target,
+                                                processors.NAMES[args.cpu]))
     return 1 if problems else 0
 
 

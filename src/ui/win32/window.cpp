@@ -4,6 +4,13 @@
 #include <utility>
 #include <vector>
 
+// Nothing may unwind through the system's frames between a window procedure
+// and the message loop: the Windows build has no exceptions, so that nothing
+// can (the registry's errors are results, a failed allocation ends the process).
+#if __cpp_exceptions
+#error "the window procedures are built without exceptions"
+#endif
+
 namespace ui::win32 {
 namespace {
 
@@ -126,13 +133,7 @@ LRESULT CALLBACK Window::classProcedure(HWND hwnd, UINT message, WPARAM wParam, 
         link(hwnd, window);
     }
     if (window == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
-    LRESULT result;
-    try {
-        result = window->receive(message, wParam, lParam);
-    } catch (...) {
-        // Handlers report their own errors; nothing may cross the system's frames.
-        result = DefWindowProcA(hwnd, message, wParam, lParam);
-    }
+    LRESULT result = window->receive(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         link(hwnd, nullptr);
         window->hwnd_ = nullptr;
@@ -144,12 +145,7 @@ LRESULT CALLBACK Window::subclassProcedure(HWND hwnd, UINT message, WPARAM wPara
     Window* window = fromHandle(hwnd);
     if (window == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
     WNDPROC original = window->original_;
-    LRESULT result;
-    try {
-        result = window->receive(message, wParam, lParam);
-    } catch (...) {
-        result = CallWindowProcA(original, hwnd, message, wParam, lParam);
-    }
+    LRESULT result = window->receive(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
         link(hwnd, nullptr);
