@@ -8,7 +8,7 @@ set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
 case "${1:-}" in
   "") dir=$VELNOR_WIN32_BUILD toolchain=mingw-i686 targets=() ;;
-  x86-64) dir=$VELNOR_WIN64_BUILD toolchain=mingw-x86_64 targets=(--target velnor vdriver present_check) ;;
+  x86-64) dir=$VELNOR_WIN64_BUILD toolchain=mingw-x86_64 targets=(--target velnor vdriver present_check runtime_check) ;;
   *) echo "usage: $0 [x86-64]" >&2; exit 2 ;;
 esac
 cmake -S "$VELNOR_ROOT" -B "$dir" -DCMAKE_TOOLCHAIN_FILE="$VELNOR_ROOT/cmake/$toolchain.cmake" \

@@ -56,7 +56,7 @@ class StartUp(unittest.TestCase):
     program linked as velnor.exe is."""
 
     def run_check(self, *arguments):
-        return subprocess.run(["wine", os.path.join(BUILD, "win", "runtime_check.exe")] + list(arguments),
+        return subprocess.run([WINE, os.path.join(WIN, "runtime_check.exe")] + list(arguments),
                               capture_output=True, env=dict(os.environ, WINEPREFIX=PREFIX), timeout=60)
 
     def test_static_objects_the_floating_point_unit_memory_functions_and_the_exit_code(self):
