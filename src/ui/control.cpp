@@ -106,6 +106,35 @@ void Panel::setEllipticOutline() {
     notify(Property::Region);
 }
 
+void Panel::leftPressed(bool armsClick) {
+    if (held_) return;
+    held_ = true;
+    clickArmed_ = armsClick;
+    form().dispatch([this] {
+        if (onMouseDown) onMouseDown(MouseButton::Left);
+    });
+}
+
+void Panel::leftReleased(bool inside) {
+    if (!held_) return;
+    held_ = false;
+    bool click = clickArmed_ && inside;
+    clickArmed_ = false;
+    if (click) form().dispatch(onClick);
+    form().dispatch([this] {
+        if (onMouseUp) onMouseUp(MouseButton::Left);
+    });
+}
+
+void Panel::leftPressLost() {
+    if (!held_) return;
+    held_ = false;
+    clickArmed_ = false;
+    form().dispatch([this] {
+        if (onMouseUp) onMouseUp(MouseButton::Left);
+    });
+}
+
 Label::Label(Form& form, const ControlSpec& spec, Control* parent)
     : Control(form, spec, parent), align_(spec.align) {}
 

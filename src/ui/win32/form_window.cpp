@@ -65,7 +65,7 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_TIMER:
             for (const auto& timer : form_.timers()) {
-                if (static_cast<WPARAM>(timer->id()) == wParam) form_.dispatch([&] { timer->fire(); });
+                if (static_cast<WPARAM>(timer->id()) == wParam) form_.dispatch([&] { timer->elapsed(); });
             }
             return 0;
         case WM_ACTIVATE:
