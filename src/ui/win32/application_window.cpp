@@ -1,0 +1,80 @@
+// The taskbar entry: minimising, restoring, activating and closing for the
+// main window.
+#include "ui/win32/application_window.h"
+
+namespace ui::win32 {
+namespace {
+
+// The taskbar lists visible windows that nobody owns. A popup of no size
+// shows nothing and, having no sizing border, is not made larger by the
+// system; caption, system menu and minimise box give the entry its menu.
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS;
+constexpr UINT kActivateMain = WM_APP + 1;
+
+}  // namespace
+
+ApplicationWindow::ApplicationWindow(HINSTANCE instance, const char* title) {
+    create(instance, kClassName, kStyle, 0, nullptr, 0, {0, 0, 0, 0}, title);
+}
+
+bool ApplicationWindow::showFirst() {
+    ShowWindow(hwnd(), SW_SHOWNORMAL);
+    mainHidden_ = IsIconic(hwnd()) != FALSE;
+    return !mainHidden_;
+}
+
+void ApplicationWindow::minimize() {
+    // Hidden first, so that the minimise does not hand the activation to it.
+    if (main_ != nullptr && IsWindowVisible(main_)) {
+        ShowWindow(main_, SW_HIDE);
+        mainHidden_ = true;
+    }
+    ShowWindow(hwnd(), SW_MINIMIZE);
+}
+
+// The entry itself has nothing to show: the activation goes on to the main
+// window, or to the message box that the main window waits for.
+void ApplicationWindow::activateMain() {
+    if (main_ == nullptr || GetActiveWindow() != hwnd() || IsIconic(hwnd()) || !IsWindowVisible(main_)) return;
+    HWND target = GetLastActivePopup(main_);
+    if (target == nullptr || !IsWindowVisible(target) || !IsWindowEnabled(target)) target = main_;
+    SetActiveWindow(target);
+}
+
+LRESULT ApplicationWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_SIZE:
+            // Minimised and restored by whatever route: the main window's
+            // button, the taskbar, Alt+Tab, "minimise all".
+            if (wParam == SIZE_MINIMIZED && main_ != nullptr && IsWindowVisible(main_)) {
+                ShowWindow(main_, SW_HIDE);
+                mainHidden_ = true;
+            } else if (wParam == SIZE_RESTORED && mainHidden_) {
+                mainHidden_ = false;
+                if (main_ != nullptr) ShowWindow(main_, SW_SHOW);
+            }
+            break;
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) != WA_INACTIVE) PostMessageA(hwnd(), kActivateMain, 0, 0);
+            break;
+        case kActivateMain:
+            activateMain();
+            return 0;
+        case WM_CLOSE:
+            // The taskbar's close, or Alt+F4 while the entry was active,
+            // closes the main window, which ends the program. While a
+            // message box holds the main window, the box comes forward.
+            if (main_ != nullptr && IsWindow(main_)) {
+                if (IsWindowEnabled(main_))
+                    SendMessageA(main_, WM_CLOSE, 0, 0);
+                else
+                    SetForegroundWindow(GetLastActivePopup(main_));
+            }
+            return 0;
+        default:
+            break;
+    }
+    return Window::handle(message, wParam, lParam);
+}
+
+}  // namespace ui::win32
