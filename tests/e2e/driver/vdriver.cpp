@@ -1392,6 +1392,138 @@ std::string run(const std::string& line) {
         LPARAM value = lParam == "unmapped" ? unmapped.value() : static_cast<LPARAM>(std::stoul(lParam, nullptr, 0));
         return sendFromAnotherThread(hwnd, std::stoul(message, nullptr, 0), std::stoul(wParam, nullptr, 0), value);
     }
+    if (command == "paints") {  // WM_PAINT messages the program's windows received since the counter was hooked in
+        // The counter (paint_counter.dll, beside the driver) is hooked into
+        // the program's GUI thread on the first call for a program; the
+        // system loads it there with the next message, so the first call
+        // answers 0.
+        static DWORD hookedProcess = 0;
+        static HMODULE counter = nullptr;
+        if (!running()) fail("not running");
+        if (counter == nullptr) {
+            char path[MAX_PATH] = {};
+            GetModuleFileNameA(nullptr, path, sizeof path);
+            std::string dll(path);
+            dll = dll.substr(0, dll.find_last_of("\\/") + 1) + "paint_counter.dll";
+            counter = LoadLibraryA(dll.c_str());
+            if (counter == nullptr) fail("no paint_counter.dll");
+        }
+        if (hookedProcess != g_process.dwProcessId) {
+            auto taken = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(counter, "countTakenPaint")));
+            auto sent = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(counter, "countSentPaint")));
+            if (!SetWindowsHookExA(WH_GETMESSAGE, taken, counter, g_process.dwThreadId) ||
+                !SetWindowsHookExA(WH_CALLWNDPROC, sent, counter, g_process.dwThreadId))
+                fail("SetWindowsHookEx " + std::to_string(GetLastError()));
+            hookedProcess = g_process.dwProcessId;
+            PostMessageA(mainWindow(), WM_NULL, 0, 0);  // the hook's first call loads the counter there
+            return "0";
+        }
+        HMODULE there = remoteModule(counter);
+        if (there == nullptr) return "0";
+        auto offset = reinterpret_cast<ULONG_PTR>(GetProcAddress(counter, "paintCount")) - reinterpret_cast<ULONG_PTR>(counter);
+        LONG count = 0;
+        SIZE_T read = 0;
+        if (!ReadProcessMemory(g_process.hProcess, reinterpret_cast<const char*>(there) + offset, &count, sizeof count,
+                               &read))
+            fail("ReadProcessMemory");
+        return std::to_string(count);
+    }
+    if (command == "handles") {  // the program's kernel handles
+        // Wine's GetProcessHandleCount answers 0; the system's handle list
+        // (SystemHandleInformation) has every handle with its process.
+        if (!running()) fail("not running");
+        DWORD count = 0;
+        if (GetProcessHandleCount(g_process.hProcess, &count) && count != 0) return std::to_string(count);
+        struct Entry {
+            ULONG process;
+            BYTE type, flags;
+            USHORT value;
+            PVOID object;
+            ULONG access;
+        };
+        using Query = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
+        auto query = reinterpret_cast<Query>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+        if (query == nullptr) fail("no NtQuerySystemInformation");
+        std::vector<char> buffer(1 << 16);
+        LONG status;
+        for (;;) {
+            ULONG needed = 0;
+            status = query(16, buffer.data(), static_cast<ULONG>(buffer.size()), &needed);  // SystemHandleInformation
+            if (status != static_cast<LONG>(0xC0000004) || buffer.size() >= (64u << 20)) break;  // length mismatch
+            buffer.resize(buffer.size() * 2);
+        }
+        if (status != 0) fail("SystemHandleInformation " + std::to_string(status));
+        ULONG entries = *reinterpret_cast<const ULONG*>(buffer.data());
+        const auto* entry = reinterpret_cast<const Entry*>(buffer.data() + sizeof(ULONG_PTR));
+        for (ULONG i = 0; i < entries && reinterpret_cast<const char*>(entry + i + 1) <= buffer.data() + buffer.size(); ++i)
+            if (entry[i].process == g_process.dwProcessId) ++count;
+        return std::to_string(count);
+    }
+    if (command == "paint_ticks") {  // N [megabytes]: N refresh ticks, each of which changes what the page in front shows
+        // Before each tick: a new processor load in the statistics (Windows
+        // 98 mode reads it), that many megabytes of memory taken or given
+        // back in turn, and the next page brought to the front by a click on
+        // its tab. Each tick is handled and painted before the next.
+        // -> milliseconds taken.
+        static const char* const pages[] = {"DiskTab", "MemTab", "CPUTab", "ResTab", "BIOSTab", "DisplayTab", "UserTab"};
+        static int turn = 0;
+        static std::vector<void*> held;
+        int count = 0, megabytes = 16;
+        args >> count;
+        if (!(args >> megabytes)) megabytes = 16;
+        HWND main = mainWindow();
+        HWND tabs = control("PageControl1");
+        if (SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0) != 7) fail("not seven tabs");
+        RECT tabRects[7];
+        HWND pageWindows[7];
+        for (int i = 0; i < 7; ++i) {
+            tabRects[i] = tabRect(tabs, i);
+            pageWindows[i] = control(pages[i]);
+        }
+        HKEY statistics = nullptr;
+        if (RegCreateKeyExA(HKEY_DYN_DATA, "PerfStats\\StatData", 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr,
+                            &statistics, nullptr) != ERROR_SUCCESS)
+            fail("no statistics key");
+        auto waitFor = [](auto done, const char* what) {
+            DWORD end = GetTickCount() + 10000;
+            while (!done()) {
+                if (static_cast<int>(end - GetTickCount()) <= 0) fail(std::string("waited in vain for ") + what);
+                if (!running()) fail("the program ended");
+                Sleep(1);
+            }
+        };
+        bringToFront();
+        DWORD began = GetTickCount();
+        for (int i = 0; i < count; ++i, ++turn) {
+            DWORD load = static_cast<DWORD>(turn * 37 % 101);
+            RegSetValueExA(statistics, "KERNEL\\CPUUsage", 0, REG_BINARY, reinterpret_cast<const BYTE*>(&load),
+                           sizeof load);
+            if (held.empty()) {
+                for (int taken = 0; taken < megabytes; taken += 16) {
+                    void* block = VirtualAlloc(nullptr, SIZE_T{16} << 20, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+                    if (block == nullptr) break;
+                    std::memset(block, 0x5A, SIZE_T{16} << 20);
+                    held.push_back(block);
+                }
+            } else {
+                for (void* block : held) VirtualFree(block, 0, MEM_RELEASE);
+                held.clear();
+            }
+            int page = (turn + 1) % 7;
+            const RECT& rect = tabRects[page];
+            mouseTo((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+            mouseButton("left", true);
+            mouseButton("left", false);
+            HWND shown = pageWindows[page];
+            waitFor([shown] { return IsWindowVisible(shown) != FALSE; }, "the page");
+            DWORD_PTR result = 0;
+            if (!SendMessageTimeoutA(main, WM_TIMER, 2, 0, SMTO_NORMAL, 10000, &result)) fail("tick not handled");
+            waitFor([main] { return painted(main); }, "the paint");
+        }
+        RegCloseKey(statistics);
+        return std::to_string(GetTickCount() - began);
+    }
     fail("unknown command " + command);
 }
 
