@@ -10,7 +10,7 @@ TYPE_NAMES = {REG_NONE: "REG_NONE", REG_SZ: "REG_SZ", REG_EXPAND_SZ: "REG_EXPAND
               REG_DWORD: "REG_DWORD", REG_MULTI_SZ: "REG_MULTI_SZ"}
 # The order of the table in the report.
 TYPES = (REG_SZ, REG_DWORD, REG_BINARY, REG_MULTI_SZ, REG_NONE)
-SIZES = (0, 1, 4, 5, 99, 100, 101, 254, 255, 256, 4096)
+SIZES = (0, 1, 4, 5, 99, 100, 101, 254, 255, 256, 4096, 65536, 1048576)
 PATTERNS = ("text", "bytes", "high", "zeros")
 # Lengths of the odd value names written into the statistics switch keys.
 NAME_LENGTHS = (1, 100, 255, 256)

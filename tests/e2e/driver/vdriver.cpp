@@ -92,7 +92,10 @@ HWND control(const std::string& name) {
 }
 
 std::string windowText(HWND hwnd) {
-    std::vector<char> buffer(65536);
+    // The length asked first may be more than the text (never less), so a
+    // text of any size comes whole.
+    LRESULT asked = SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0);
+    std::vector<char> buffer(static_cast<std::size_t>(asked > 0 ? asked : 0) * 2 + 65536);
     LRESULT length = SendMessageA(hwnd, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
     return std::string(buffer.data(), static_cast<std::size_t>(length));
 }
