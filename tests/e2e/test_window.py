@@ -4,7 +4,7 @@ import os
 import shutil
 import tempfile
 
-from velnor_e2e import EXE, ProgramTest, sjis
+from velnor_e2e import EXE, ProgramTest, hexed, sjis, windows_path
 
 CAPTION = "\u3000Velnor(Win9x)      Ver 1.2\u3000\u3000Tollen  "
 TITLE = "Velnor(Win9x)"
@@ -57,6 +57,17 @@ class MainWindow(ProgramTest):
         d("activate", "entry")  # what a click on the taskbar entry or Alt+Tab does
         self.assertTrue(d.window_state("main")[2])
         self.assertEqual(d.focus(), "PageControl1")
+
+    def test_started_minimised_only_the_entry_shows_until_it_is_restored(self):
+        d = self.driver
+        d.close()
+        d("start_minimised", hexed(windows_path(EXE)), hexed(windows_path(os.path.dirname(EXE))))
+        self.assertTrue(d.window_state("entry")[1])
+        self.assertFalse(d.window_state("main")[0])
+        d("syscommand", "entry", SC_RESTORE)
+        self.assertEqual(d.window_state("main"), (True, False, True))
+        self.assertEqual(d.client("main"), (472, 242))
+        self.assertTrue(d.running())
 
     def test_closing_through_the_entry_ends_the_program(self):
         d = self.driver

@@ -17,10 +17,30 @@ ApplicationWindow::ApplicationWindow(HINSTANCE instance, const char* title) {
     create(instance, kClassName, kStyle, 0, nullptr, 0, {0, 0, 0, 0}, title);
 }
 
+// Shown without the activation, which the main window takes right after
+// (activating both costs Wine a round of focus changes with the X server).
+// A start minimised, as a shortcut may ask, is the entry's alone: the main
+// window, owned, would otherwise minimise on its own beside the taskbar.
 bool ApplicationWindow::showFirst() {
-    ShowWindow(hwnd(), SW_SHOWNORMAL);
-    mainHidden_ = IsIconic(hwnd()) != FALSE;
-    return !mainHidden_;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    GetStartupInfoA(&startup);
+    bool minimised = false;
+    if (startup.dwFlags & STARTF_USESHOWWINDOW) {
+        switch (startup.wShowWindow) {
+            case SW_MINIMIZE:
+            case SW_SHOWMINIMIZED:
+            case SW_SHOWMINNOACTIVE:
+            case SW_FORCEMINIMIZE:
+                minimised = true;
+                break;
+            default:
+                break;
+        }
+    }
+    ShowWindow(hwnd(), minimised ? SW_SHOWMINNOACTIVE : SW_SHOWNA);
+    mainHidden_ = minimised;
+    return !minimised;
 }
 
 void ApplicationWindow::minimize() {

@@ -13,7 +13,7 @@ public:
 
     // The window it stands for; created after it, as its owned window.
     void attachMain(HWND main) { main_ = main; }
-    // Shows the entry; false when the system started it minimised (a
+    // Shows the entry; false when the program is to start minimised (a
     // shortcut's setting), and the main window is to wait for the restore.
     bool showFirst();
     // The main window's minimise: it hides, and the entry minimises.

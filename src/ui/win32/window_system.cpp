@@ -112,7 +112,7 @@ void WindowSystem::createLastRowFirst(const std::vector<Control*>& siblings) {
 
 void WindowSystem::show() {
     for (const auto& window : controls_) window->firstShow();
-    // The entry first: the system's start "minimised" goes to it, and the
+    // The entry first; a start "minimised" is the entry's alone, and the
     // main window then waits for the restore.
     if (application_->showFirst()) {
         ShowWindow(main_->hwnd(), SW_SHOWNORMAL);
