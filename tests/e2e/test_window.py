@@ -13,6 +13,7 @@ TABS = ["ディスク", "メモリ", "CPU", "リソース 残量", "BIOS", "画�
 OWN_WINDOWS = ("VelnorForm", "VelnorApp")
 SC_MINIMIZE, SC_RESTORE, SC_CLOSE = 0xF020, 0xF120, 0xF060
 IDLE_CLOCK = "CPUクロック   "
+CANNOT_NAME = "コンピュータ名を変更できません。"
 
 
 class MainWindow(ProgramTest):
@@ -49,6 +50,23 @@ class MainWindow(ProgramTest):
         self.assertEqual(d.text("main"), sjis(CAPTION))
         self.assertEqual(d.client("main"), (472, 242))
         self.assertEqual(d.tab(1), 1)
+
+    def test_a_message_box_goes_and_comes_back_with_the_main_window(self):
+        d = self.driver
+        d.tab(6)
+        d.click("Change")
+        d("settext", "NewPCName", hexed("X" * 20))  # a name the system refuses
+        d.click("Touroku")
+        self.assertEqual(d.dialog(), [TITLE, CANNOT_NAME])
+        d("syscommand", "entry", SC_MINIMIZE)
+        self.assertFalse(d.window_state("main")[0])
+        self.assertIsNone(d.dialog())
+        d("syscommand", "entry", SC_RESTORE)
+        self.assertTrue(d.window_state("main")[0])
+        self.assertEqual(d.dialog(), [TITLE, CANNOT_NAME])
+        d("dismiss")
+        self.assertIsNone(d.dialog())
+        self.assertEqual(d.close(), 0)
 
     def test_switching_to_the_entry_activates_the_main_window_with_its_focus(self):
         d = self.driver

@@ -45,11 +45,36 @@ bool ApplicationWindow::showFirst() {
 
 void ApplicationWindow::minimize() {
     // Hidden first, so that the minimise does not hand the activation to it.
-    if (main_ != nullptr && IsWindowVisible(main_)) {
-        ShowWindow(main_, SW_HIDE);
-        mainHidden_ = true;
-    }
+    hideMain();
     ShowWindow(hwnd(), SW_MINIMIZE);
+}
+
+// A message box the main window waits for goes and comes back with it, as
+// the system does with the popups of a window it minimises.
+void ApplicationWindow::hideMain() {
+    if (main_ == nullptr || !IsWindowVisible(main_)) return;
+    hiddenPopups_.clear();
+    EnumThreadWindows(GetCurrentThreadId(), &ApplicationWindow::collectPopup, reinterpret_cast<LPARAM>(this));
+    for (HWND popup : hiddenPopups_) ShowWindow(popup, SW_HIDE);
+    ShowWindow(main_, SW_HIDE);
+    mainHidden_ = true;
+}
+
+BOOL CALLBACK ApplicationWindow::collectPopup(HWND window, LPARAM self) {
+    auto* application = reinterpret_cast<ApplicationWindow*>(self);
+    if (GetWindow(window, GW_OWNER) == application->main_ && IsWindowVisible(window))
+        application->hiddenPopups_.push_back(window);
+    return TRUE;
+}
+
+void ApplicationWindow::showMain() {
+    if (!mainHidden_) return;
+    mainHidden_ = false;
+    if (main_ == nullptr) return;
+    ShowWindow(main_, SW_SHOW);
+    for (HWND popup : hiddenPopups_)
+        if (IsWindow(popup)) ShowWindow(popup, SW_SHOWNA);
+    hiddenPopups_.clear();
 }
 
 // The entry itself has nothing to show: the activation goes on to the main
@@ -66,12 +91,18 @@ LRESULT ApplicationWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SIZE:
             // Minimised and restored by whatever route: the main window's
             // button, the taskbar, Alt+Tab, "minimise all".
-            if (wParam == SIZE_MINIMIZED && main_ != nullptr && IsWindowVisible(main_)) {
-                ShowWindow(main_, SW_HIDE);
-                mainHidden_ = true;
-            } else if (wParam == SIZE_RESTORED && mainHidden_) {
-                mainHidden_ = false;
-                if (main_ != nullptr) ShowWindow(main_, SW_SHOW);
+            if (wParam == SIZE_MINIMIZED)
+                hideMain();
+            else if (wParam == SIZE_RESTORED)
+                showMain();
+            break;
+        case WM_WINDOWPOSCHANGING:
+            // No size of its own, also when the taskbar tiles or cascades the
+            // windows; minimised, it takes what the system gives.
+            if (!IsIconic(hwnd())) {
+                auto* position = reinterpret_cast<WINDOWPOS*>(lParam);
+                position->cx = 0;
+                position->cy = 0;
             }
             break;
         case WM_ACTIVATE:

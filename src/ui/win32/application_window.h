@@ -3,6 +3,8 @@
 // Alt+Tab show the title, not the main window's long caption.
 #pragma once
 
+#include <vector>
+
 #include "ui/win32/window.h"
 
 namespace ui::win32 {
@@ -25,9 +27,14 @@ protected:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void hideMain();
+    void showMain();
     void activateMain();
+    static BOOL CALLBACK collectPopup(HWND window, LPARAM self);
 
     HWND main_ = nullptr;
+    // The boxes of the main window that went with it.
+    std::vector<HWND> hiddenPopups_;
     // The main window was hidden by a minimise and comes back with the restore.
     bool mainHidden_ = false;
 };

@@ -71,6 +71,12 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 if (static_cast<WPARAM>(timer->id()) == wParam) form_.dispatch([&] { timer->elapsed(); });
             }
             return 0;
+        case WM_SHOWWINDOW:
+            // The taskbar entry hides and shows this window and its boxes
+            // itself when it is minimised and restored; Wine's default would
+            // also hide it, and Windows' would not.
+            if (lParam == SW_PARENTCLOSING || lParam == SW_PARENTOPENING) return 0;
+            break;
         case WM_SYSCOMMAND:
             // The taskbar entry minimises for the whole program.
             if ((wParam & 0xFFF0) == SC_MINIMIZE) {
