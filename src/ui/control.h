@@ -126,7 +126,6 @@ public:
     void leftPressed(bool armsClick);
     void leftReleased(bool inside);
     void leftPressLost();
-    bool held() const { return held_; }
 
 private:
     bool singleBorder_;
