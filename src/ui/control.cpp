@@ -106,13 +106,20 @@ void Panel::setEllipticOutline() {
     notify(Property::Region);
 }
 
+namespace {
+
+// A panel's event for the left button, run as the message loop runs a handler.
+void raiseLeft(Form& form, const MouseHandler& handler) {
+    if (handler) form.dispatch([&handler] { handler(MouseButton::Left); });
+}
+
+}  // namespace
+
 void Panel::leftPressed(bool armsClick) {
     if (held_) return;
     held_ = true;
     clickArmed_ = armsClick;
-    form().dispatch([this] {
-        if (onMouseDown) onMouseDown(MouseButton::Left);
-    });
+    raiseLeft(form(), onMouseDown);
 }
 
 void Panel::leftReleased(bool inside) {
@@ -121,18 +128,14 @@ void Panel::leftReleased(bool inside) {
     bool click = clickArmed_ && inside;
     clickArmed_ = false;
     if (click) form().dispatch(onClick);
-    form().dispatch([this] {
-        if (onMouseUp) onMouseUp(MouseButton::Left);
-    });
+    raiseLeft(form(), onMouseUp);
 }
 
 void Panel::leftPressLost() {
     if (!held_) return;
     held_ = false;
     clickArmed_ = false;
-    form().dispatch([this] {
-        if (onMouseUp) onMouseUp(MouseButton::Left);
-    });
+    raiseLeft(form(), onMouseUp);
 }
 
 Label::Label(Form& form, const ControlSpec& spec, Control* parent)

@@ -53,18 +53,18 @@ void ApplicationWindow::minimize() {
 // the system does with the popups of a window it minimises.
 void ApplicationWindow::hideMain() {
     if (main_ == nullptr || !IsWindowVisible(main_)) return;
-    hiddenPopups_.clear();
+    hiddenPopupCount_ = 0;
     EnumThreadWindows(GetCurrentThreadId(), &ApplicationWindow::collectPopup, reinterpret_cast<LPARAM>(this));
-    for (HWND popup : hiddenPopups_) ShowWindow(popup, SW_HIDE);
+    for (std::size_t i = 0; i < hiddenPopupCount_; ++i) ShowWindow(hiddenPopups_[i], SW_HIDE);
     ShowWindow(main_, SW_HIDE);
     mainHidden_ = true;
 }
 
 BOOL CALLBACK ApplicationWindow::collectPopup(HWND window, LPARAM self) {
     auto* application = reinterpret_cast<ApplicationWindow*>(self);
-    if (GetWindow(window, GW_OWNER) == application->main_ && IsWindowVisible(window))
-        application->hiddenPopups_.push_back(window);
-    return TRUE;
+    if (GetWindow(window, GW_OWNER) != application->main_ || !IsWindowVisible(window)) return TRUE;
+    application->hiddenPopups_[application->hiddenPopupCount_++] = window;
+    return application->hiddenPopupCount_ < kMostPopups;
 }
 
 void ApplicationWindow::showMain() {
@@ -72,9 +72,9 @@ void ApplicationWindow::showMain() {
     mainHidden_ = false;
     if (main_ == nullptr) return;
     ShowWindow(main_, SW_SHOW);
-    for (HWND popup : hiddenPopups_)
-        if (IsWindow(popup)) ShowWindow(popup, SW_SHOWNA);
-    hiddenPopups_.clear();
+    for (std::size_t i = 0; i < hiddenPopupCount_; ++i)
+        if (IsWindow(hiddenPopups_[i])) ShowWindow(hiddenPopups_[i], SW_SHOWNA);
+    hiddenPopupCount_ = 0;
 }
 
 // The entry itself has nothing to show: the activation goes on to the main

@@ -3,7 +3,7 @@
 // Alt+Tab show the title, not the main window's long caption.
 #pragma once
 
-#include <vector>
+#include <cstddef>
 
 #include "ui/win32/window.h"
 
@@ -33,8 +33,11 @@ private:
     static BOOL CALLBACK collectPopup(HWND window, LPARAM self);
 
     HWND main_ = nullptr;
-    // The boxes of the main window that went with it.
-    std::vector<HWND> hiddenPopups_;
+    // The boxes of the main window that went with it: one modal box, and
+    // whatever boxes a tick behind it may open.
+    static constexpr std::size_t kMostPopups = 8;
+    HWND hiddenPopups_[kMostPopups] = {};
+    std::size_t hiddenPopupCount_ = 0;
     // The main window was hidden by a minimise and comes back with the restore.
     bool mainHidden_ = false;
 };
