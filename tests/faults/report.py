@@ -218,13 +218,14 @@ def main():
     out.append("")
     out.append("Every registry location the program reads was given, in turn, values of the types REG_SZ, "
                "REG_DWORD, REG_BINARY, REG_MULTI_SZ and REG_NONE, each at %s bytes, each size in four byte "
-               "patterns (at 0 bytes there is one): *text*, printable ASCII with the backslash 0x5C among it, "
+               "patterns (at 0 bytes there is one, at %s bytes only *high*): *text*, printable ASCII with the backslash 0x5C among it, "
                "ending in a zero byte; *bytes*, 01 02 … FF 00 01 …, every byte value; *high*, 80 5C 81 5C … "
                "FF 5C, Shift-JIS lead bytes with 0x5C as the trail byte and bytes that lead nothing, with no "
                "zero byte; *zeros*. Then no value, and no key (the key renamed for one run, or for the "
                "statistics keys deleted), before the start and while the program runs. The two statistics switch keys also held values with odd names "
                "(high bytes and backslashes, %s bytes long)." % (
-                   ", ".join(map(str, fx.SIZES)), ", ".join(map(str, fx.NAME_LENGTHS))))
+                   ", ".join(map(str, fx.SIZES)), " and ".join(map(str, fx.LARGE_SIZES)),
+                   ", ".join(map(str, fx.NAME_LENGTHS))))
     out.append("")
     out.append("Each run starts the program, sends three ticks of the refresh timer (each handled before the "
                "next), and passes when no message box appears (the program's two messages, "

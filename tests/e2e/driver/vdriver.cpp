@@ -38,7 +38,9 @@ std::string hex(const std::string& bytes) {
 std::string unhex(const std::string& text) {
     std::string out;
     if (text == "-") return out;
-    for (std::size_t i = 0; i + 1 < text.size(); i += 2) out += static_cast<char>(std::strtoul(text.substr(i, 2).c_str(), nullptr, 16));
+    auto digit = [](char c) { return c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10; };
+    out.reserve(text.size() / 2);
+    for (std::size_t i = 0; i + 1 < text.size(); i += 2) out += static_cast<char>(digit(text[i]) * 16 + digit(text[i + 1]));
     return out;
 }
 
