@@ -72,12 +72,15 @@ def start_up(driver, program):
 
 
 def objects(driver):
-    """GDI objects, windows and committed private bytes of the running program,
-    and its GDI objects by type where they were counted in its table."""
+    """GDI objects, windows, kernel handles and committed private bytes of the
+    running program, its GDI objects by type where they were counted in its
+    table, and the paints its windows received since the paint counter was
+    hooked in (driver("paints") once hooks it in)."""
     fields = driver("objects").split()
     gdi, windows, private = (int(v) for v in fields[:3])
     kinds = dict(item.split(":") for item in fields[3].split(",") if item) if len(fields) > 3 else {}
-    return {"gdi": gdi, "windows": windows, "private": private, "gdi_types": kinds}
+    return {"gdi": gdi, "windows": windows, "handles": int(driver("handles")), "private": private,
+            "paints": int(driver("paints")), "gdi_types": kinds}
 
 
 def measure_clock(driver, timeout=30):

@@ -103,28 +103,53 @@ def bench_section(runs):
     return "\n".join(lines)
 
 
+def paint_rates(samples):
+    """Paints per step between consecutive samples."""
+    rates = []
+    for before, after in zip(samples, samples[1:]):
+        steps = after["at"] - before["at"]
+        rates.append("%.1f" % ((after["paints"] - before["paints"]) / steps) if steps else "-")
+    return " ".join(rates)
+
+
 def soak_section(runs):
     lines = ["## Soak", "", "Machine: " + machine() + ".", "",
              "The real program with its window open; samples taken from outside after a",
              "warm-up that shows the pages 100 times over and measures the clock once.",
              "Refresh ticks are the timer's own message, sent in batches of 1,000, each",
-             "handled before the next. GDI objects are counted in the",
-             "process's GDI handle table and windows by enumeration (Wine's",
-             "GetGuiResources answers 0); private memory is the committed private",
-             "regions of its address space.", ""]
-    phases = (("ticks", "refresh ticks"), ("switches", "page switches"), ("measurements", "clock measurements"))
+             "handled before the next; their figures stay the same, so they paint little.",
+             "Each painting tick changes what the page in front shows: before it the",
+             "processor load in the statistics changes (read in Windows 98 mode only), the",
+             "test driver takes or gives back 16 MB of memory, and the next of the seven",
+             "pages comes to the front by a click on its tab; it is handled and painted",
+             "before the next (202 of them warm up first). Paints are the WM_PAINT",
+             "messages the program's windows received, taken from the queue or sent",
+             "directly, counted by hooks the test driver sets into the program's GUI",
+             "thread; a page switch and the tick after it are one step. GDI objects are",
+             "counted in the process's GDI handle table and windows by enumeration",
+             "(Wine's GetGuiResources answers 0); kernel handles are the process's",
+             "entries in the system's handle list (Wine's GetProcessHandleCount answers",
+             "0); private memory is the committed private regions of its address space.",
+             ""]
+    phases = (("ticks", "refresh ticks"), ("painting", "painting ticks"), ("switches", "page switches"),
+              ("measurements", "clock measurements"))
     for r in runs:
         lines += ["### " + MODES.get(r["mode"], r["mode"]), "",
-                  "| Run | Samples at | GDI objects | Windows | Private memory (KiB) | Grew over the second half |",
-                  "|---|---|---|---|---|---|"]
+                  "| Run | Samples at | Paints per step between samples | GDI objects | Windows | Kernel handles "
+                  "| Private memory (KiB) | Grew over the second half |",
+                  "|---|---|---|---|---|---|---|---|"]
         steps = []
         for key, label in phases:
-            samples = r[key]
-            lines.append("| %d %s | %s | %s | %s | %s | %s |" % (
+            samples = r.get(key)
+            if not samples:
+                continue
+            lines.append("| %d %s | %s | %s | %s | %s | %s | %s | %s |" % (
                 samples[-1]["at"], label,
                 " ".join(str(s["at"]) for s in samples),
+                paint_rates(samples),
                 " ".join(str(s["gdi"]) for s in samples),
                 " ".join(str(s["windows"]) for s in samples),
+                " ".join(str(s["handles"]) for s in samples),
                 " ".join(str(s["private"] // 1024) for s in samples),
                 ", ".join(r["grown"].get(key, [])) or "no"))
             first, last = samples[0].get("gdi_types", {}), samples[-1].get("gdi_types", {})

@@ -182,8 +182,12 @@ void TForm1::startPerformanceStatistics() {
 }
 
 // Step 6: TempData beside the executable; any failure is silently ignored.
+// Without a directory part (the path could not be learnt) the name alone
+// would make it in the current directory, which is not beside the executable.
 void TForm1::createWorkingDirectory() {
-    platform_.createDirectory(directoryOf(platform_.moduleFileName(), platform_) + "TempData");
+    std::string directory = directoryOf(platform_.moduleFileName(), platform_);
+    if (directory.empty()) return;
+    platform_.createDirectory(directory + "TempData");
 }
 
 // Step 7: centred on the primary screen, the top set before the left.

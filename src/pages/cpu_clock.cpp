@@ -1,6 +1,7 @@
 // The clock measurement and its display.
 #include "pages/cpu_clock.h"
 
+#include "platform/processor_pin.h"
 #include "present/extended_precision.h"
 
 namespace pages {
@@ -25,6 +26,9 @@ double cyclesPerSecond(std::uint64_t cycles, std::uint32_t milliseconds) {
 }
 
 double MeasureCpuClock(platform::Platform& platform) {
+    // Both counter readings on one processor; the pin comes before the wait
+    // for the edge, so that a move to that processor is over by the first.
+    platform::ProcessorPin pin(platform);
     // The window starts at an edge of the millisecond clock and is timed from
     // that edge's own value, so that the part of a tick before the edge does
     // not shorten it; it ends at the first reading 4000 ms or more after the

@@ -15,7 +15,8 @@ namespace pages {
 
 // Counts processor cycles from an edge of the millisecond clock across at
 // least 4000 ms of it, and returns cycles per second, rounded to the nearest
-// whole number (ties to even). Blocks for about four seconds.
+// whole number (ties to even). Blocks for about four seconds, with the thread
+// held on one processor where the system allows it.
 double MeasureCpuClock(platform::Platform& platform);
 
 // Cycles per second from a counter difference over a number of milliseconds.

@@ -2,7 +2,6 @@
 #include "pages/display_page.h"
 
 #include <algorithm>
-#include <limits>
 
 #include "pages/texts.h"
 
@@ -33,9 +32,7 @@ void DisplayPage::ListDisplayModes() {
     // as adding each on its own without rewriting a growing text at every line.
     std::vector<std::string> lines;
     platform::DisplayMode mode;
-    // The mode number is a signed 32-bit count; a device that never stops
-    // answering ends the list where the count would overflow.
-    for (std::int32_t number = 0; number < std::numeric_limits<std::int32_t>::max(); ++number) {
+    for (std::int32_t number = 0; number < kMaxDisplayModes; ++number) {
         if (!platform_.enumDisplaySettings(static_cast<std::uint32_t>(number), mode)) break;
         for (std::string& line : modeLines(number, mode)) lines.push_back(std::move(line));
     }

@@ -15,6 +15,13 @@ struct DisplayControls {
     ui::TextBox& Disp1;
 };
 
+// The most modes the list takes. A real adapter reports each of its
+// resolutions at each colour depth and refresh rate: some dozens on Windows
+// 9x, hundreds and at most a few thousand on the NT family. A driver that
+// never stops answering ends here, with less than 2 MB of text, instead of
+// hanging the start-up while the list grows without end.
+inline constexpr std::int32_t kMaxDisplayModes = 16384;
+
 // 2 to the power of the colour depth, the depth taken as at least 1 and at most 24.
 std::uint32_t colourCount(std::uint32_t bitsPerPixel);
 
@@ -27,7 +34,8 @@ public:
     DisplayPage(const DisplayControls& controls, platform::Platform& platform);
 
     // Appends every mode to Disp1, in the order and with the repetitions the
-    // platform reports; the first mode the platform does not know ends the list.
+    // platform reports; the first mode the platform does not know ends the
+    // list, and so does the bound above.
     void ListDisplayModes();
 
 private:

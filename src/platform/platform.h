@@ -115,6 +115,14 @@ public:
     // Whether the processor has a time-stamp counter that may be read.
     virtual bool hasTimeStampCounter() = 0;
     virtual std::uint64_t readTimeStampCounter() = 0;
+    // Keeps the calling thread on one of the processors it may run on, so
+    // that two readings of the time-stamp counter come from the same
+    // processor (the counters of early multi-core processors are not in
+    // step); previous receives the thread's own mask before. False, and
+    // nothing changed, where the system cannot do it.
+    virtual bool pinThreadToOneProcessor(std::uintptr_t& previous) = 0;
+    // Gives the thread back the processors pinThreadToOneProcessor took.
+    virtual void restoreThreadProcessors(std::uintptr_t previous) = 0;
     // MessageBeep(0): the system's default sound.
     virtual void beep() = 0;
 

@@ -106,6 +106,38 @@ void Panel::setEllipticOutline() {
     notify(Property::Region);
 }
 
+namespace {
+
+// A panel's event for the left button, run as the message loop runs a handler.
+void raiseLeft(Form& form, const MouseHandler& handler) {
+    if (handler) form.dispatch([&handler] { handler(MouseButton::Left); });
+}
+
+}  // namespace
+
+void Panel::leftPressed(bool armsClick) {
+    if (held_) return;
+    held_ = true;
+    clickArmed_ = armsClick;
+    raiseLeft(form(), onMouseDown);
+}
+
+void Panel::leftReleased(bool inside) {
+    if (!held_) return;
+    held_ = false;
+    bool click = clickArmed_ && inside;
+    clickArmed_ = false;
+    if (click) form().dispatch(onClick);
+    raiseLeft(form(), onMouseUp);
+}
+
+void Panel::leftPressLost() {
+    if (!held_) return;
+    held_ = false;
+    clickArmed_ = false;
+    raiseLeft(form(), onMouseUp);
+}
+
 Label::Label(Form& form, const ControlSpec& spec, Control* parent)
     : Control(form, spec, parent), align_(spec.align) {}
 

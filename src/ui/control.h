@@ -116,10 +116,23 @@ public:
     // Clips the panel to the ellipse inside its bounds, for painting and for the mouse.
     void setEllipticOutline();
 
+    // The left button on the panel, as the window system reports it. The
+    // panel holds the mouse from the press until the release, or until the
+    // mouse is taken from it (a message box opens, another window is
+    // activated): either way the press is undone exactly once. A release
+    // inside the panel after a single press runs the click, before the
+    // release event; a double click's second press arms no click, and a
+    // release without a press of its own raises nothing.
+    void leftPressed(bool armsClick);
+    void leftReleased(bool inside);
+    void leftPressLost();
+
 private:
     bool singleBorder_;
     bool showCaption_;
     bool elliptic_ = false;
+    bool held_ = false;
+    bool clickArmed_ = false;
 };
 
 class Label : public Control {

@@ -17,9 +17,15 @@ public:
     bool enabled() const { return enabled_; }
     // Enabling a running timer changes nothing: its pending delay is not restarted.
     void setEnabled(bool enabled);
-    // What the back end calls when the interval has passed.
+    // Raises the timer event.
     void fire() {
         if (onTimer) onTimer();
+    }
+    // What the back end calls when a timer message arrives: it counts only
+    // while the timer is enabled, so that a late message after disabling, or
+    // one another program posts, starts nothing.
+    void elapsed() {
+        if (enabled_) fire();
     }
 
     Handler onTimer;

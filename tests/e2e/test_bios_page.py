@@ -8,7 +8,8 @@ SYSTEM_KEY = r"HARDWARE\DESCRIPTION\System"
 DEVICE_KEY = r"SYSTEM\ControlSet001\Control\Class\{4D36E97D-E325-11CE-BFC1-08002BE10318}\0014"
 TITLE = "           メインボード　バイオス情報"
 NINE_X = MODE == "win98"
-ROM_TEXTS = (0xFE061, 0xFE091, 0xFFFF5, 0xFEC71)
+ROM_DATE = 0xFFFF5
+ROM_TEXTS = (0xFE061, 0xFE091, ROM_DATE, 0xFEC71)
 ROM_END = 0x100000
 ROM_BOUND = 256
 
@@ -66,10 +67,14 @@ class W9xBiosPage(BiosPageTest):
     def test_the_four_rom_texts_in_their_order(self):
         d = self.driver
         d.start()
+        # Every BIOS has its date at F000:FFF5 (Wine's reads "13/01/99"): a
+        # run in which neither the program nor the driver reads the ROM fails.
+        self.assertRegex(self.rom_text(ROM_DATE), rb"^\d\d/\d\d/\d\d$")
         expected = [b""]
         for address in ROM_TEXTS:
             expected += self.rom_text(address).split(b"\r\n")
         self.assertEqual(self.memo_lines(), expected)
+        self.assertIn(self.rom_text(ROM_DATE), self.memo_lines())
         self.assertTitleAndTab()
 
 

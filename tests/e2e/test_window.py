@@ -1,12 +1,19 @@
-"""The main window: caption, size, position, tabs, focus, push panels, menus, TempData."""
+"""The main window: caption, size, position, taskbar entry, tabs, focus, push
+panels, caret, menus, TempData."""
 import os
 import shutil
 import tempfile
 
-from velnor_e2e import EXE, ProgramTest, sjis
+from velnor_e2e import EXE, ProgramTest, hexed, sjis, windows_path
 
 CAPTION = "\u3000Velnor(Win9x)      Ver 1.2\u3000\u3000Tollen  "
+TITLE = "Velnor(Win9x)"
 TABS = ["ディスク", "メモリ", "CPU", "リソース 残量", "BIOS", "画面", "ユーザー 情報"]
+# The classes of the main window and of the window behind its taskbar entry.
+OWN_WINDOWS = ("VelnorForm", "VelnorApp")
+SC_MINIMIZE, SC_RESTORE, SC_CLOSE = 0xF020, 0xF120, 0xF060
+IDLE_CLOCK = "CPUクロック   "
+CANNOT_NAME = "コンピュータ名を変更できません。"
 
 
 class MainWindow(ProgramTest):
@@ -21,6 +28,69 @@ class MainWindow(ProgramTest):
         width, height = (int(v) for v in d("screen").split())
         self.assertEqual(left, (width - (right - left)) // 2)
         self.assertEqual(top, (height - (bottom - top)) // 2)
+
+    def test_the_taskbar_entry_shows_the_application_title_and_owns_the_main_window(self):
+        d = self.driver
+        count, _, title, owns_main = d.taskbar()
+        self.assertEqual((count, title, owns_main), (1, TITLE, True))
+        self.assertEqual(d.text("main"), sjis(CAPTION))
+
+    def test_minimising_hides_the_main_window_behind_its_entry_and_restoring_brings_it_back(self):
+        d = self.driver
+        # The title bar's button (or the system menu) of the main window, and
+        # the entry's own menu on the taskbar.
+        for minimised_by in ("main", "entry"):
+            d("syscommand", minimised_by, SC_MINIMIZE)
+            self.assertFalse(d.window_state("main")[0], minimised_by)
+            self.assertTrue(d.window_state("entry")[1], minimised_by)
+            self.assertEqual(d.taskbar()[0], 1, minimised_by)
+            d("syscommand", "entry", SC_RESTORE)
+            self.assertEqual(d.window_state("main"), (True, False, True), minimised_by)
+            self.assertFalse(d.window_state("entry")[1], minimised_by)
+        self.assertEqual(d.text("main"), sjis(CAPTION))
+        self.assertEqual(d.client("main"), (472, 242))
+        self.assertEqual(d.tab(1), 1)
+
+    def test_a_message_box_goes_and_comes_back_with_the_main_window(self):
+        d = self.driver
+        d.tab(6)
+        d.click("Change")
+        d("settext", "NewPCName", hexed("X" * 20))  # a name the system refuses
+        d.click("Touroku")
+        self.assertEqual(d.dialog(), [TITLE, CANNOT_NAME])
+        d("syscommand", "entry", SC_MINIMIZE)
+        self.assertFalse(d.window_state("main")[0])
+        self.assertIsNone(d.dialog())
+        d("syscommand", "entry", SC_RESTORE)
+        self.assertTrue(d.window_state("main")[0])
+        self.assertEqual(d.dialog(), [TITLE, CANNOT_NAME])
+        d("dismiss")
+        self.assertIsNone(d.dialog())
+        self.assertEqual(d.close(), 0)
+
+    def test_switching_to_the_entry_activates_the_main_window_with_its_focus(self):
+        d = self.driver
+        d("activate", "other")
+        self.assertFalse(d.window_state("main")[2])
+        d("activate", "entry")  # what a click on the taskbar entry or Alt+Tab does
+        self.assertTrue(d.window_state("main")[2])
+        self.assertEqual(d.focus(), "PageControl1")
+
+    def test_started_minimised_only_the_entry_shows_until_it_is_restored(self):
+        d = self.driver
+        d.close()
+        d("start_minimised", hexed(windows_path(EXE)), hexed(windows_path(os.path.dirname(EXE))))
+        self.assertTrue(d.window_state("entry")[1])
+        self.assertFalse(d.window_state("main")[0])
+        d("syscommand", "entry", SC_RESTORE)
+        self.assertEqual(d.window_state("main"), (True, False, True))
+        self.assertEqual(d.client("main"), (472, 242))
+        self.assertTrue(d.running())
+
+    def test_closing_through_the_entry_ends_the_program(self):
+        d = self.driver
+        d("syscommand", "entry", SC_CLOSE)
+        self.assertEqual(int(d("wait_end")), 0)
 
     def test_seven_tabs_with_the_disk_page_in_front(self):
         d = self.driver
@@ -62,6 +132,28 @@ class MainWindow(ProgramTest):
         d("up", "left")
         self.assertEqual(d.rect("Keisoku"), before)
 
+    def test_a_press_is_undone_when_another_window_takes_the_mouse(self):
+        d = self.driver
+        d.tab(2)
+        before = d.rect("Keisoku")
+        d("moveto", "Keisoku", 0, 0)
+        d("down", "left")
+        self.assertEqual(d.rect("Keisoku"), tuple(v + 1 for v in before))
+        d("activate", "other")
+        self.assertEqual(d.rect("Keisoku"), before)
+        # The release that follows moves nothing, and the press armed no click.
+        d("up", "left")
+        self.assertEqual(d.rect("Keisoku"), before)
+        self.assertEqual(d.string("Memo7"), IDLE_CLOCK)
+        # The next press is a whole one again.
+        d("moveto", "Keisoku", 0, 0)
+        d("down", "left")
+        self.assertEqual(d.rect("Keisoku"), tuple(v + 1 for v in before))
+        d("moveto", "abs", before[0] - 40, before[1] - 40)
+        d("up", "left")
+        self.assertEqual(d.rect("Keisoku"), before)
+        self.assertEqual(d.string("Memo7"), IDLE_CLOCK)
+
     def test_right_click_on_a_display_box_opens_no_menu(self):
         d = self.driver
         for box in ("Memo1", "Memo9"):
@@ -69,7 +161,7 @@ class MainWindow(ProgramTest):
             d("down", "right")
             d("up", "right")
             self.assertEqual(d("popup"), "0", box)
-            self.assertEqual([w for w in d.windows() if w[0] != "VelnorForm"], [], box)
+            self.assertEqual([w for w in d.windows() if w[0] not in OWN_WINDOWS], [], box)
 
     def test_a_click_into_a_display_box_leaves_no_caret(self):
         d = self.driver
@@ -82,6 +174,15 @@ class MainWindow(ProgramTest):
         d("key", 0x09)
         self.assertEqual(d.focus(), "Memo1")
         self.assertEqual(d("blink", "Memo1", 1500), "1")
+
+    def test_a_quick_second_press_of_the_right_button_hides_the_caret_too(self):
+        d = self.driver
+        # The first click gives the box the focus and its caret on the way to
+        # the empty context menu; the second press, which the system reports
+        # as a double click, hides the caret again.
+        d("double_click", "Memo9", "right")
+        self.assertEqual(d.focus(), "Memo9")
+        self.assertEqual(d("blink", "Memo9", 1500), "0")
 
     def test_later_controls_lie_above_earlier_ones(self):
         # Control IDs follow the layout's rows, so among siblings the topmost
@@ -128,5 +229,5 @@ class WorkingDirectory(ProgramTest):
             f.write("in the way")
         d.start(self.exe)
         self.assertNoErrorBox()
-        self.assertEqual([w[0] for w in d.windows()], ["VelnorForm"])
+        self.assertEqual(sorted(w[0] for w in d.windows()), sorted(OWN_WINDOWS))
         self.assertEqual(d.close(), 0)

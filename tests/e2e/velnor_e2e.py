@@ -135,12 +135,25 @@ class Driver:
         return int(parts[1]), [bytes.fromhex(p).decode("cp932") if p != "-" else "" for p in parts[2:]]
 
     def windows(self):
-        """The program's visible top-level windows as (class, title)."""
+        """The program's visible top-level windows as (class, title): the main
+        window, its taskbar entry and any box it shows."""
         out = []
         for item in self("windows").split():
             cls, _, title = item.partition(":")
             out.append((cls, unhexed(title).decode("cp932", "replace")))
         return out
+
+    def taskbar(self):
+        """The program's taskbar entries: (count, class, title, whether it owns
+        the main window) of the first one, or (0, None, None, False)."""
+        parts = self("taskbar").split()
+        if parts[0] == "0":
+            return 0, None, None, False
+        return int(parts[0]), parts[1], unhexed(parts[2]).decode("cp932"), parts[3] == "1"
+
+    def window_state(self, name):
+        """(visible, minimised, in the foreground) of "main" or "entry"."""
+        return tuple(v == "1" for v in self("window_state", name).split())
 
     def dialog(self):
         reply = self("dialog")

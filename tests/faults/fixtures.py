@@ -10,8 +10,11 @@ TYPE_NAMES = {REG_NONE: "REG_NONE", REG_SZ: "REG_SZ", REG_EXPAND_SZ: "REG_EXPAND
               REG_DWORD: "REG_DWORD", REG_MULTI_SZ: "REG_MULTI_SZ"}
 # The order of the table in the report.
 TYPES = (REG_SZ, REG_DWORD, REG_BINARY, REG_MULTI_SZ, REG_NONE)
-SIZES = (0, 1, 4, 5, 99, 100, 101, 254, 255, 256, 4096)
+# Values of 64 KB and 1 MB come in one pattern, the one with no zero byte.
+LARGE_SIZES = (65536, 1048576)
+SIZES = (0, 1, 4, 5, 99, 100, 101, 254, 255, 256, 4096) + LARGE_SIZES
 PATTERNS = ("text", "bytes", "high", "zeros")
+LARGE_PATTERNS = ("high",)
 # Lengths of the odd value names written into the statistics switch keys.
 NAME_LENGTHS = (1, 100, 255, 256)
 
@@ -153,13 +156,20 @@ class Fixture:
         return Fixture(data["kind"], data["type"], data["size"], data["pattern"])
 
 
+def patterns_at(size):
+    """The patterns written at a size: one at size 0, where they are one and
+    the same; the one without a zero byte at the large sizes; else all."""
+    if size == 0:
+        return PATTERNS[:1]
+    return LARGE_PATTERNS if size in LARGE_SIZES else PATTERNS
+
+
 def value_fixtures():
-    """Every type at every size in every pattern (at size 0 the patterns are
-    one and the same), and a missing value."""
+    """Every type at every size in its patterns, and a missing value."""
     out = []
     for type_ in TYPES:
         for size in SIZES:
-            for name in (PATTERNS if size else PATTERNS[:1]):
+            for name in patterns_at(size):
                 out.append(Fixture("value", type_, size, name))
     out.append(Fixture("no value"))
     return out

@@ -218,13 +218,14 @@ def main():
     out.append("")
     out.append("Every registry location the program reads was given, in turn, values of the types REG_SZ, "
                "REG_DWORD, REG_BINARY, REG_MULTI_SZ and REG_NONE, each at %s bytes, each size in four byte "
-               "patterns (at 0 bytes there is one): *text*, printable ASCII with the backslash 0x5C among it, "
+               "patterns (at 0 bytes there is one, at %s bytes only *high*): *text*, printable ASCII with the backslash 0x5C among it, "
                "ending in a zero byte; *bytes*, 01 02 … FF 00 01 …, every byte value; *high*, 80 5C 81 5C … "
                "FF 5C, Shift-JIS lead bytes with 0x5C as the trail byte and bytes that lead nothing, with no "
                "zero byte; *zeros*. Then no value, and no key (the key renamed for one run, or for the "
-               "statistics keys deleted). The two statistics switch keys also held values with odd names "
+               "statistics keys deleted), before the start and while the program runs. The two statistics switch keys also held values with odd names "
                "(high bytes and backslashes, %s bytes long)." % (
-                   ", ".join(map(str, fx.SIZES)), ", ".join(map(str, fx.NAME_LENGTHS))))
+                   ", ".join(map(str, fx.SIZES)), " and ".join(map(str, fx.LARGE_SIZES)),
+                   ", ".join(map(str, fx.NAME_LENGTHS))))
     out.append("")
     out.append("Each run starts the program, sends three ticks of the refresh timer (each handled before the "
                "next), and passes when no message box appears (the program's two messages, "
@@ -261,6 +262,18 @@ def main():
     else:
         out.append("All runs passed.")
     out.append("")
+    gone = []
+    for result in results:
+        runs = [r for r in result["records"] if r["note"].endswith("gone while running")]
+        if runs:
+            gone.append("%d of %d in %s" % (sum(r["ok"] for r in runs), len(runs), MODE_NAMES[result["mode"]]))
+    if gone:
+        out.append("Keys taken away while the program runs: every key a location lies in was renamed away (the "
+                   "statistics keys deleted) after the first three ticks of a run with sound values; three more "
+                   "ticks followed, then the user page's refresh (Change, then Cancel) read its keys again. The "
+                   "boxes that refresh fills had to show what the reading rules give without the key, every other "
+                   "box what it showed before, and the rest as above; runs passed: %s." % "; ".join(gone))
+        out.append("")
     out.append("\"Texts a box converted\": runs in which a text box gave back other bytes than the program put "
                "in. Wine's edit control keeps Unicode: a lead byte whose pair is no character (an unassigned "
                "code, a byte that cannot trail, or the end of the text) comes back as 81 45, \"・\". So the "
@@ -298,6 +311,9 @@ def main():
                "The runs without a key come last in each mode, their results are written before the server is "
                "stopped, and the prefix copy is thrown away; the statistics keys, which are the program's "
                "alone, are deleted rather than renamed.")
+    out.append("- Wine puts the host's name back into ComputerName\\ComputerName as each session starts, so the "
+               "name the registering run left pending is gone by itself in the next session; the refused run is "
+               "therefore compared with a session of the test driver alone after the registering run.")
     out.append("- Wine moves the time of the key Software\\Microsoft\\Windows NT\\CurrentVersion in every "
                "session, so in Windows XP mode that key's time is set aside: a rewrite of the owner values with "
                "the very same data would not show there, while any change to their data does.")

@@ -9,7 +9,9 @@ alive, show what the reading rules predict, and close with exit code 0.
 Reads that stand alone get a fixture each in the same run (each location a
 different one, rotating); the four BIOS reads, which stop at the first one
 that fails, get one at a time. A key is taken away (renamed, and renamed
-back after) in a run of its own.
+back after) in a run of its own, and in another run while the program runs:
+after three ticks the key goes, three more ticks follow, and the user page's
+refresh (Change, then Cancel) reads its keys again.
 
 Every tenth run also registers under its fixtures, changing one field only
 (by turns the computer name or the organisation): no message box may
@@ -39,6 +41,8 @@ REGISTER_EVERY = 10    # runs; such a run also registers one changed field
 NAME_KEY = r"SYSTEM\CurrentControlSet\Control\ComputerName\ComputerName"
 REAL_TICK_WAIT_MS = 2300
 MULTI_LINE = {"NowName", "NowCompany", "Memo8"}
+# The boxes the user page's refresh fills again.
+REFRESHED = ("NowName", "NewName", "NowCompany", "NewCompany", "Edit3", "Edit4")
 SINGLE_LINE = {"NewName", "NewCompany", "Edit3", "Edit4"}
 HIDDEN_SUFFIX = ".velnor-hidden"
 
@@ -123,10 +127,29 @@ class FaultRuns:
                 out.add(location.key)
         return out
 
+    def take_away_midway(self, root, key):
+        """What a run does after its first ticks to take a key away while the
+        program runs: the key goes, three more ticks follow, and the user
+        page's refresh reads its keys again. Returns what the boxes that
+        refresh fills must show then."""
+        def midway(expected):
+            d = self.d
+            self.hide(root, key)
+            d("tick", 3, TICK_LIMIT_MS)
+            d.tab(6)
+            d.click("Change")
+            d.click("Cancel")
+            stored = {location.ident: self.stored(location) for location in fx.LOCATIONS}
+            after, _ = fx.predict(self.mode, stored, self.open_keys())
+            return dict(expected, **{control: after[control] for control in REFRESHED if control in after})
+        return midway
+
     # ----- one run -----
-    def run(self, assignment, note=""):
+    def run(self, assignment, note="", midway=None):
         """Starts the program with the locations as assigned (a fixture or None
-        for the sound value) and checks it. Returns the record."""
+        for the sound value) and checks it; midway, when given, acts after the
+        first ticks and gives what the program must show then. Returns the
+        record."""
         for ident, fixture in assignment.items():
             if not any(key == fx.BY_ID[ident].key for _, key, _ in self.hidden):
                 self.put(fx.BY_ID[ident], fixture)
@@ -136,9 +159,9 @@ class FaultRuns:
         real_tick = self.count % REAL_TICK_EVERY == 0
         pages = self.count % PAGES_EVERY == PAGES_EVERY // 2
         register = None
-        if self.count % REGISTER_EVERY == REGISTER_EVERY // 2 and not self.hidden:
+        if self.count % REGISTER_EVERY == REGISTER_EVERY // 2 and not self.hidden and midway is None:
             register = "name" if (self.count // REGISTER_EVERY) % 2 == 0 else "organisation"
-        problems, shown, converted = self.exercise(expected, real_tick, pages, register, stored)
+        problems, shown, converted = self.exercise(expected, real_tick, pages, register, stored, midway)
         record = {
             "n": self.count,
             "note": note,
@@ -184,7 +207,7 @@ class FaultRuns:
                 problems.append("the computer name reads %r after registering %s" % (got, typed))
         return problems
 
-    def exercise(self, expected, real_tick, pages, register=None, stored=None):
+    def exercise(self, expected, real_tick, pages, register=None, stored=None, midway=None):
         """Returns the problems seen, the controls' texts and the controls whose
         bytes a text box gives back otherwise than they were put in."""
         d = self.d
@@ -210,6 +233,9 @@ class FaultRuns:
             if real_tick:
                 d("sleep", REAL_TICK_WAIT_MS)
                 box("after a real tick")
+            if midway:
+                expected = midway(expected)
+                box("after the key went")
             if pages:
                 for index in (2, 4, 6, 0):
                     if d.tab(index) != index:
@@ -304,6 +330,12 @@ def main():
                 runs.put(location, None)
             runs.hide(root, key)
             runs.run({}, "no key %s\\%s" % (root, key))
+            runs.unhide_all()
+        # Each key taken away while the program runs, between two ticks.
+        for root, key in hidden_keys():
+            for location in fx.LOCATIONS:
+                runs.put(location, None)
+            runs.run({}, "key %s\\%s gone while running" % (root, key), runs.take_away_midway(root, key))
             runs.unhide_all()
         runs.run(sound, "all values sound again")
     finally:

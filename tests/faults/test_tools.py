@@ -30,7 +30,8 @@ class Patterns(unittest.TestCase):
         fixtures = fx.fixtures_for(fx.BY_ID["vendor"])
         keys = {f.key() for f in fixtures}
         self.assertEqual(len(keys), len(fixtures))
-        self.assertEqual(len(fixtures), len(fx.TYPES) * (1 + (len(fx.SIZES) - 1) * len(fx.PATTERNS)) + 1)
+        self.assertEqual(len(fixtures), len(fx.TYPES) * sum(len(fx.patterns_at(size)) for size in fx.SIZES) + 1)
+        self.assertIn(("value", fx.REG_SZ, 1048576, "high"), keys)
         self.assertEqual(len(fx.fixtures_for(fx.BY_ID["startStat"])), len(fixtures) + len(fx.NAME_LENGTHS))
 
 
@@ -68,6 +69,16 @@ class ReadingRules(unittest.TestCase):
         self.assertEqual(outcome["deviceVersion"], "not reached: an earlier read failed")
         memo, _ = fx.bios_memo(dict(stored, biosDate=fx.BASELINE["biosDate"]), keys - {fx.DEVICE})
         self.assertTrue(memo.endswith(b"12/21/04\r\n\r\nVer \r\n"), memo)
+
+    def test_values_of_64_kb_and_1_mb(self):
+        for size in fx.LARGE_SIZES:
+            for type_ in fx.TYPES:
+                stored = (type_, fx.pattern("text", size))
+                self.assertEqual(fx.user_text(stored), (b"", "empty: over 255 bytes"), (type_, size))
+                self.assertIsNone(fx.version_lines(stored)[0], (type_, size))
+                self.assertEqual(fx.statistic(stored)[:2], (None, None), (type_, size))
+            # A string of the BIOS is taken whole, up to its zero byte.
+            self.assertEqual(len(fx.bios_string((fx.REG_SZ, fx.pattern("text", size)))[0]), size - 1)
 
     def test_the_load(self):
         self.assertEqual(fx.statistic((fx.REG_BINARY, struct.pack("<i", -5)))[:2], (b"-5 %", 0))

@@ -61,6 +61,26 @@ TEST(MeasureCpuClock, IsExactWhateverTheTickPeriod) {
     }
 }
 
+TEST(MeasureCpuClock, ReadsBothCountersOnOneProcessorAndGivesTheThreadItsOwnBack) {
+    fake::Platform machine;
+    machine.threadMask = 0xC;  // processors 2 and 3
+    machine.clock.cpuHz = 1.0e9;
+    EXPECT_NEAR(pages::MeasureCpuClock(machine) / 1.0e9, 1.0, 1e-5);
+    EXPECT_EQ(machine.counterReadMasks, (std::vector<std::uintptr_t>{0x4, 0x4}));
+    EXPECT_EQ(machine.restores, 1);
+    EXPECT_EQ(machine.threadMask, 0xCu);
+}
+
+TEST(MeasureCpuClock, ASystemThatCannotPinTheThreadStillMeasures) {
+    fake::Platform machine;
+    machine.threadPinning = false;
+    machine.clock.cpuHz = 1.0e9;
+    EXPECT_NEAR(pages::MeasureCpuClock(machine) / 1.0e9, 1.0, 1e-5);
+    EXPECT_EQ(machine.counterReadMasks, (std::vector<std::uintptr_t>{0xC, 0xC}));
+    EXPECT_EQ(machine.restores, 0);
+    EXPECT_EQ(machine.threadMask, 0xCu);
+}
+
 TEST(FrequencyDisplay, GigahertzFromOneBillionMegahertzBelow) {
     struct Case {
         double hertz;
@@ -150,6 +170,25 @@ TEST_F(ClockPageTest, AResultWhileAnotherPageIsShownIsStillShown) {
     EXPECT_FALSE(timer(ids::Timer1).enabled());
     EXPECT_EQ(form().focused()->id(), ids::Panel8);  // the focus stays on the page in front
     EXPECT_TRUE(form().errorsShown().empty());
+}
+
+TEST_F(ClockPageTest, ATimerMessageWhileNoMeasurementIsAskedForStartsNone) {
+    start();
+    showPage(ids::CPUTab);
+    // A message of the clock's timer while it is not armed: a late one, or
+    // one another program posted.
+    form().dispatch([&] { timer(ids::Timer1).elapsed(); });
+    EXPECT_EQ(machine.counterReads, 0);
+    EXPECT_EQ(machine.beeps, 0);
+    EXPECT_EQ(text(ids::Memo7), "CPUクロック   ");
+    EXPECT_FALSE(visible(ids::Label16));
+    // Armed, the same message measures once; the next one finds it disarmed.
+    click();
+    form().dispatch([&] { timer(ids::Timer1).elapsed(); });
+    form().dispatch([&] { timer(ids::Timer1).elapsed(); });
+    EXPECT_EQ(machine.counterReads, 2);
+    EXPECT_EQ(machine.beeps, 1);
+    EXPECT_EQ(text(ids::Memo7), "2 GHz");
 }
 
 TEST_F(ClockPageTest, AProcessorWithoutACounterIsNeverAskedForIt) {

@@ -79,6 +79,16 @@ TEST_F(DisplayPageTest, ModeNumbersRunFromZeroWithoutGapsThroughRepeatedModes) {
     for (std::size_t i = 0; i < 300; ++i) EXPECT_EQ(lines[7 * i + 1], "   モード番号  " + std::to_string(i));
 }
 
+TEST_F(DisplayPageTest, ADriverThatNeverEndsTheListIsCutOffAtTheBound) {
+    machine.endlessDisplayModes = true;
+    start();
+    EXPECT_EQ(machine.displayModeQueries, pages::kMaxDisplayModes);
+    Lines lines = list();
+    ASSERT_EQ(lines.size(), 7u * pages::kMaxDisplayModes);
+    EXPECT_EQ(lines[lines.size() - 6], "   モード番号  " + std::to_string(pages::kMaxDisplayModes - 1));
+    EXPECT_TRUE(form().errorsShown().empty());
+}
+
 TEST(ColourCountTest, TakesTheDepthWithinOneTo24Bits) {
     EXPECT_EQ(pages::colourCount(25), 16777216u);
     EXPECT_EQ(pages::colourCount(0xFFFFFFFFu), 16777216u);

@@ -265,7 +265,20 @@ std::int64_t Platform::diskFree(int driveNumber) {
 
 std::uint64_t Platform::readTimeStampCounter() {
     ++counterReads;
+    counterReadMasks.push_back(threadMask);
     return clock.counter();
+}
+
+bool Platform::pinThreadToOneProcessor(std::uintptr_t& previous) {
+    if (!threadPinning) return false;
+    previous = threadMask;
+    threadMask &= ~threadMask + 1;  // the lowest processor it may run on
+    return true;
+}
+
+void Platform::restoreThreadProcessors(std::uintptr_t previous) {
+    ++restores;
+    threadMask = previous;
 }
 
 std::string Platform::viewOf(platform::RegKey root, const std::string& path, std::uint32_t access) const {
@@ -343,6 +356,11 @@ std::size_t Platform::readPhysicalLowMemory(std::uint32_t address, std::uint8_t*
 }
 
 bool Platform::enumDisplaySettings(std::uint32_t index, platform::DisplayMode& mode) {
+    ++displayModeQueries;
+    if (endlessDisplayModes) {
+        mode = {640 + index % 1024, 480, 8 + index % 25};
+        return true;
+    }
     if (index >= displayModes.size()) return false;
     mode = displayModes[index];
     return true;

@@ -130,6 +130,12 @@ public:
     Clock clock;
     bool timeStampCounter = true;
     int counterReads = 0;
+    // The thread's processors: a system that can pin a thread or one that
+    // cannot, and the thread's mask at each counter reading.
+    bool threadPinning = true;
+    std::uintptr_t threadMask = 0xC;
+    int restores = 0;
+    std::vector<std::uintptr_t> counterReadMasks;
     int beeps = 0;
 
     Registry registry;
@@ -145,6 +151,9 @@ public:
     std::map<std::uint32_t, std::vector<std::uint8_t>> lowMemory;
 
     std::vector<platform::DisplayMode> displayModes;
+    // A driver that never ends the enumeration: every index names a mode.
+    bool endlessDisplayModes = false;
+    int displayModeQueries = 0;
 
     std::string moduleFile = "C:\\Program Files\\Velnor\\velnor.exe";
     bool directoryCreatable = true;
@@ -168,6 +177,8 @@ public:
     std::uint32_t tickCount() override { return clock.tick(); }
     bool hasTimeStampCounter() override { return timeStampCounter; }
     std::uint64_t readTimeStampCounter() override;
+    bool pinThreadToOneProcessor(std::uintptr_t& previous) override;
+    void restoreThreadProcessors(std::uintptr_t previous) override;
     void beep() override { ++beeps; }
     long regOpenKey(platform::RegKey root, const std::string& subKey, std::uint32_t access,
                     platform::RegKey& key) override;

@@ -42,6 +42,20 @@ TEST_F(MainFormTest, TheWorkingDirectoryRespectsTwoByteCharacters) {
     for (const Case& c : cases) EXPECT_EQ(app::directoryOf(c.module, machine), c.directory) << c.module;
 }
 
+TEST_F(MainFormTest, NoWorkingDirectoryWhereTheExecutablesDirectoryIsUnknown) {
+    // An empty path (the system could not give it) or a bare name would put
+    // TempData into the current directory.
+    for (const char* module : {"", "velnor.exe"}) {
+        fake::Platform machine;
+        machine.moduleFile = module;
+        app::TForm1 window(machine);
+        window.form().dispatch([&] { window.FormCreate(); });
+        EXPECT_TRUE(machine.directoriesCreated.empty()) << module;
+        EXPECT_EQ(window.form().left(), 273) << module;  // the steps after it ran
+        EXPECT_TRUE(window.form().errorsShown().empty()) << module;
+    }
+}
+
 TEST_F(MainFormTest, AWorkingDirectoryThatCannotBeMadeChangesNothing) {
     machine.directoryCreatable = false;
     start();
@@ -74,6 +88,49 @@ TEST_F(MainFormTest, ALeftPressMovesAPushPanelAndTheReleaseMovesItBack) {
         panel.onMouseUp(MouseButton::Left);
         EXPECT_EQ(panel.bounds(), before);
     }
+}
+
+TEST_F(MainFormTest, APressIsUndoneOnceWhenTheMouseIsTakenBeforeTheRelease) {
+    start();
+    showPage(ids::CPUTab);
+    auto& keisoku = control<ui::Panel>(ids::Keisoku);
+    ui::Rect before = keisoku.bounds();
+    keisoku.leftPressed(true);
+    EXPECT_EQ(keisoku.left(), before.left + 1);
+    // A message box opens, or another window is activated.
+    keisoku.leftPressLost();
+    EXPECT_EQ(keisoku.bounds(), before);
+    keisoku.leftPressLost();
+    // The release that may still come starts nothing and moves nothing.
+    keisoku.leftReleased(true);
+    EXPECT_EQ(keisoku.bounds(), before);
+    EXPECT_FALSE(timer(ids::Timer1).enabled());
+    EXPECT_EQ(text(ids::Memo7), "CPUクロック   ");
+    // The next press is a whole one again, and its release clicks.
+    keisoku.leftPressed(true);
+    keisoku.leftReleased(true);
+    EXPECT_EQ(keisoku.bounds(), before);
+    EXPECT_TRUE(timer(ids::Timer1).enabled());
+}
+
+TEST_F(MainFormTest, OnlyASinglePressReleasedInsideClicksAndEveryPressIsUndone) {
+    start();
+    showPage(ids::CPUTab);
+    auto& keisoku = control<ui::Panel>(ids::Keisoku);
+    ui::Rect before = keisoku.bounds();
+    keisoku.leftReleased(true);  // a release whose press went elsewhere
+    EXPECT_EQ(keisoku.bounds(), before);
+    keisoku.leftPressed(true);
+    keisoku.leftPressed(true);  // no second move while it is held
+    EXPECT_EQ(keisoku.top(), before.top + 1);
+    keisoku.leftReleased(false);  // released outside: back, no click
+    EXPECT_EQ(keisoku.bounds(), before);
+    EXPECT_FALSE(timer(ids::Timer1).enabled());
+    keisoku.leftPressed(false);  // a double click's second press
+    EXPECT_EQ(keisoku.top(), before.top + 1);
+    keisoku.leftReleased(true);
+    EXPECT_EQ(keisoku.bounds(), before);
+    EXPECT_FALSE(timer(ids::Timer1).enabled());
 }
 
 TEST_F(MainFormTest, DisplayBoxesHideTheCaretOnAnyPress) {

@@ -173,6 +173,20 @@ TEST_F(ModelTest, EnablingARunningTimerChangesNothing) {
     timer.attach(nullptr);
 }
 
+TEST_F(ModelTest, ATimerMessageCountsOnlyWhileTheTimerIsEnabled) {
+    ui::Timer& timer = form.addTimer(9, 1000, false);
+    int events = 0;
+    timer.onTimer = [&] { ++events; };
+    timer.elapsed();
+    EXPECT_EQ(events, 0);
+    timer.setEnabled(true);
+    timer.elapsed();
+    EXPECT_EQ(events, 1);
+    timer.setEnabled(false);
+    timer.elapsed();
+    EXPECT_EQ(events, 1);
+}
+
 TEST_F(ModelTest, AnEscapingErrorEndsOnlyItsHandlerAndGoesToTheErrorBox) {
     int after = 0;
     form.dispatch([&] {

@@ -237,6 +237,21 @@ std::uint64_t Win32Platform::readTimeStampCounter() {
 #endif
 }
 
+// Windows 95 has both calls already (a single processor there, mask 1).
+bool Win32Platform::pinThreadToOneProcessor(std::uintptr_t& previous) {
+    DWORD_PTR process = 0, system = 0;
+    if (!GetProcessAffinityMask(GetCurrentProcess(), &process, &system) || process == 0) return false;
+    DWORD_PTR lowest = process & (~process + 1);
+    DWORD_PTR before = SetThreadAffinityMask(GetCurrentThread(), lowest);
+    if (before == 0) return false;
+    previous = before;
+    return true;
+}
+
+void Win32Platform::restoreThreadProcessors(std::uintptr_t previous) {
+    SetThreadAffinityMask(GetCurrentThread(), static_cast<DWORD_PTR>(previous));
+}
+
 void Win32Platform::beep() {
     MessageBeep(0);
 }

@@ -32,6 +32,8 @@ public:
     std::uint32_t tickCount() override;
     bool hasTimeStampCounter() override;
     std::uint64_t readTimeStampCounter() override;
+    bool pinThreadToOneProcessor(std::uintptr_t& previous) override;
+    void restoreThreadProcessors(std::uintptr_t previous) override;
     void beep() override;
 
     long regOpenKey(RegKey root, const std::string& subKey, std::uint32_t access, RegKey& key) override;

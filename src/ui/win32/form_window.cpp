@@ -1,6 +1,7 @@
 // Main window: frame, timers, focus across activation, message boxes.
 #include "ui/win32/form_window.h"
 
+#include "ui/win32/application_window.h"
 #include "ui/win32/window_system.h"
 
 namespace ui::win32 {
@@ -24,11 +25,13 @@ private:
     Timer& timer_;
 };
 
-FormWindow::FormWindow(WindowSystem& system, Form& form) : system_(system), form_(form) {
+FormWindow::FormWindow(WindowSystem& system, Form& form, ApplicationWindow& application)
+    : system_(system), form_(form), application_(application) {
     RECT outer{0, 0, form.clientSize().width, form.clientSize().height};
     AdjustWindowRectEx(&outer, kStyle, FALSE, 0);
-    create(system.instance(), "VelnorForm", kStyle, 0, nullptr, 0,
+    create(system.instance(), "VelnorForm", kStyle, 0, application.hwnd(), 0,
            {form.left(), form.top(), outer.right - outer.left, outer.bottom - outer.top}, form.caption());
+    application.attachMain(hwnd());
     form.attach(this);
     for (const auto& timer : form.timers()) timers_.push_back(std::make_unique<TimerLink>(hwnd(), *timer));
 }
@@ -65,14 +68,31 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_TIMER:
             for (const auto& timer : form_.timers()) {
-                if (static_cast<WPARAM>(timer->id()) == wParam) form_.dispatch([&] { timer->fire(); });
+                if (static_cast<WPARAM>(timer->id()) == wParam) form_.dispatch([&] { timer->elapsed(); });
             }
             return 0;
+        case WM_SHOWWINDOW:
+            // The taskbar entry hides and shows this window and its boxes
+            // itself when it is minimised and restored; Wine's default would
+            // also hide it, and Windows' would not.
+            if (lParam == SW_PARENTCLOSING || lParam == SW_PARENTOPENING) return 0;
+            break;
+        case WM_SYSCOMMAND:
+            // The taskbar entry minimises for the whole program.
+            if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+                application_.minimize();
+                return 0;
+            }
+            break;
         case WM_ACTIVATE:
             // A window of our own kind does not keep its focus across
             // deactivation by itself, as a dialog does.
             if (LOWORD(wParam) == WA_INACTIVE) {
                 savedFocus_ = GetFocus();
+                // A press held on a panel ends with the activation: the
+                // release will go to the window that took it.
+                HWND captured = GetCapture();
+                if (captured != nullptr && IsChild(hwnd(), captured)) ReleaseCapture();
             } else if (savedFocus_ != nullptr && IsWindow(savedFocus_) && IsWindowVisible(savedFocus_)) {
                 SetFocus(savedFocus_);
                 return 0;

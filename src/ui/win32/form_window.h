@@ -10,11 +10,13 @@
 
 namespace ui::win32 {
 
+class ApplicationWindow;
 class WindowSystem;
 
 class FormWindow : public Window, public FormPeer {
 public:
-    FormWindow(WindowSystem& system, Form& form);
+    // Owned by the application window, which stands for it in the taskbar.
+    FormWindow(WindowSystem& system, Form& form, ApplicationWindow& application);
     ~FormWindow() override;
 
     void updatePosition() override;
@@ -33,6 +35,7 @@ private:
 
     WindowSystem& system_;
     Form& form_;
+    ApplicationWindow& application_;
     HWND savedFocus_ = nullptr;
     std::vector<std::unique_ptr<TimerLink>> timers_;
 };

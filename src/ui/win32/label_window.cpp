@@ -2,6 +2,7 @@
 #include "ui/win32/label_window.h"
 
 #include "ui/win32/handles.h"
+#include "ui/win32/mouse_buttons.h"
 #include "ui/win32/window_system.h"
 
 namespace ui::win32 {
@@ -50,20 +51,16 @@ void LabelWindow::paint() {
 }
 
 LRESULT LabelWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (auto mouse = buttonMessage(message); mouse && mouse->press) {
+        raiseMouse(label_.onMouseDown, mouse->button);
+        // The right button goes on to the context menu.
+        if (mouse->button != MouseButton::Right) return 0;
+    }
     switch (message) {
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT:
             paint();
-            return 0;
-        case WM_LBUTTONDOWN:
-            raiseMouse(label_.onMouseDown, MouseButton::Left);
-            return 0;
-        case WM_RBUTTONDOWN:
-            raiseMouse(label_.onMouseDown, MouseButton::Right);
-            break;
-        case WM_MBUTTONDOWN:
-            raiseMouse(label_.onMouseDown, MouseButton::Middle);
             return 0;
         default:
             break;

@@ -3,6 +3,7 @@
 
 #include "ui/form.h"
 #include "ui/win32/handles.h"
+#include "ui/win32/mouse_buttons.h"
 #include "ui/win32/window_system.h"
 
 namespace ui::win32 {
@@ -41,45 +42,40 @@ void PanelWindow::paint() {
 }
 
 LRESULT PanelWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (auto mouse = buttonMessage(message)) {
+        if (mouse->button != MouseButton::Left) {
+            raiseMouse(mouse->press ? panel_.onMouseDown : panel_.onMouseUp, mouse->button);
+            if (mouse->button == MouseButton::Right) return ControlWindow::handle(message, wParam, lParam);
+            return 0;
+        }
+        if (mouse->press) {
+            // The panel holds the mouse from the press to the release, so the
+            // release reaches it even when the pointer has left it meanwhile.
+            SetCapture(hwnd());
+            panel_.leftPressed(!mouse->secondPress);
+            return 0;
+        }
+        POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        RECT client;
+        GetClientRect(hwnd(), &client);
+        // The capture goes before the click, which may open a modal box; this
+        // release of it is no loss of the press.
+        releasingCapture_ = true;
+        if (GetCapture() == hwnd()) ReleaseCapture();
+        releasingCapture_ = false;
+        panel_.leftReleased(PtInRect(&client, point) != FALSE);
+        return 0;
+    }
     switch (message) {
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT:
             paint();
             return 0;
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-            // The panel holds the mouse from the press to the release, so every
-            // press is undone even when the pointer leaves meanwhile. A double
-            // click is a second press but arms no second click.
-            SetCapture(hwnd());
-            clickArmed_ = message == WM_LBUTTONDOWN;
-            raiseMouse(panel_.onMouseDown, MouseButton::Left);
-            return 0;
-        case WM_LBUTTONUP: {
-            if (GetCapture() == hwnd()) ReleaseCapture();
-            POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-            RECT client;
-            GetClientRect(hwnd(), &client);
-            bool click = clickArmed_ && PtInRect(&client, point);
-            clickArmed_ = false;
-            // The click runs before the release event, so the panel stays
-            // pressed while a click action shows a modal box.
-            if (click) raise(panel_.onClick);
-            raiseMouse(panel_.onMouseUp, MouseButton::Left);
-            return 0;
-        }
-        case WM_RBUTTONDOWN:
-            raiseMouse(panel_.onMouseDown, MouseButton::Right);
-            break;
-        case WM_RBUTTONUP:
-            raiseMouse(panel_.onMouseUp, MouseButton::Right);
-            break;
-        case WM_MBUTTONDOWN:
-            raiseMouse(panel_.onMouseDown, MouseButton::Middle);
-            return 0;
-        case WM_MBUTTONUP:
-            raiseMouse(panel_.onMouseUp, MouseButton::Middle);
+        case WM_CAPTURECHANGED:
+            // The mouse was taken before the release: a message box opened,
+            // another window was activated. The release will not come here.
+            if (!releasingCapture_ && reinterpret_cast<HWND>(lParam) != hwnd()) panel_.leftPressLost();
             return 0;
         default:
             break;

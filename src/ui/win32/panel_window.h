@@ -18,7 +18,7 @@ private:
     void applyEllipticRegion();
 
     Panel& panel_;
-    bool clickArmed_ = false;
+    bool releasingCapture_ = false;
 };
 
 }  // namespace ui::win32

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ui/win32/gdi_cache.h"
+#include "ui/win32/mouse_buttons.h"
 #include "ui/win32/window_system.h"
 
 namespace ui::win32 {
@@ -75,14 +76,11 @@ LRESULT TextBoxWindow::pressed(UINT message, WPARAM wParam, LPARAM lParam, Mouse
 }
 
 LRESULT TextBoxWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Every press counts, the second one of a quick pair too: the edit class
+    // reports that one as a double click of its button.
+    if (auto mouse = buttonMessage(message); mouse && mouse->press)
+        return pressed(message, wParam, lParam, mouse->button);
     switch (message) {
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-            return pressed(message, wParam, lParam, MouseButton::Left);
-        case WM_RBUTTONDOWN:
-            return pressed(message, wParam, lParam, MouseButton::Right);
-        case WM_MBUTTONDOWN:
-            return pressed(message, wParam, lParam, MouseButton::Middle);
         case WM_SETFOCUS: {
             LRESULT result = ControlWindow::handle(message, wParam, lParam);
             // A single-line box given the focus by the keyboard or the program

@@ -38,6 +38,19 @@ void link(HWND hwnd, Window* window) {
 
 }  // namespace
 
+bool Window::carriesSendersRecord(UINT message) {
+    switch (message) {
+        case WM_NOTIFY:
+        case WM_DRAWITEM:
+        case WM_MEASUREITEM:
+        case WM_DELETEITEM:
+        case WM_COMPAREITEM:
+            return true;
+        default:
+            return false;
+    }
+}
+
 Window::~Window() {
     if (hwnd_ != nullptr) DestroyWindow(hwnd_);
 }
@@ -120,6 +133,9 @@ bool Window::reflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
 }
 
 LRESULT Window::receive(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Not even a system class's own procedure sees such a record from
+    // elsewhere: a combo box writes into it.
+    if (carriesSendersRecord(message) && InSendMessage()) return DefWindowProcA(hwnd_, message, wParam, lParam);
     LRESULT result = 0;
     if (reflectToChild(message, wParam, lParam, result)) return result;
     return handle(message, wParam, lParam);

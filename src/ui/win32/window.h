@@ -16,6 +16,11 @@ public:
 
     HWND hwnd() const { return hwnd_; }
     static Window* fromHandle(HWND hwnd);
+    // Messages whose lParam points to a record of the sender's. Only our own
+    // thread's controls send them; from another thread or process the
+    // pointer is not ours to read (the system passes WM_NOTIFY between
+    // processes as it is), and they are never posted.
+    static bool carriesSendersRecord(UINT message);
     // Registers a class of our own whose windows lead to their objects.
     static void registerClass(HINSTANCE instance, const char* name, UINT style, HBRUSH background,
                               HICON icon = nullptr);

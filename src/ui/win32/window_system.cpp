@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "ui/win32/application_window.h"
 #include "ui/win32/button_window.h"
 #include "ui/win32/drive_box_window.h"
 #include "ui/win32/form_window.h"
@@ -63,19 +64,23 @@ WindowSystem::WindowSystem(Form& form, HINSTANCE instance, int iconResource, int
 }
 
 WindowSystem::~WindowSystem() {
-    // Children first: their objects detach from the model before the frame goes.
+    // Children first: their objects detach from the model before the frame
+    // goes, and the frame before the window that owns it.
     controls_.clear();
     main_.reset();
+    application_.reset();
 }
 
 void WindowSystem::create() {
+    Window::registerClass(instance_, ApplicationWindow::kClassName, 0, nullptr, icon_);
     Window::registerClass(instance_, "VelnorForm", 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), icon_);
     Window::registerClass(instance_, "VelnorPanel", CS_DBLCLKS, nullptr);
     Window::registerClass(instance_, "VelnorLabel", 0, nullptr);
     Window::registerClass(instance_, "VelnorGauge", 0, nullptr);
     Window::registerClass(instance_, "VelnorPage", 0, nullptr);
 
-    main_ = std::make_unique<FormWindow>(*this, form_);
+    application_ = std::make_unique<ApplicationWindow>(instance_, form_.title());
+    main_ = std::make_unique<FormWindow>(*this, form_, *application_);
     controls_.clear();
     controls_.resize(form_.controls().size());
     std::vector<Control*> top;
@@ -107,8 +112,12 @@ void WindowSystem::createLastRowFirst(const std::vector<Control*>& siblings) {
 
 void WindowSystem::show() {
     for (const auto& window : controls_) window->firstShow();
-    ShowWindow(main_->hwnd(), SW_SHOWNORMAL);
-    UpdateWindow(main_->hwnd());
+    // The entry first; a start "minimised" is the entry's alone, and the
+    // main window then waits for the restore.
+    if (application_->showFirst()) {
+        ShowWindow(main_->hwnd(), SW_SHOWNORMAL);
+        UpdateWindow(main_->hwnd());
+    }
     // The first control in tab order has the focus when the window opens.
     for (const auto& control : form_.controls()) {
         if (control->parent() == nullptr && isTabStop(*control)) {
@@ -121,6 +130,9 @@ void WindowSystem::show() {
 int WindowSystem::run() {
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        // The guard's hook has made a forged post harmless already; this
+        // loop checks for itself where the hook could not be set.
+        if (isForgedPost(message)) continue;
         if (translateKeys(message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);

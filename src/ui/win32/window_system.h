@@ -10,10 +10,12 @@
 
 #include "ui/form.h"
 #include "ui/win32/gdi_cache.h"
+#include "ui/win32/posted_message_guard.h"
 
 namespace ui::win32 {
 
 class Window;
+class ApplicationWindow;
 class ControlWindow;
 class FormWindow;
 
@@ -26,8 +28,8 @@ public:
 
     // Makes every window, hidden; the timers that are enabled start.
     void create();
-    // Shows the main window. Controls that act on their first showing (the
-    // drive box) do so first.
+    // Shows the taskbar entry and the main window. Controls that act on their
+    // first showing (the drive box) do so first.
     void show();
     // Runs the message loop until the main window is gone; returns the exit code.
     int run();
@@ -53,6 +55,8 @@ private:
     HICON icon_;
     HCURSOR handCursor_;
     GdiCache gdi_;
+    PostedMessageGuard guard_;
+    std::unique_ptr<ApplicationWindow> application_;
     std::unique_ptr<FormWindow> main_;
     std::vector<std::unique_ptr<ControlWindow>> controls_;
 };

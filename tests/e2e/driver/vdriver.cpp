@@ -38,7 +38,9 @@ std::string hex(const std::string& bytes) {
 std::string unhex(const std::string& text) {
     std::string out;
     if (text == "-") return out;
-    for (std::size_t i = 0; i + 1 < text.size(); i += 2) out += static_cast<char>(std::strtoul(text.substr(i, 2).c_str(), nullptr, 16));
+    auto digit = [](char c) { return c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10; };
+    out.reserve(text.size() / 2);
+    for (std::size_t i = 0; i + 1 < text.size(); i += 2) out += static_cast<char>(digit(text[i]) * 16 + digit(text[i + 1]));
     return out;
 }
 
@@ -92,7 +94,10 @@ HWND control(const std::string& name) {
 }
 
 std::string windowText(HWND hwnd) {
-    std::vector<char> buffer(65536);
+    // The length asked first may be more than the text (never less), so a
+    // text of any size comes whole.
+    LRESULT asked = SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0);
+    std::vector<char> buffer(static_cast<std::size_t>(asked > 0 ? asked : 0) * 2 + 65536);
     LRESULT length = SendMessageA(hwnd, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
     return std::string(buffer.data(), static_cast<std::size_t>(length));
 }
@@ -498,6 +503,207 @@ SIZE_T privateBytes(HANDLE process) {
         at = next;
     }
     return total;
+}
+
+// ----- the taskbar entry, and messages from other threads and programs -----
+
+// The program's windows that have a taskbar entry: visible top-level windows
+// that nobody owns and that are no tool windows (or that ask for an entry).
+std::vector<HWND> taskbarWindows() {
+    std::vector<HWND> out;
+    for (HWND hwnd : processWindows()) {
+        LONG exStyle = GetWindowLongA(hwnd, GWL_EXSTYLE);
+        bool unowned = GetWindow(hwnd, GW_OWNER) == nullptr && !(exStyle & WS_EX_TOOLWINDOW);
+        if (IsWindowVisible(hwnd) && (unowned || (exStyle & WS_EX_APPWINDOW))) out.push_back(hwnd);
+    }
+    return out;
+}
+
+// "main", or "entry": the one window of the taskbar entry.
+HWND namedWindow(const std::string& name) {
+    if (name == "main") return mainWindow();
+    if (name == "entry") {
+        std::vector<HWND> entries = taskbarWindows();
+        if (entries.size() != 1) fail("not one taskbar entry but " + std::to_string(entries.size()));
+        return entries[0];
+    }
+    fail("unknown window " + name);
+}
+
+// Where a module of the driver's is loaded in the program (system DLLs may lie
+// elsewhere there), and so where one of its functions is.
+HMODULE remoteModule(HMODULE local) {
+    char wanted[MAX_PATH] = {};
+    GetModuleBaseNameA(GetCurrentProcess(), local, wanted, sizeof wanted);
+    HMODULE modules[512];
+    DWORD needed = 0;
+    if (!EnumProcessModules(g_process.hProcess, modules, sizeof modules, &needed)) fail("EnumProcessModules");
+    for (DWORD i = 0; i < needed / sizeof(HMODULE) && i < 512; ++i) {
+        char name[MAX_PATH] = {};
+        GetModuleBaseNameA(g_process.hProcess, modules[i], name, sizeof name);
+        if (lstrcmpiA(name, wanted) == 0) return modules[i];
+    }
+    return nullptr;
+}
+
+ULONG_PTR remoteAddress(const char* module, const void* local) {
+    HMODULE here = GetModuleHandleA(module);
+    HMODULE there = here ? remoteModule(here) : nullptr;
+    if (there == nullptr) fail(std::string("no ") + module + " in the program");
+    return reinterpret_cast<ULONG_PTR>(there) + (reinterpret_cast<ULONG_PTR>(local) - reinterpret_cast<ULONG_PTR>(here));
+}
+
+// Watches the program as a debugger while something is done to it: the
+// access violations it takes meanwhile, those that a handler swallows too
+// (Wine ignores an exception raised inside a window procedure, where Windows
+// 9x ends the program).
+class ExceptionWatch {
+public:
+    ExceptionWatch() {
+        if (!DebugActiveProcess(g_process.dwProcessId)) fail("DebugActiveProcess " + std::to_string(GetLastError()));
+        DebugSetProcessKillOnExit(FALSE);
+        pump(3000, true);  // up to the breakpoint the system raises on attaching
+    }
+    ~ExceptionWatch() {
+        if (!ended_) DebugActiveProcessStop(g_process.dwProcessId);
+    }
+    ExceptionWatch(const ExceptionWatch&) = delete;
+    ExceptionWatch& operator=(const ExceptionWatch&) = delete;
+
+    // Handles the program's debug events for ms, or until the awaited thread
+    // ends (when one is given), or the attach breakpoint comes.
+    void pump(int ms, bool untilBreakpoint = false, DWORD awaitedThread = 0) {
+        DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+        while (!ended_ && static_cast<int>(end - GetTickCount()) > 0) {
+            DEBUG_EVENT event{};
+            if (!WaitForDebugEvent(&event, 50)) continue;
+            DWORD status = DBG_CONTINUE;
+            bool done = false;
+            switch (event.dwDebugEventCode) {
+                case CREATE_PROCESS_DEBUG_EVENT:
+                    if (event.u.CreateProcessInfo.hFile) CloseHandle(event.u.CreateProcessInfo.hFile);
+                    break;
+                case LOAD_DLL_DEBUG_EVENT:
+                    if (event.u.LoadDll.hFile) CloseHandle(event.u.LoadDll.hFile);
+                    break;
+                case EXCEPTION_DEBUG_EVENT: {
+                    const EXCEPTION_RECORD& record = event.u.Exception.ExceptionRecord;
+                    if (record.ExceptionCode == EXCEPTION_BREAKPOINT) {
+                        done = untilBreakpoint;
+                    } else {
+                        if (event.u.Exception.dwFirstChance && record.ExceptionCode == EXCEPTION_ACCESS_VIOLATION)
+                            ++violations_;
+                        status = DBG_EXCEPTION_NOT_HANDLED;
+                    }
+                    break;
+                }
+                case EXIT_THREAD_DEBUG_EVENT:
+                    done = awaitedThread != 0 && event.dwThreadId == awaitedThread;
+                    break;
+                case EXIT_PROCESS_DEBUG_EVENT:
+                    ended_ = true;
+                    break;
+                default:
+                    break;
+            }
+            ContinueDebugEvent(event.dwProcessId, event.dwThreadId, status);
+            if (done) return;
+        }
+    }
+    int violations() const { return violations_; }
+    bool ended() const { return ended_; }
+
+private:
+    int violations_ = 0;
+    bool ended_ = false;
+};
+
+// Sends a message from a thread of the program's own process that is not its
+// GUI thread: a message from elsewhere, whose lParam the system hands on as
+// it is, as Windows does for WM_NOTIFY between processes. (Wine refuses to
+// pass WM_NOTIFY between processes at all.) -> "sent RESULT VIOLATIONS",
+// "timeout VIOLATIONS", or "ended" when the program died of it.
+std::string sendFromAnotherThread(HWND target, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto sendMessage = remoteAddress("user32.dll", reinterpret_cast<const void*>(&SendMessageA));
+    std::vector<unsigned char> code;
+    auto put = [&code](const void* data, std::size_t size) {
+        const auto* bytes = static_cast<const unsigned char*>(data);
+        code.insert(code.end(), bytes, bytes + size);
+    };
+#if defined(__x86_64__)
+    // sub rsp,28h; mov rcx,hwnd; mov edx,msg; mov r8,wParam; mov r9,lParam;
+    // mov rax,SendMessageA; call rax; add rsp,28h; ret
+    auto hwnd = reinterpret_cast<ULONG_PTR>(target);
+    ULONG_PTR w = wParam, l = static_cast<ULONG_PTR>(lParam);
+    put("\x48\x83\xEC\x28\x48\xB9", 6), put(&hwnd, 8), put("\xBA", 1), put(&message, 4), put("\x49\xB8", 2),
+        put(&w, 8), put("\x49\xB9", 2), put(&l, 8), put("\x48\xB8", 2), put(&sendMessage, 8),
+        put("\xFF\xD0\x48\x83\xC4\x28\xC3", 7);
+#else
+    // push lParam; push wParam; push msg; push hwnd; mov eax,SendMessageA; call eax; ret 4
+    auto hwnd = static_cast<DWORD>(reinterpret_cast<ULONG_PTR>(target));
+    auto w = static_cast<DWORD>(wParam), l = static_cast<DWORD>(lParam), proc = static_cast<DWORD>(sendMessage);
+    put("\x68", 1), put(&l, 4), put("\x68", 1), put(&w, 4), put("\x68", 1), put(&message, 4), put("\x68", 1),
+        put(&hwnd, 4), put("\xB8", 1), put(&proc, 4), put("\xFF\xD0\xC2\x04\x00", 5);
+#endif
+    void* remote = VirtualAllocEx(g_process.hProcess, nullptr, code.size(), MEM_COMMIT, PAGE_EXECUTE_READWRITE);
+    if (remote == nullptr) fail("VirtualAllocEx");
+    SIZE_T written = 0;
+    WriteProcessMemory(g_process.hProcess, remote, code.data(), code.size(), &written);
+    std::string out;
+    {
+        ExceptionWatch watch;
+        DWORD threadId = 0;
+        HANDLE thread = CreateRemoteThread(g_process.hProcess, nullptr, 0,
+                                           reinterpret_cast<LPTHREAD_START_ROUTINE>(remote), nullptr, 0, &threadId);
+        if (thread == nullptr) fail("CreateRemoteThread " + std::to_string(GetLastError()));
+        watch.pump(10000, false, threadId);
+        DWORD result = 0;
+        bool finished = WaitForSingleObject(thread, 0) == WAIT_OBJECT_0;
+        GetExitCodeThread(thread, &result);
+        CloseHandle(thread);
+        watch.pump(300);
+        if (watch.ended()) return "ended";
+        out = (finished ? "sent " + std::to_string(result) : std::string("timeout")) + " " +
+              std::to_string(watch.violations());
+    }
+    if (running()) VirtualFreeEx(g_process.hProcess, remote, 0, MEM_RELEASE);
+    return out;
+}
+
+// A pointer value that is no memory of the program's: reserved there, never committed.
+class UnmappedAddress {
+public:
+    UnmappedAddress() {
+        address_ = VirtualAllocEx(g_process.hProcess, nullptr, 0x10000, MEM_RESERVE, PAGE_NOACCESS);
+        if (address_ == nullptr) fail("VirtualAllocEx");
+    }
+    ~UnmappedAddress() {
+        if (running()) VirtualFreeEx(g_process.hProcess, address_, 0, MEM_RELEASE);
+    }
+    LPARAM value() const { return reinterpret_cast<LPARAM>(address_); }
+
+private:
+    void* address_;
+};
+
+// A window of the driver's own to activate, as another program's window would be.
+HWND driverWindow() {
+    static HWND window = nullptr;
+    if (window == nullptr) {
+        window = CreateWindowExA(0, "STATIC", "vdriver", WS_POPUP | WS_VISIBLE | WS_CAPTION, 0, 0, 160, 60, nullptr,
+                                 nullptr, GetModuleHandleA(nullptr), nullptr);
+        if (window == nullptr) fail("no window of our own");
+    }
+    return window;
+}
+
+void pumpOwnMessages(int ms) {
+    DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+    do {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+        Sleep(10);
+    } while (static_cast<int>(end - GetTickCount()) > 0);
 }
 
 std::string closeProgram() {
@@ -1111,16 +1317,278 @@ std::string run(const std::string& line) {
         FreeLibrary(module);
         return out;
     }
+    if (command == "double_click") {  // control button: two quick presses and releases at the control's centre
+        std::string name, button = "left";
+        args >> name >> button;
+        POINT point = centreOf(control(name));
+        bringToFront();
+        mouseTo(point.x, point.y);
+        for (int i = 0; i < 2; ++i) {
+            mouseButton(button, true);
+            mouseButton(button, false);
+        }
+        settle(300);
+        return "";
+    }
+    if (command == "start_minimised") {  // exe directory: started as a shortcut set to "minimised" starts it
+        std::string exe, directory;
+        args >> exe >> directory;
+        exe = unhex(exe);
+        directory = unhex(directory);
+        if (running()) fail("already running");
+        closeHandles();
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = SW_SHOWMINNOACTIVE;
+        std::string commandLine = "\"" + exe + "\"";
+        if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, directory.c_str(),
+                            &startup, &g_process))
+            fail("CreateProcess failed " + std::to_string(GetLastError()));
+        WaitForInputIdle(g_process.hProcess, 10000);
+        DWORD deadline = GetTickCount() + 15000;
+        while (static_cast<int>(deadline - GetTickCount()) > 0) {
+            for (HWND hwnd : processWindows()) {
+                if (className(hwnd) == "VelnorForm" && !taskbarWindows().empty()) {
+                    g_main = hwnd;
+                    settle(300);
+                    return std::to_string(g_process.dwProcessId);
+                }
+            }
+            if (!running()) fail("the program ended");
+            Sleep(20);
+        }
+        fail("no window appeared");
+    }
+    if (command == "taskbar") {  // the taskbar entries: count, then the first one's class, title and whether it owns the main window
+        std::vector<HWND> entries = taskbarWindows();
+        if (entries.empty()) return "0";
+        HWND entry = entries[0];
+        bool ownsMain = g_main != nullptr && GetWindow(g_main, GW_OWNER) == entry;
+        return std::to_string(entries.size()) + " " + className(entry) + " " + hex(windowText(entry)) + " " +
+               (ownsMain ? "1" : "0");
+    }
+    if (command == "window_state") {  // main|entry -> visible iconic foreground, each 0 or 1
+        std::string name;
+        args >> name;
+        HWND hwnd = namedWindow(name);
+        return std::string(IsWindowVisible(hwnd) ? "1" : "0") + (IsIconic(hwnd) ? " 1" : " 0") +
+               (GetForegroundWindow() == hwnd ? " 1" : " 0");
+    }
+    if (command == "syscommand") {  // main|entry code: what a title-bar button, the system menu or the taskbar asks
+        std::string name, code;
+        args >> name >> code;
+        PostMessageA(namedWindow(name), WM_SYSCOMMAND, std::stoul(code, nullptr, 0), 0);
+        settle(400);
+        return "";
+    }
+    if (command == "activate") {  // main|entry|other: to the foreground, as the taskbar or Alt+Tab does; other: a window of the driver's
+        std::string name;
+        args >> name;
+        if (name == "other") {
+            SetForegroundWindow(driverWindow());
+            pumpOwnMessages(300);
+        } else {
+            SetForegroundWindow(namedWindow(name));
+            settle(300);
+        }
+        return "";
+    }
+    if (command == "wait_end") {  // [ms]: waits for the program to end by itself; its exit code
+        int ms = 15000;
+        if (!(args >> ms)) ms = 15000;
+        if (g_process.hProcess == nullptr) fail("no program started");
+        if (WaitForSingleObject(g_process.hProcess, static_cast<DWORD>(ms)) != WAIT_OBJECT_0) fail("did not end");
+        DWORD code = 0;
+        GetExitCodeProcess(g_process.hProcess, &code);
+        closeHandles();
+        return std::to_string(code);
+    }
+    if (command == "post") {  // main|entry|thread|control message wParam lParam: posted as another program may post it
+        // thread: to the GUI thread, for no window. lParam "ExitProcess": that
+        // function's address in the program, a timer procedure that
+        // DispatchMessage would call. -> "posted" or "refused" (the system
+        // would not post it) and the access violations the program took in
+        // the next half second, or "ended".
+        std::string name, message, wParam, lParam;
+        args >> name >> message >> wParam >> lParam;
+        HWND hwnd = name == "thread" ? nullptr
+                    : (name == "main" || name == "entry") ? namedWindow(name)
+                                                          : control(name);
+        LPARAM value = lParam == "ExitProcess"
+                           ? static_cast<LPARAM>(remoteAddress("kernel32.dll", reinterpret_cast<const void*>(&ExitProcess)))
+                           : static_cast<LPARAM>(std::stoul(lParam, nullptr, 0));
+        UINT code = std::stoul(message, nullptr, 0);
+        WPARAM w = std::stoul(wParam, nullptr, 0);
+        ExceptionWatch watch;
+        BOOL posted = name == "thread" ? PostThreadMessageA(g_process.dwThreadId, code, w, value)
+                                       : PostMessageA(hwnd, code, w, value);
+        watch.pump(500);
+        if (watch.ended()) return "ended";
+        return (posted ? "posted " : "refused ") + std::to_string(watch.violations());
+    }
+    if (command == "send_foreign") {  // main|control message wParam lParam: sent from another thread of the program's process
+        // lParam "unmapped": an address that is no memory of the program's.
+        std::string name, message, wParam, lParam;
+        args >> name >> message >> wParam >> lParam;
+        HWND hwnd = name == "main" ? mainWindow() : control(name);
+        UnmappedAddress unmapped;
+        LPARAM value = lParam == "unmapped" ? unmapped.value() : static_cast<LPARAM>(std::stoul(lParam, nullptr, 0));
+        return sendFromAnotherThread(hwnd, std::stoul(message, nullptr, 0), std::stoul(wParam, nullptr, 0), value);
+    }
+    if (command == "paints") {  // WM_PAINT messages the program's windows received since the counter was hooked in
+        // The counter (paint_counter.dll, beside the driver) is hooked into
+        // the program's GUI thread on the first call for a program; the
+        // system loads it there with the next message, so the first call
+        // answers 0.
+        static DWORD hookedProcess = 0;
+        static HMODULE counter = nullptr;
+        if (!running()) fail("not running");
+        if (counter == nullptr) {
+            char path[MAX_PATH] = {};
+            GetModuleFileNameA(nullptr, path, sizeof path);
+            std::string dll(path);
+            dll = dll.substr(0, dll.find_last_of("\\/") + 1) + "paint_counter.dll";
+            counter = LoadLibraryA(dll.c_str());
+            if (counter == nullptr) fail("no paint_counter.dll");
+        }
+        if (hookedProcess != g_process.dwProcessId) {
+            auto taken = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(counter, "countTakenPaint")));
+            auto sent = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(counter, "countSentPaint")));
+            if (!SetWindowsHookExA(WH_GETMESSAGE, taken, counter, g_process.dwThreadId) ||
+                !SetWindowsHookExA(WH_CALLWNDPROC, sent, counter, g_process.dwThreadId))
+                fail("SetWindowsHookEx " + std::to_string(GetLastError()));
+            hookedProcess = g_process.dwProcessId;
+            PostMessageA(mainWindow(), WM_NULL, 0, 0);  // the hook's first call loads the counter there
+            return "0";
+        }
+        HMODULE there = remoteModule(counter);
+        if (there == nullptr) return "0";
+        auto offset = reinterpret_cast<ULONG_PTR>(GetProcAddress(counter, "paintCount")) - reinterpret_cast<ULONG_PTR>(counter);
+        LONG count = 0;
+        SIZE_T read = 0;
+        if (!ReadProcessMemory(g_process.hProcess, reinterpret_cast<const char*>(there) + offset, &count, sizeof count,
+                               &read))
+            fail("ReadProcessMemory");
+        return std::to_string(count);
+    }
+    if (command == "handles") {  // the program's kernel handles
+        // Wine's GetProcessHandleCount answers 0; the system's handle list
+        // (SystemHandleInformation) has every handle with its process.
+        if (!running()) fail("not running");
+        DWORD count = 0;
+        if (GetProcessHandleCount(g_process.hProcess, &count) && count != 0) return std::to_string(count);
+        struct Entry {
+            ULONG process;
+            BYTE type, flags;
+            USHORT value;
+            PVOID object;
+            ULONG access;
+        };
+        using Query = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
+        auto query = reinterpret_cast<Query>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+        if (query == nullptr) fail("no NtQuerySystemInformation");
+        std::vector<char> buffer(1 << 16);
+        LONG status;
+        for (;;) {
+            ULONG needed = 0;
+            status = query(16, buffer.data(), static_cast<ULONG>(buffer.size()), &needed);  // SystemHandleInformation
+            if (status != static_cast<LONG>(0xC0000004) || buffer.size() >= (64u << 20)) break;  // length mismatch
+            buffer.resize(buffer.size() * 2);
+        }
+        if (status != 0) fail("SystemHandleInformation " + std::to_string(status));
+        ULONG entries = *reinterpret_cast<const ULONG*>(buffer.data());
+        const auto* entry = reinterpret_cast<const Entry*>(buffer.data() + sizeof(ULONG_PTR));
+        for (ULONG i = 0; i < entries && reinterpret_cast<const char*>(entry + i + 1) <= buffer.data() + buffer.size(); ++i)
+            if (entry[i].process == g_process.dwProcessId) ++count;
+        return std::to_string(count);
+    }
+    if (command == "paint_ticks") {  // N [megabytes]: N refresh ticks, each of which changes what the page in front shows
+        // Before each tick: a new processor load in the statistics (Windows
+        // 98 mode reads it), that many megabytes of memory taken or given
+        // back in turn, and the next page brought to the front by a click on
+        // its tab. Each tick is handled and painted before the next.
+        // -> milliseconds taken.
+        static const char* const pages[] = {"DiskTab", "MemTab", "CPUTab", "ResTab", "BIOSTab", "DisplayTab", "UserTab"};
+        static int turn = 0;
+        static std::vector<void*> held;
+        int count = 0, megabytes = 16;
+        args >> count;
+        if (!(args >> megabytes)) megabytes = 16;
+        HWND main = mainWindow();
+        HWND tabs = control("PageControl1");
+        if (SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0) != 7) fail("not seven tabs");
+        RECT tabRects[7];
+        HWND pageWindows[7];
+        for (int i = 0; i < 7; ++i) {
+            tabRects[i] = tabRect(tabs, i);
+            pageWindows[i] = control(pages[i]);
+        }
+        HKEY statistics = nullptr;
+        if (RegCreateKeyExA(HKEY_DYN_DATA, "PerfStats\\StatData", 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr,
+                            &statistics, nullptr) != ERROR_SUCCESS)
+            fail("no statistics key");
+        auto waitFor = [](auto done, const char* what) {
+            DWORD end = GetTickCount() + 10000;
+            while (!done()) {
+                if (static_cast<int>(end - GetTickCount()) <= 0) fail(std::string("waited in vain for ") + what);
+                if (!running()) fail("the program ended");
+                Sleep(1);
+            }
+        };
+        bringToFront();
+        DWORD began = GetTickCount();
+        for (int i = 0; i < count; ++i, ++turn) {
+            DWORD load = static_cast<DWORD>(turn * 37 % 101);
+            RegSetValueExA(statistics, "KERNEL\\CPUUsage", 0, REG_BINARY, reinterpret_cast<const BYTE*>(&load),
+                           sizeof load);
+            if (held.empty()) {
+                for (int taken = 0; taken < megabytes; taken += 16) {
+                    void* block = VirtualAlloc(nullptr, SIZE_T{16} << 20, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+                    if (block == nullptr) break;
+                    std::memset(block, 0x5A, SIZE_T{16} << 20);
+                    held.push_back(block);
+                }
+            } else {
+                for (void* block : held) VirtualFree(block, 0, MEM_RELEASE);
+                held.clear();
+            }
+            int page = (turn + 1) % 7;
+            const RECT& rect = tabRects[page];
+            mouseTo((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+            mouseButton("left", true);
+            mouseButton("left", false);
+            HWND shown = pageWindows[page];
+            waitFor([shown] { return IsWindowVisible(shown) != FALSE; }, "the page");
+            DWORD_PTR result = 0;
+            if (!SendMessageTimeoutA(main, WM_TIMER, 2, 0, SMTO_NORMAL, 10000, &result)) fail("tick not handled");
+            waitFor([main] { return painted(main); }, "the paint");
+        }
+        RegCloseKey(statistics);
+        return std::to_string(GetTickCount() - began);
+    }
     fail("unknown command " + command);
 }
 
 }  // namespace
 
+// One command line of any length (a registry value of a megabyte comes as two
+// megabytes of hexadecimal).
+bool readLine(std::string& text) {
+    text.clear();
+    char chunk[1 << 16];
+    while (std::fgets(chunk, sizeof chunk, stdin)) {
+        text += chunk;
+        if (!text.empty() && text.back() == '\n') return true;
+    }
+    return !text.empty();
+}
+
 int main() {
     std::setvbuf(stdout, nullptr, _IONBF, 0);
-    char line[1 << 16];
-    while (std::fgets(line, sizeof line, stdin)) {
-        std::string text(line);
+    std::string text;
+    while (readLine(text)) {
         while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
         if (text == "quit") break;
         std::string reply;

@@ -1,0 +1,28 @@
+// Keeps messages that another program may post to our thread from making it
+// call or read an address the sender chose.
+#pragma once
+
+#include <windows.h>
+
+namespace ui::win32 {
+
+// A posted WM_TIMER with a procedure (DispatchMessage would call lParam), or
+// a message that is only ever sent, with a record of the sender's in lParam.
+bool isForgedPost(const MSG& message);
+
+// While it lives, every message loop of the calling thread, the modal ones of
+// message boxes, menus and window moves included, gets WM_NULL in place of a
+// forged post before it can dispatch it.
+class PostedMessageGuard {
+public:
+    PostedMessageGuard();
+    ~PostedMessageGuard();
+    PostedMessageGuard(const PostedMessageGuard&) = delete;
+    PostedMessageGuard& operator=(const PostedMessageGuard&) = delete;
+
+private:
+    static LRESULT CALLBACK inspect(int code, WPARAM removal, LPARAM message);
+    HHOOK hook_;
+};
+
+}  // namespace ui::win32
