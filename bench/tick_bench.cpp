@@ -8,15 +8,11 @@
 // Usage: tick_bench [ticks] [page index] [vary]   (run by bench/measure.py)
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <cstdio>
 #include <cstdlib>
 
 #include "app/control_ids.h"
-#include "app/main_form.h"
-#include "platform/win32/win32_platform.h"
-#include "ui/win32/window_system.h"
+#include "app/win32/application.h"
 
 namespace {
 
@@ -56,22 +52,17 @@ int main(int argc, char** argv) {
     bool vary = argc > 3 && std::atoi(argv[3]) != 0;
     if (ticks < 1) ticks = 1;
 
-    InitCommonControls();
-    platform::Win32Platform platform;
-    app::TForm1 Form1(platform);
-    ui::win32::WindowSystem windows(Form1.form(), GetModuleHandleA(nullptr), 0, 0);
-    windows.onDestroy = [&] { Form1.form().dispatch([&] { Form1.FormDestroy(); }); };
-    windows.create();
-    Form1.form().dispatch([&] { Form1.FormCreate(); });
-    windows.show();
+    app::win32::Application program(GetModuleHandleA(nullptr), 0, 0);
+    program.start();
+    ui::Form& form = program.window().form();
 
     ui::Timer* timer2 = nullptr;
-    for (const auto& timer : Form1.form().timers())
+    for (const auto& timer : form.timers())
         if (timer->id() == ids::Timer2) timer2 = timer.get();
     if (timer2 == nullptr) return 1;
     timer2->setEnabled(false);  // only the ticks of the loop count
-    auto& pages = Form1.form().get<ui::PageControl>(ids::PageControl1);
-    Form1.form().dispatch([&] { pages.setActivePage(*pages.pages().at(static_cast<std::size_t>(page))); });
+    auto& pages = form.get<ui::PageControl>(ids::PageControl1);
+    form.dispatch([&] { pages.setActivePage(*pages.pages().at(static_cast<std::size_t>(page))); });
     HKEY statistics = nullptr;
     if (vary && RegCreateKeyExA(HKEY_DYN_DATA, "PerfStats\\StatData", 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
                                 nullptr, &statistics, nullptr) != ERROR_SUCCESS)
@@ -87,7 +78,7 @@ int main(int argc, char** argv) {
             writing += wallSeconds() - began;
         }
         ++count;
-        Form1.form().dispatch([&] { timer2->fire(); });
+        form.dispatch([&] { timer2->fire(); });
         pump();
     };
     for (int i = 0; i < 20; ++i) tick();  // the first figures, fonts and brushes
@@ -102,9 +93,9 @@ int main(int argc, char** argv) {
     std::printf("cpu_ms_per_tick %.4f\n", cpu * 1000.0 / ticks);
     std::printf("wall_ms_per_tick %.4f\n", wall * 1000.0 / ticks);
     std::printf("write_ms_per_tick %.4f\n", writing * 1000.0 / ticks);
-    std::printf("label21 %s\n", Form1.form().get<ui::Label>(ids::Label21).text().c_str());
-    std::printf("memo4 %s\n", Form1.form().get<ui::TextBox>(ids::Memo4).text().c_str());
-    std::printf("gauge2 %d\n", Form1.form().get<ui::Gauge>(ids::Gauge2).progress());
+    std::printf("label21 %s\n", form.get<ui::Label>(ids::Label21).text().c_str());
+    std::printf("memo4 %s\n", form.get<ui::TextBox>(ids::Memo4).text().c_str());
+    std::printf("gauge2 %d\n", form.get<ui::Gauge>(ids::Gauge2).progress());
     std::fflush(stdout);
     if (statistics != nullptr) RegCloseKey(statistics);
     return 0;

@@ -149,4 +149,12 @@ inline constexpr ControlName kControlNames[] = {
 #undef VELNOR_CONTROL_NAME
 };
 
+// A control's name by its ID; null for an ID no control has.
+constexpr const char* nameOf(int id) {
+    for (const ControlName& entry : kControlNames) {
+        if (entry.id == id) return entry.name;
+    }
+    return nullptr;
+}
+
 }  // namespace ids

@@ -4,8 +4,7 @@
 #include <algorithm>
 #include <array>
 
-#include "pages/texts.h"
-#include "platform/platform_kind.h"
+#include "present/texts.h"
 #include "platform/registry_locations.h"
 
 namespace pages {
@@ -17,7 +16,7 @@ constexpr std::size_t kVersionBytesScanned = 99;
 
 }  // namespace
 
-registry::Read<std::vector<std::string>> ReadBinaryStrings(registry::Accessor& accessor, const std::string& name) {
+registry::Read<std::vector<std::string>> readBinaryStrings(registry::Accessor& accessor, const std::string& name) {
     std::array<std::uint8_t, kVersionBufferSize> buffer{};
     registry::Read<std::size_t> read = accessor.readBinaryData(name, buffer.data(), buffer.size());
     if (!read.ok()) return registry::Read<std::vector<std::string>>::failure(read.error);
@@ -44,16 +43,16 @@ std::string readRomText(platform::Platform& platform, std::uint32_t address) {
     return std::string(bytes.begin(), end);
 }
 
-BiosPage::BiosPage(const BiosControls& controls, platform::Platform& platform)
-    : c_(controls), platform_(platform) {}
+BiosPage::BiosPage(const BiosControls& controls, platform::Platform& platform,
+                   const platform::PlatformProfile& profile)
+    : c_(controls), platform_(platform), profile_(profile) {}
 
 void BiosPage::fill() {
-    std::optional<platform::PlatformKind> kind = platform::queryPlatformKind(platform_);
-    if (!kind) return;
-    switch (*kind) {
-        case platform::PlatformKind::Windows9x: fillFromRom(); break;
-        case platform::PlatformKind::WindowsNt: fillFromRegistry(); break;
-        case platform::PlatformKind::Other: c_.BIOSTab.hide(); break;
+    switch (profile_.bios) {
+        case platform::BiosSource::None: break;
+        case platform::BiosSource::Rom: fillFromRom(); break;
+        case platform::BiosSource::Registry: fillFromRegistry(); break;
+        case platform::BiosSource::Hidden: c_.BIOSTab.hide(); break;
     }
 }
 
@@ -85,7 +84,7 @@ void BiosPage::addRegistryLines() {
     // before, or find nothing.
     accessor.openKey(registry::kSystemKey);
     c_.Memo8.addLine("");
-    registry::Read<std::vector<std::string>> entries = ReadBinaryStrings(accessor, registry::kSystemBiosVersion);
+    registry::Read<std::vector<std::string>> entries = readBinaryStrings(accessor, registry::kSystemBiosVersion);
     if (!entries.ok()) return;
     std::string versions;
     for (const std::string& entry : entries.value) versions += entry + "\r\n";
@@ -93,7 +92,7 @@ void BiosPage::addRegistryLines() {
     if (!addLine("", accessor.readString(registry::kSystemBiosDate))) return;
     accessor.openKey(registry::kSystemDeviceKey);
     if (!addLine("", accessor.readString(registry::kDriverDesc))) return;
-    addLine("Ver ", accessor.readString(registry::kDriverVersion));
+    addLine(texts::kDriverVersionPrefix, accessor.readString(registry::kDriverVersion));
 }
 
 }  // namespace pages

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/platform_profile.h"
 #include "platform/registry.h"
 #include "ui/control.h"
 #include "ui/page_control.h"
@@ -15,16 +16,17 @@
 namespace pages {
 
 struct BiosControls {
-    ui::TabPage& BIOSTab;
-    ui::TextBox& Memo8;
-    ui::TextBox& Edit1;
+    ui::TabPage& BIOSTab;  // the page itself, hidden on a platform of neither kind
+    ui::TextBox& Memo8;    // the BIOS lines
+    ui::TextBox& Edit1;    // the title line
 };
 
 // The printable runs (bytes of 32 and above) of a binary value read into a
 // zeroed 100-byte buffer. Only the first 99 bytes are looked at, a run still
 // open after them is dropped, and control bytes never make empty entries.
-// A missing value gives no entries; a value the accessor refuses gives its error.
-registry::Read<std::vector<std::string>> ReadBinaryStrings(registry::Accessor& accessor, const std::string& name);
+// A missing value gives no entries; a value the accessor refuses gives its
+// error. (ReadBinaryStrings)
+registry::Read<std::vector<std::string>> readBinaryStrings(registry::Accessor& accessor, const std::string& name);
 
 // The four ROM texts, at linear addresses in the BIOS segment F000, in the
 // order the page shows them.
@@ -40,11 +42,11 @@ std::string readRomText(platform::Platform& platform, std::uint32_t address);
 
 class BiosPage {
 public:
-    BiosPage(const BiosControls& controls, platform::Platform& platform);
+    BiosPage(const BiosControls& controls, platform::Platform& platform, const platform::PlatformProfile& profile);
 
-    // The BIOS step of FormCreate: nothing when the version query fails; the
-    // ROM texts on Windows 9x, the registry's on the NT family; on any other
-    // platform kind the page is hidden, tab and all.
+    // The BIOS step of start-up: nothing when the version could not be
+    // learnt; the ROM texts on Windows 9x, the registry's on the NT family;
+    // on any other platform kind the page is hidden, tab and all.
     void fill();
 
 private:
@@ -54,6 +56,7 @@ private:
 
     BiosControls c_;
     platform::Platform& platform_;
+    const platform::PlatformProfile& profile_;
 };
 
 }  // namespace pages

@@ -1,17 +1,18 @@
 // The disk page's two operations.
 #include "pages/disk_page.h"
 
-#include "pages/texts.h"
-#include "ui/form.h"
 #include "present/colours.h"
 #include "present/percent.h"
+#include "present/texts.h"
+#include "ui/form.h"
 
 namespace pages {
 namespace {
 
 constexpr double kMegabyte = 1048576.0;
 
-// Eight upper-case hexadecimal digits with leading zeros: '0000ABCD'.
+}  // namespace
+
 std::string serialText(std::uint32_t serial) {
     static const char digits[] = "0123456789ABCDEF";
     std::string text(8, '0');
@@ -19,30 +20,29 @@ std::string serialText(std::uint32_t serial) {
     return text;
 }
 
-}  // namespace
-
 DiskPage::DiskPage(const DiskControls& controls, platform::Platform& platform, present::Separators separators)
     : c_(controls), platform_(platform), separators_(separators) {}
 
-void DiskPage::DriveComboBox1Change() {
+void DiskPage::driveChanged() {
     namespace colours = present::colours;
-    c_.Label2.hide();
-    c_.Label3.hide();
-    c_.Label4.hide();
-    c_.Label12.hide();
-    c_.Gauge5.setShowText(false);
+    const UsageControls& usage = c_.usage;
+    usage.totalCaption.hide();
+    usage.usedCaption.hide();
+    usage.freeCaption.hide();
+    usage.shareCaption.hide();
+    usage.pie.setShowText(false);
 
-    c_.Memo1.setFontColour(colours::white);
-    c_.Memo2.setFontColour(colours::white);
-    c_.Memo3.setFontColour(colours::white);
-    c_.Memo1.setText(texts::kDiskIntro1);
-    c_.Memo2.setText(texts::kDiskIntro2);
-    c_.Memo3.setText(texts::kDiskIntro3);
+    usage.total.setFontColour(colours::white);
+    usage.used.setFontColour(colours::white);
+    usage.free.setFontColour(colours::white);
+    usage.total.setText(texts::kDiskIntro1);
+    usage.used.setText(texts::kDiskIntro2);
+    usage.free.setText(texts::kDiskIntro3);
 
-    c_.Gauge5.setProgress(0);
-    c_.Gauge5.setBackColour(colours::blue);
+    usage.pie.setProgress(0);
+    usage.pie.setBackColour(colours::blue);
     // The waiting state shows while the drive answers, which takes seconds for a floppy disk.
-    c_.Gauge5.form().paintNow();
+    usage.pie.form().paintNow();
 
     char letter = c_.DriveComboBox1.drive();
     for (int k = 1; k <= 26; ++k) {
@@ -62,42 +62,26 @@ void DiskPage::DriveComboBox1Change() {
         c_.Memo10.setText("");
     }
 
-    Button1Click();
+    refreshSpace();
 }
 
-std::string DiskPage::sizeText(double megabytes) const {
-    if (megabytes >= 1024.0)
-        return present::formatMask(static_cast<long double>(megabytes) / 1024.0L, present::Mask::Gigabytes, separators_);
-    return present::formatMask(megabytes, present::Mask::Megabytes, separators_);
-}
-
-void DiskPage::Button1Click() {
-    namespace colours = present::colours;
-    c_.Label2.show();
-    c_.Label3.show();
-    c_.Label4.show();
-    c_.Label12.show();
-
-    c_.Memo1.setFontColour(colours::yellow);
-    c_.Memo2.setFontColour(colours::red);
-    c_.Memo3.setFontColour(colours::lime);
-
-    std::int64_t totalBytes = platform_.diskSize(driveNumber_);
-    std::int64_t freeBytes = platform_.diskFree(driveNumber_);
+UsageFigures diskUsage(std::int64_t totalBytes, std::int64_t freeBytes, present::Separators separators) {
+    auto sizeText = [&](double megabytes) {
+        if (megabytes >= 1024.0)
+            return present::formatMask(static_cast<long double>(megabytes) / 1024.0L, present::Mask::Gigabytes,
+                                       separators);
+        return present::formatMask(megabytes, present::Mask::Megabytes, separators);
+    };
     double totalMb = static_cast<double>(totalBytes) / kMegabyte;
     double usedMb = static_cast<double>(totalBytes - freeBytes) / kMegabyte;
     double freeMb = static_cast<double>(freeBytes) / kMegabyte;
+    return {sizeText(totalMb), sizeText(usedMb), sizeText(freeMb), present::percentage(usedMb, totalMb)};
+}
 
-    std::int32_t percent = present::percentage(usedMb, totalMb);
-    c_.Label20.setFontColour(present::usageColour(percent));
-    c_.Gauge5.setForeColour(colours::red);
-    c_.Gauge5.setBackColour(colours::lime);
-    c_.Gauge5.setProgress(percent);
-    c_.Label20.setText(present::percentText(percent));
-
-    c_.Memo1.setText(sizeText(totalMb));
-    c_.Memo2.setText(sizeText(usedMb));
-    c_.Memo3.setText(sizeText(freeMb));
+void DiskPage::refreshSpace() {
+    std::int64_t totalBytes = platform_.diskSize(driveNumber_);
+    std::int64_t freeBytes = platform_.diskFree(driveNumber_);
+    showUsage(c_.usage, diskUsage(totalBytes, freeBytes, separators_));
 }
 
 }  // namespace pages

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "pages/texts.h"
+#include "present/texts.h"
 
 namespace pages {
 
@@ -16,9 +16,9 @@ std::vector<std::string> modeLines(std::int32_t number, const platform::DisplayM
     return {
         "",
         texts::kModeNumberLabel + std::to_string(number),
-        texts::kScreenSizeLabel + std::to_string(mode.width) + " x " + std::to_string(mode.height),
+        texts::kScreenSizeLabel + std::to_string(mode.width) + texts::kSizeSeparator + std::to_string(mode.height),
         texts::kColourCountLabel + std::to_string(colourCount(mode.bitsPerPixel)) + texts::kColourCountUnit,
-        texts::kColourDepthLabel + std::to_string(mode.bitsPerPixel) + " Bit",
+        texts::kColourDepthLabel + std::to_string(mode.bitsPerPixel) + texts::kColourDepthUnit,
         "",
         "",
     };
@@ -27,7 +27,7 @@ std::vector<std::string> modeLines(std::int32_t number, const platform::DisplayM
 DisplayPage::DisplayPage(const DisplayControls& controls, platform::Platform& platform)
     : c_(controls), platform_(platform) {}
 
-void DisplayPage::ListDisplayModes() {
+void DisplayPage::listModes() {
     // The lines go into the box in one addition, which leaves the same lines
     // as adding each on its own without rewriting a growing text at every line.
     std::vector<std::string> lines;

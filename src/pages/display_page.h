@@ -12,7 +12,7 @@
 namespace pages {
 
 struct DisplayControls {
-    ui::TextBox& Disp1;
+    ui::TextBox& Disp1;  // the list of modes
 };
 
 // The most modes the list takes. A real adapter reports each of its
@@ -35,8 +35,8 @@ public:
 
     // Appends every mode to Disp1, in the order and with the repetitions the
     // platform reports; the first mode the platform does not know ends the
-    // list, and so does the bound above.
-    void ListDisplayModes();
+    // list, and so does the bound above. (ListDisplayModes)
+    void listModes();
 
 private:
     DisplayControls c_;

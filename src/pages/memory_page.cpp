@@ -1,7 +1,6 @@
 // The memory page's refresh.
 #include "pages/memory_page.h"
 
-#include "present/colours.h"
 #include "present/percent.h"
 
 namespace pages {
@@ -24,31 +23,17 @@ PhysicalMemory queryPhysicalMemory(platform::Platform& platform) {
 MemoryPage::MemoryPage(const MemoryControls& controls, platform::Platform& platform, present::Separators separators)
     : c_(controls), platform_(platform), separators_(separators) {}
 
-void MemoryPage::Button2Click() {
-    namespace colours = present::colours;
-    c_.Label5.show();
-    c_.Label6.show();
-    c_.Label7.show();
-    c_.Label8.show();
-    c_.Label13.show();
-
-    c_.Memo4.setFontColour(colours::yellow);
-    c_.Memo5.setFontColour(colours::red);
-    c_.Memo6.setFontColour(colours::lime);
-
-    PhysicalMemory memory = queryPhysicalMemory(platform_);
+UsageFigures memoryUsage(const PhysicalMemory& memory, present::Separators separators) {
+    auto megabytes = [&](double bytes) {
+        return present::formatMask(bytes / kMegabyte, present::Mask::Megabytes, separators);
+    };
     double used = memory.total - memory.available;
-    std::int32_t percent = present::percentage(used, memory.total);
+    return {megabytes(memory.total), megabytes(used), megabytes(memory.available),
+            present::percentage(used, memory.total)};
+}
 
-    c_.Memo4.setText(present::formatMask(memory.total / kMegabyte, present::Mask::Megabytes, separators_));
-    c_.Memo5.setText(present::formatMask(used / kMegabyte, present::Mask::Megabytes, separators_));
-    c_.Memo6.setText(present::formatMask(memory.available / kMegabyte, present::Mask::Megabytes, separators_));
-
-    c_.Label13.setFontColour(present::usageColour(percent));
-    c_.Gauge1.setForeColour(colours::red);
-    c_.Gauge1.setBackColour(colours::lime);
-    c_.Gauge1.setProgress(percent);
-    c_.Label13.setText(present::percentText(percent));
+void MemoryPage::refresh() {
+    showUsage(c_.usage, memoryUsage(queryPhysicalMemory(platform_), separators_));
 }
 
 }  // namespace pages

@@ -1,23 +1,14 @@
 // The memory page: total, used and free physical memory, and the used share.
 #pragma once
 
+#include "pages/usage_display.h"
 #include "platform/platform.h"
 #include "present/number_mask.h"
-#include "ui/control.h"
-#include "ui/gauge.h"
 
 namespace pages {
 
 struct MemoryControls {
-    ui::Label& Label5;
-    ui::Label& Label6;
-    ui::Label& Label7;
-    ui::Label& Label8;
-    ui::Label& Label13;
-    ui::Gauge& Gauge1;
-    ui::TextBox& Memo4;
-    ui::TextBox& Memo5;
-    ui::TextBox& Memo6;
+    UsageControls usage;  // Label5-7 and Label8, Memo4-6, Label13, Gauge1
 };
 
 // Total and available physical memory in bytes.
@@ -32,13 +23,16 @@ struct PhysicalMemory {
 // 32-bit record.
 PhysicalMemory queryPhysicalMemory(platform::Platform& platform);
 
+// The figures of the memory page: megabytes only, whatever the size.
+UsageFigures memoryUsage(const PhysicalMemory& memory, present::Separators separators);
+
 class MemoryPage {
 public:
     MemoryPage(const MemoryControls& controls, platform::Platform& platform, present::Separators separators);
 
-    // The page refresh: the figures in megabytes, the used share in figures,
-    // colour and pie.
-    void Button2Click();
+    // The page's refresh (Button2Click): the figures in megabytes, the used
+    // share in figures, colour and pie.
+    void refresh();
 
 private:
     MemoryControls c_;

@@ -2,15 +2,14 @@
 // Only what the user changed is written, and every refusal is reported.
 #include "pages/registration.h"
 
-#include "pages/texts.h"
+#include <utility>
+
 #include "platform/registry.h"
 #include "platform/registry_locations.h"
+#include "present/texts.h"
 
 namespace pages {
 namespace {
-
-constexpr const char* kCannotChangeName = "コンピュータ名を変更できません。";
-constexpr const char* kCannotChangeOwner = "所有者名と組織名を変更できません。";
 
 // A name the system would refuse is refused here, never cut to fit: one
 // longer than the system keeps, or the placeholder shown for a name that
@@ -21,24 +20,30 @@ bool acceptable(const std::string& name) {
 
 }  // namespace
 
-Registration::Registration(const RegistrationControls& controls, platform::Platform& platform, UserPage& user,
-                           ui::Form& form)
-    : c_(controls), platform_(platform), user_(user), form_(form) {}
+Registration::Registration(const RegistrationControls& controls, platform::Platform& platform,
+                           const platform::PlatformProfile& profile, UserPage& user, ui::Form& form,
+                           std::function<void()> refreshUserInformation)
+    : c_(controls),
+      platform_(platform),
+      profile_(profile),
+      user_(user),
+      form_(form),
+      refreshUserInformation_(std::move(refreshUserInformation)) {}
 
-void Registration::ChangeClick() {
+void Registration::enterEditing() {
     c_.Panel20.show();
     c_.Panel25.hide();
     c_.M1.hide();
     c_.NewName.setFocus();
 }
 
-void Registration::NewNameChange() {
+void Registration::fieldEdited() {
     c_.M1.setFontColour(present::colours::yellow);
     c_.M1.setText(texts::kEditing);
     c_.M1.show();
 }
 
-void Registration::TourokuClick() {
+void Registration::registerChanges() {
     bool nameRefused = false;
     if (user_.computerNameChanged()) {
         const std::string name = c_.NewPCName.text();
@@ -46,16 +51,15 @@ void Registration::TourokuClick() {
             user_.computerNameTaken();
         } else {
             nameRefused = true;
-            form_.showMessage(kCannotChangeName);
+            form_.showMessage(texts::kCannotChangeComputerName);
         }
     }
 
     c_.Panel25.show();
     c_.Panel20.hide();
-    user_.SelectPlatformKeys();
     // Told before the refresh, which then shows what the registry really holds.
-    if (!writeOwnerAndOrganisation()) form_.showMessage(kCannotChangeOwner);
-    c_.Button8.click();
+    if (!writeOwnerAndOrganisation()) form_.showMessage(texts::kCannotChangeOwner);
+    refreshUserInformation_();
 
     // A refused name is not pending: the field shows what really waits for
     // the restart, and the status line follows it.
@@ -76,9 +80,9 @@ bool Registration::writeOwnerAndOrganisation() {
     if (!owner && !organisation) return true;
     // Without a known platform there is no key to write to: nothing is
     // written anywhere, and the user is told.
-    if (user_.versionKey() == nullptr) return false;
-    registry::Key key =
-        registry::Key::create(platform_, platform::kLocalMachine, user_.versionKey(), user_.versionKeyAccess(true));
+    if (profile_.versionKey == nullptr) return false;
+    registry::Key key = registry::Key::create(platform_, platform::kLocalMachine, profile_.versionKey,
+                                              ownerKeyAccess(platform_, true));
     if (!key) return false;
     bool written = true;
     if (owner && registry::writeText(platform_, key, registry::kRegisteredOwner, c_.NewName.text()) != platform::kSuccess)
@@ -96,11 +100,11 @@ std::string Registration::pendingComputerName() {
     return registry::readText(platform_, key, registry::kComputerNameValue, kLongestComputerName + 1);
 }
 
-void Registration::CancelClick() {
+void Registration::cancelEditing() {
     c_.Panel20.hide();
     c_.Panel25.show();
     c_.M1.show();
-    c_.Button8.click();
+    refreshUserInformation_();
 }
 
 }  // namespace pages

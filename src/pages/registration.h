@@ -1,24 +1,25 @@
-// The user page's editing side: entering and leaving editing, and registering
-// a new owner, organisation and computer name.
+// The user page's editing side: entering and leaving editing, and
+// registering a new owner, organisation and computer name.
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
 
 #include "pages/user_page.h"
 #include "platform/platform.h"
+#include "platform/platform_profile.h"
 #include "ui/form.h"
 
 namespace pages {
 
 struct RegistrationControls {
-    ui::Panel& Panel20;  // the editing panel
-    ui::Panel& Panel25;  // the ring that carries Change
-    ui::TextBox& M1;
-    ui::TextBox& NewName;
-    ui::TextBox& NewCompany;
-    ui::TextBox& NewPCName;
-    ui::TextBox& NowPCName;
-    ui::Button& Button8;
+    ui::Panel& Panel20;     // the editing panel, with Touroku and Cancel
+    ui::Panel& Panel25;     // the ring that carries Change (登録変更, "change the registration")
+    ui::TextBox& M1;        // the status line
+    ui::TextBox& NewName;   // edit field: the owner
+    ui::TextBox& NewCompany;  // edit field: the organisation
+    ui::TextBox& NewPCName;   // edit field: the computer name
 };
 
 // The longest computer name the system keeps (MAX_COMPUTERNAME_LENGTH).
@@ -26,16 +27,24 @@ inline constexpr std::size_t kLongestComputerName = 15;
 
 class Registration {
 public:
-    Registration(const RegistrationControls& controls, platform::Platform& platform, UserPage& user,
-                 ui::Form& form);
+    // refreshUserInformation reads everything the user page and the CPU page
+    // show from the registry anew (the main window's, run after every
+    // registration and cancel).
+    Registration(const RegistrationControls& controls, platform::Platform& platform,
+                 const platform::PlatformProfile& profile, UserPage& user, ui::Form& form,
+                 std::function<void()> refreshUserInformation);
 
-    void ChangeClick();
-    void NewNameChange();
-    // Sets the computer name and writes the owner and organisation where the
-    // user changed them, reports what the system refused, refreshes, and
-    // tells whether a new name waits for a restart.
-    void TourokuClick();
-    void CancelClick();
+    // The click of Change: the editing panel, the focus in NewName.
+    void enterEditing();
+    // A change of any edit field (NewNameChange): the yellow prompt.
+    void fieldEdited();
+    // The click of Touroku (登録, "register"): sets the computer name and
+    // writes the owner and organisation where the user changed them,
+    // reports what the system refused, refreshes, and tells whether a new
+    // name waits for a restart.
+    void registerChanges();
+    // The click of Cancel: back to viewing, nothing written.
+    void cancelEditing();
 
 private:
     // False when a value the user changed could not be written.
@@ -45,8 +54,10 @@ private:
 
     RegistrationControls c_;
     platform::Platform& platform_;
+    const platform::PlatformProfile& profile_;
     UserPage& user_;
     ui::Form& form_;
+    std::function<void()> refreshUserInformation_;
 };
 
 }  // namespace pages

@@ -18,33 +18,33 @@ enum : std::uint16_t {
 ResourcesPage::ResourcesPage(const ResourcesControls& controls, platform::Platform& platform)
     : c_(controls), platform_(platform) {}
 
-void ResourcesPage::Button4Click() {
+void ResourcesPage::refresh() {
     c_.Gauge2.setShowText(true);
     c_.Gauge3.setShowText(true);
     c_.Gauge4.setShowText(true);
     std::uint16_t system = 0, gdi = 0, user = 0;
-    if (!ReadFreeResources(system, gdi, user)) return;
+    if (!readFreeResources(system, gdi, user)) return;
     c_.Gauge2.setProgress(system);
     c_.Gauge3.setProgress(gdi);
     c_.Gauge4.setProgress(user);
 }
 
-bool ResourcesPage::ReadFreeResources(std::uint16_t& system, std::uint16_t& gdi, std::uint16_t& user) {
+bool ResourcesPage::readFreeResources(std::uint16_t& system, std::uint16_t& gdi, std::uint16_t& user) {
     // Without the kernel's 16-bit services (the NT family) there is nothing to ask.
     if (!platform_.has16BitServices()) return false;
     platform::Library16 library(platform_, "User.exe");
     if (!library.loaded()) return false;
-    FreeResourcesProc = platform_.getProcAddress16(library.handle(), "GetFreeSystemResources");
-    if (FreeResourcesProc != 0) {
-        system = CallFreeSystemResources(GFSR_SYSTEMRESOURCES);
-        gdi = CallFreeSystemResources(GFSR_GDIRESOURCES);
-        user = CallFreeSystemResources(GFSR_USERRESOURCES);
+    freeResourcesProc_ = platform_.getProcAddress16(library.handle(), "GetFreeSystemResources");
+    if (freeResourcesProc_ != 0) {
+        system = callFreeSystemResources(GFSR_SYSTEMRESOURCES);
+        gdi = callFreeSystemResources(GFSR_GDIRESOURCES);
+        user = callFreeSystemResources(GFSR_USERRESOURCES);
     }
-    return FreeResourcesProc != 0;
+    return freeResourcesProc_ != 0;
 }
 
-std::uint16_t ResourcesPage::CallFreeSystemResources(std::uint16_t index) {
-    return platform_.callProc16(FreeResourcesProc, index);
+std::uint16_t ResourcesPage::callFreeSystemResources(std::uint16_t index) {
+    return platform_.callProc16(freeResourcesProc_, index);
 }
 
 }  // namespace pages

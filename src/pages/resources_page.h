@@ -10,31 +10,32 @@
 namespace pages {
 
 struct ResourcesControls {
-    ui::Gauge& Gauge2;  // System
-    ui::Gauge& Gauge3;  // GDI
-    ui::Gauge& Gauge4;  // USER
+    ui::Gauge& Gauge2;  // the System share's bar
+    ui::Gauge& Gauge3;  // the GDI heap's bar
+    ui::Gauge& Gauge4;  // the USER heap's bar
 };
 
 class ResourcesPage {
 public:
     ResourcesPage(const ResourcesControls& controls, platform::Platform& platform);
 
-    // The page refresh: the bars show their text, and move when the shares could be read.
-    void Button4Click();
+    // The page's refresh (Button4Click): the bars show their text, and move
+    // when the shares could be read.
+    void refresh();
 
     // The three free shares; false, with the places untouched, when the 16-bit
     // library or its function is not there.
-    bool ReadFreeResources(std::uint16_t& system, std::uint16_t& gdi, std::uint16_t& user);
+    bool readFreeResources(std::uint16_t& system, std::uint16_t& gdi, std::uint16_t& user);
 
 private:
-    // GetFreeSystemResources(index) at FreeResourcesProc; only while the
+    // GetFreeSystemResources(index) at freeResourcesProc_; only while the
     // library is loaded and the address is not 0.
-    std::uint16_t CallFreeSystemResources(std::uint16_t index);
+    std::uint16_t callFreeSystemResources(std::uint16_t index);
 
     ResourcesControls c_;
     platform::Platform& platform_;
     // The 16:16 address the last look-up found, 0 when it failed.
-    std::uint32_t FreeResourcesProc = 0;
+    std::uint32_t freeResourcesProc_ = 0;
 };
 
 }  // namespace pages

@@ -1,10 +1,9 @@
-// The platform's keys and the user information refresh.
+// The user page's refresh and the computer name of start-up.
 #include "pages/user_page.h"
 
-#include "pages/texts.h"
-#include "platform/platform_kind.h"
 #include "platform/registry.h"
 #include "platform/registry_locations.h"
+#include "present/texts.h"
 
 namespace pages {
 namespace {
@@ -14,63 +13,33 @@ constexpr std::uint32_t kComputerNameBuffer = 16;
 
 }  // namespace
 
-UserPage::UserPage(const UserControls& controls, platform::Platform& platform)
-    : c_(controls), platform_(platform) {}
-
-void UserPage::SelectPlatformKeys() {
-    std::optional<platform::PlatformKind> kind = platform::queryPlatformKind(platform_);
-    if (!kind) return;
-    ProcessorKey = registry::kProcessorKey;
-    if (kind == platform::PlatformKind::Windows9x) {
-        VersionKey = registry::kVersionKey9x;
-        CPUNameKey = registry::kProcessorKey;
-        CPUNameValue = registry::kProcessorNameValue9x;
-        c_.Label9.show();
-        c_.Label21.show();
-        c_.Gauge6.show();
-    } else if (kind == platform::PlatformKind::WindowsNt) {
-        VersionKey = registry::kVersionKeyNt;
-        CPUNameKey = registry::kProcessorClassKeyNt;
-        CPUNameValue = registry::kProcessorNameValueNt;
-        c_.Label9.hide();
-        c_.Label21.hide();
-        c_.Gauge6.hide();
-    }
-}
-
-std::uint32_t UserPage::versionKeyAccess(bool forWriting) const {
-    if (!platform_.isWow64()) return 0;  // the old functions' own choice
+std::uint32_t ownerKeyAccess(platform::Platform& platform, bool forWriting) {
+    if (!platform.isWow64()) return 0;
     return (forWriting ? platform::kKeyAllAccess : platform::kKeyRead) | platform::kKeyWow64View64;
 }
 
-void UserPage::Button8Click() {
-    SelectPlatformKeys();
+UserPage::UserPage(const UserControls& controls, platform::Platform& platform,
+                   const platform::PlatformProfile& profile)
+    : c_(controls), platform_(platform), profile_(profile) {}
 
+void UserPage::refresh() {
     // While the platform is unknown there is no key to read from: empty texts,
     // never values from some other key.
-    std::string owner, organisation, processor, vendor;
-    if (VersionKey != nullptr) {
-        registry::Key key = registry::Key::open(platform_, platform::kLocalMachine, VersionKey, versionKeyAccess(false));
+    std::string owner, organisation;
+    if (profile_.versionKey != nullptr) {
+        registry::Key key = registry::Key::open(platform_, platform::kLocalMachine, profile_.versionKey,
+                                                ownerKeyAccess(platform_, false));
         owner = registry::readText(platform_, key, registry::kRegisteredOwner);
         organisation = registry::readText(platform_, key, registry::kRegisteredOrganization);
     }
     c_.NowName.setText(owner);
     c_.NowCompany.setText(organisation);
-    if (CPUNameKey != nullptr) {
-        registry::Key key = registry::Key::open(platform_, platform::kLocalMachine, CPUNameKey, 0);
-        processor = registry::readText(platform_, key, CPUNameValue);
-    }
-    c_.Edit3.setText(processor);
-    if (ProcessorKey != nullptr) {
-        registry::Key key = registry::Key::open(platform_, platform::kLocalMachine, ProcessorKey, 0);
-        vendor = registry::readText(platform_, key, registry::kVendorIdentifier);
-    }
-    c_.Edit4.setText(vendor);
-
     c_.NewName.setText(c_.NowName.text());
     c_.NewCompany.setText(c_.NowCompany.text());
     shownOwner_ = c_.NewName.text();
     shownOrganisation_ = c_.NewCompany.text();
+    // Last, so that whatever the edit fields' change events made of the
+    // status line, a refresh ends with the viewing text.
     c_.M1.setFontColour(present::colours::white);
     c_.M1.setText(texts::kViewing);
 }

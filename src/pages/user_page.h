@@ -1,42 +1,42 @@
-// The user page's viewing side: the platform's registry keys, the user
-// information refresh (owner, organisation, processor name and vendor) and
-// the computer name read at start-up.
+// The user page's viewing side: the registered owner and organisation, read
+// anew at every refresh, and the computer name read at start-up. The editing
+// side is the registration (registration.h).
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "platform/platform.h"
+#include "platform/platform_profile.h"
 #include "ui/control.h"
-#include "ui/gauge.h"
 
 namespace pages {
 
 struct UserControls {
-    ui::TextBox& NowName;
-    ui::TextBox& NowCompany;
-    ui::TextBox& NowPCName;
-    ui::TextBox& NewName;
-    ui::TextBox& NewCompany;
-    ui::TextBox& NewPCName;
-    ui::TextBox& M1;
-    ui::TextBox& Edit3;  // the processor name, on the CPU page
-    ui::TextBox& Edit4;  // the vendor, on the CPU page
-    ui::Label& Label9;   // the CPU page's load controls
-    ui::Label& Label21;
-    ui::Gauge& Gauge6;
+    ui::TextBox& NowName;     // the registered owner, as read
+    ui::TextBox& NowCompany;  // the registered organisation, as read
+    ui::TextBox& NowPCName;   // the computer name, as read at start-up
+    ui::TextBox& NewName;     // edit field: the owner to register
+    ui::TextBox& NewCompany;  // edit field: the organisation to register
+    ui::TextBox& NewPCName;   // edit field: the computer name to set
+    ui::TextBox& M1;          // the status line
 };
+
+// How the owner's key is opened: in the 64-bit view for a 32-bit program on
+// 64-bit Windows, so that it is the key Windows itself shows and keeps;
+// elsewhere with the old functions' own choice of rights (0).
+std::uint32_t ownerKeyAccess(platform::Platform& platform, bool forWriting);
 
 class UserPage {
 public:
-    UserPage(const UserControls& controls, platform::Platform& platform);
+    UserPage(const UserControls& controls, platform::Platform& platform, const platform::PlatformProfile& profile);
 
-    // Chooses the registry keys by platform kind and shows the load controls
-    // on Windows 9x only. A failed version query changes nothing.
-    void SelectPlatformKeys();
-    // Reads the owner, organisation, processor name and vendor anew.
-    void Button8Click();
     // The first step of start-up: NowPCName and NewPCName.
     void showComputerName();
+    // The user page's part of the user-information refresh (Button8Click):
+    // the owner and organisation read anew and copied into the edit fields,
+    // and the white viewing text.
+    void refresh();
 
     // Whether the user changed an edit field from what the page last put
     // there. Only a changed field may be written back: a value the page
@@ -54,19 +54,10 @@ public:
     // goes back to what it showed before the refused name was typed).
     void showPendingComputerName(const std::string& readBack);
 
-    // The key of the owner and organisation, or none while the platform is unknown.
-    const char* versionKey() const { return VersionKey; }
-    // How VersionKey is opened: in the 64-bit view for a 32-bit program on
-    // 64-bit Windows, so that it is the key Windows itself shows and keeps.
-    std::uint32_t versionKeyAccess(bool forWriting) const;
-
 private:
     UserControls c_;
     platform::Platform& platform_;
-    const char* VersionKey = nullptr;
-    const char* CPUNameKey = nullptr;
-    const char* ProcessorKey = nullptr;
-    std::string CPUNameValue;
+    const platform::PlatformProfile& profile_;
     // What the page last put into NewName, NewCompany and NewPCName.
     std::string shownOwner_;
     std::string shownOrganisation_;

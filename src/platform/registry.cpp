@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "present/texts.h"
+
 namespace registry {
 
 Key& Key::operator=(Key&& other) noexcept {
@@ -54,11 +56,11 @@ long writeText(platform::Platform& platform, const Key& key, const std::string& 
 }
 
 std::string invalidTypeMessage(const std::string& name) {
-    return "'" + name + "' のデータ型が不正です";
+    return "'" + name + texts::kInvalidTypeAfterName;
 }
 
 std::string fetchFailedMessage(const std::string& name) {
-    return "'" + name + "' の取得に失敗しました";
+    return "'" + name + texts::kFetchFailedAfterName;
 }
 
 Accessor::Accessor(platform::Platform& platform, platform::RegKey root, std::uint32_t access)

@@ -61,13 +61,14 @@ struct Read {
     static Read failure(std::string message) { return {T{}, std::move(message)}; }
 };
 
-// A registry object with a root and a current key, opened with all access
-// rights by default. A path with a leading backslash is taken from the root,
-// any other from the current key where one is open.
+// A registry object with a root and a current key, whose keys it opens with
+// the access rights it is given: reading only wherever nothing is written, so
+// that a user without full rights (anyone not an administrator on the NT
+// family) reads what there is. A path with a leading backslash is taken from
+// the root, any other from the current key where one is open.
 class Accessor {
 public:
-    Accessor(platform::Platform& platform, platform::RegKey root,
-             std::uint32_t access = platform::kKeyAllAccess);
+    Accessor(platform::Platform& platform, platform::RegKey root, std::uint32_t access);
 
     // Opens an existing key and makes it current; a key that does not open
     // leaves the current key as it was.

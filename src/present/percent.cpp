@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "present/extended_precision.h"
+#include "present/texts.h"
 
 namespace present {
 
@@ -24,7 +25,7 @@ std::int32_t percentage(double part, double whole) {
 }
 
 std::string percentText(std::int32_t percent) {
-    return std::to_string(percent) + " %";
+    return std::to_string(percent) + texts::kPercentUnit;
 }
 
 }  // namespace present

@@ -8,7 +8,6 @@ namespace ui {
 Control::Control(Form& form, const ControlSpec& spec, Control* parent)
     : form_(form),
       id_(spec.id),
-      name_(spec.name),
       kind_(spec.kind),
       parent_(parent),
       tabOrder_(spec.tabOrder),

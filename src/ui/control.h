@@ -28,7 +28,6 @@ public:
     Control& operator=(const Control&) = delete;
 
     int id() const { return id_; }
-    const char* name() const { return name_; }
     ControlKind kind() const { return kind_; }
     Form& form() const { return form_; }
     Control* parent() const { return parent_; }
@@ -89,7 +88,6 @@ protected:
 private:
     Form& form_;
     int id_;
-    const char* name_;
     ControlKind kind_;
     Control* parent_;
     std::vector<Control*> children_;

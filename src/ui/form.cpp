@@ -69,31 +69,19 @@ Size Form::outerSize() const {
 }
 
 void Form::showMessage(const std::string& text) {
-    if (peer_)
-        peer_->showMessage(text, MessageKind::Notice);
-    else
-        messagesShown_.push_back(text);
+    if (peer_) peer_->showMessage(text, MessageKind::Notice);
 }
 
 void Form::showError(const std::string& text) {
-    if (peer_)
-        peer_->showMessage(text, MessageKind::Error);
-    else
-        errorsShown_.push_back(text);
+    if (peer_) peer_->showMessage(text, MessageKind::Error);
 }
 
 void Form::hideCaret() {
-    if (peer_)
-        peer_->hideCaret();
-    else
-        ++caretHides_;
+    if (peer_) peer_->hideCaret();
 }
 
 void Form::paintNow() {
-    if (peer_)
-        peer_->paintNow();
-    else
-        ++paintsRequested_;
+    if (peer_) peer_->paintNow();
 }
 
 void Form::dispatch(const Handler& handler) {

@@ -65,7 +65,8 @@ public:
     void focusChanged(Control* control) { focused_ = control; }
     void focusLost() { focused_ = nullptr; }
 
-    // A modal message box with the application title as caption.
+    // A modal message box with the application title as caption. This and
+    // the three below go to the back end; without one they do nothing.
     void showMessage(const std::string& text);
     // The error box for an exception that escaped an event handler.
     void showError(const std::string& text);
@@ -78,12 +79,6 @@ public:
     // escapes it is shown in the error box and ends that handler only. (The
     // Windows build has no exceptions: nothing there raises one.)
     void dispatch(const Handler& handler);
-
-    // What the boxes would have shown, kept only where no back end shows them (tests).
-    const std::vector<std::string>& messagesShown() const { return messagesShown_; }
-    const std::vector<std::string>& errorsShown() const { return errorsShown_; }
-    int caretHides() const { return caretHides_; }
-    int paintsRequested() const { return paintsRequested_; }
 
     void attach(FormPeer* peer) { peer_ = peer; }
     FormPeer* peer() const { return peer_; }
@@ -100,10 +95,6 @@ private:
     std::vector<std::unique_ptr<Timer>> timers_;
     Control* focused_ = nullptr;
     FormPeer* peer_ = nullptr;
-    std::vector<std::string> messagesShown_;
-    std::vector<std::string> errorsShown_;
-    int caretHides_ = 0;
-    int paintsRequested_ = 0;
 };
 
 }  // namespace ui

@@ -34,7 +34,6 @@ struct GaugeSpec {
 
 struct ControlSpec {
     int id = 0;
-    const char* name = "";
     ControlKind kind = ControlKind::Panel;
     int parent = 0;  // the parent's control ID; 0 for the window itself
     Rect bounds{};

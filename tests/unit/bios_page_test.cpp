@@ -6,7 +6,7 @@
 
 #include "form_fixture.h"
 #include "pages/bios_page.h"
-#include "pages/texts.h"
+#include "present/texts.h"
 #include "platform/registry_locations.h"
 
 namespace {
@@ -56,9 +56,9 @@ TEST(ReadBinaryStringsTest, CutsTheFirst99BytesIntoPrintableRuns) {
     for (const Case& c : cases) {
         fake::Platform machine;
         machine.registry.set(kLocalMachine, kSystem, "SystemBIOSVersion", c.type, c.data);
-        registry::Accessor accessor(machine, kLocalMachine);
+        registry::Accessor accessor(machine, kLocalMachine, platform::kKeyRead);
         ASSERT_TRUE(accessor.openKey(registry::kSystemKey));
-        registry::Read<Lines> read = pages::ReadBinaryStrings(accessor, "SystemBIOSVersion");
+        registry::Read<Lines> read = pages::readBinaryStrings(accessor, "SystemBIOSVersion");
         EXPECT_TRUE(read.ok()) << c.what << ": " << read.error;
         EXPECT_EQ(read.value, c.expected) << c.what;
     }
@@ -67,12 +67,12 @@ TEST(ReadBinaryStringsTest, CutsTheFirst99BytesIntoPrintableRuns) {
 TEST(ReadBinaryStringsTest, AMissingValueOrKeyGivesNoEntries) {
     fake::Platform machine;
     machine.registry.createKey(kLocalMachine, kSystem);
-    registry::Accessor accessor(machine, kLocalMachine);
-    registry::Read<Lines> withoutKey = pages::ReadBinaryStrings(accessor, "SystemBIOSVersion");
+    registry::Accessor accessor(machine, kLocalMachine, platform::kKeyRead);
+    registry::Read<Lines> withoutKey = pages::readBinaryStrings(accessor, "SystemBIOSVersion");
     EXPECT_TRUE(withoutKey.ok());
     EXPECT_EQ(withoutKey.value, Lines{});  // no key open
     ASSERT_TRUE(accessor.openKey(registry::kSystemKey));
-    registry::Read<Lines> withoutValue = pages::ReadBinaryStrings(accessor, "SystemBIOSVersion");
+    registry::Read<Lines> withoutValue = pages::readBinaryStrings(accessor, "SystemBIOSVersion");
     EXPECT_TRUE(withoutValue.ok());
     EXPECT_EQ(withoutValue.value, Lines{});
 }
@@ -93,9 +93,9 @@ TEST(ReadBinaryStringsTest, AValueThatDoesNotFitOrIsNotBinaryGivesTheTypeError) 
     for (const Case& c : cases) {
         fake::Platform machine;
         machine.registry.set(kLocalMachine, kSystem, "SystemBIOSVersion", c.type, c.data);
-        registry::Accessor accessor(machine, kLocalMachine);
+        registry::Accessor accessor(machine, kLocalMachine, platform::kKeyRead);
         ASSERT_TRUE(accessor.openKey(registry::kSystemKey));
-        registry::Read<Lines> read = pages::ReadBinaryStrings(accessor, "SystemBIOSVersion");
+        registry::Read<Lines> read = pages::readBinaryStrings(accessor, "SystemBIOSVersion");
         EXPECT_FALSE(read.ok()) << c.what;
         EXPECT_EQ(read.error, "'SystemBIOSVersion' のデータ型が不正です") << c.what;
         EXPECT_EQ(read.value, Lines{}) << c.what;
@@ -129,18 +129,18 @@ protected:
     // table: its BIOS lines after FormCreate, which sets the title, reports
     // nothing and leaves no key open.
     Lines createAnother() {
-        app::TForm1 window(machine);
-        window.form().dispatch([&] { window.FormCreate(); });
-        EXPECT_EQ(window.form().get<ui::Control>(ids::Edit1).text(), texts::kBiosTitle);
-        EXPECT_TRUE(window.form().errorsShown().empty());
+        RecordedWindow another(machine);
+        another.create();
+        EXPECT_EQ(another.control(ids::Edit1).text(), texts::kBiosTitle);
+        EXPECT_TRUE(another.shown.errors.empty());
         EXPECT_EQ(machine.registry.openHandles(), 0u);
-        return window.form().get<ui::TextBox>(ids::Memo8).lines();
+        return another.control<ui::TextBox>(ids::Memo8).lines();
     }
 
     void expectTitleAndNoMessage() {
         EXPECT_EQ(text(ids::Edit1), texts::kBiosTitle);
-        EXPECT_TRUE(form().errorsShown().empty());
-        EXPECT_TRUE(form().messagesShown().empty());
+        EXPECT_TRUE(shown().errors.empty());
+        EXPECT_TRUE(shown().messages.empty());
     }
 
     // The ROM area as Windows 9x maps it: readable from F000:0000 to the end
@@ -298,14 +298,14 @@ TEST_F(BiosPageTest, OtherPlatformKindsHideThePage) {
     for (std::uint32_t kind : {0u, 3u}) {
         machine = fake::Platform();
         machine.version = platform::VersionInfo{kind, 3, 10, 0};
-        app::TForm1 form1(machine);
-        form1.form().dispatch([&] { form1.FormCreate(); });
-        auto& page = form1.form().get<ui::TabPage>(ids::BIOSTab);
+        RecordedWindow other(machine);
+        other.create();
+        auto& page = other.control<ui::TabPage>(ids::BIOSTab);
         EXPECT_FALSE(page.visible()) << kind;
-        EXPECT_EQ(form1.form().get<ui::Control>(ids::Memo8).text(), "") << kind;
+        EXPECT_EQ(other.control(ids::Memo8).text(), "") << kind;
         // A hidden page cannot be chosen.
-        form1.form().get<ui::PageControl>(ids::PageControl1).setActivePage(page);
-        EXPECT_NE(form1.form().get<ui::PageControl>(ids::PageControl1).activePage(), &page) << kind;
+        other.control<ui::PageControl>(ids::PageControl1).setActivePage(page);
+        EXPECT_NE(other.control<ui::PageControl>(ids::PageControl1).activePage(), &page) << kind;
     }
 }
 

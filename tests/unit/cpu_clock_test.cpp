@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "pages/cpu_clock.h"
+#include "pages/clock_measurement.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ TEST(MeasureCpuClock, IsExactWhateverTheTickPeriod) {
         machine.clock.tickBase = c.tickBase;
         machine.clock.cpuHz = 2394567891.0;
         machine.clock.callCostMs = 0.005;
-        double hertz = pages::MeasureCpuClock(machine);
+        double hertz = pages::measureCpuClock(machine);
         // Off only by the rounding of the tick values (up to 1 ms) and the cost of a call.
         double tolerance = (c.tickMs == std::floor(c.tickMs)) ? 1e-5 : 3e-4;
         EXPECT_NEAR(hertz / 2394567891.0, 1.0, tolerance) << c.tickMs << " " << c.startMs;
@@ -65,7 +65,7 @@ TEST(MeasureCpuClock, ReadsBothCountersOnOneProcessorAndGivesTheThreadItsOwnBack
     fake::Platform machine;
     machine.threadMask = 0xC;  // processors 2 and 3
     machine.clock.cpuHz = 1.0e9;
-    EXPECT_NEAR(pages::MeasureCpuClock(machine) / 1.0e9, 1.0, 1e-5);
+    EXPECT_NEAR(pages::measureCpuClock(machine) / 1.0e9, 1.0, 1e-5);
     EXPECT_EQ(machine.counterReadMasks, (std::vector<std::uintptr_t>{0x4, 0x4}));
     EXPECT_EQ(machine.restores, 1);
     EXPECT_EQ(machine.threadMask, 0xCu);
@@ -75,7 +75,7 @@ TEST(MeasureCpuClock, ASystemThatCannotPinTheThreadStillMeasures) {
     fake::Platform machine;
     machine.threadPinning = false;
     machine.clock.cpuHz = 1.0e9;
-    EXPECT_NEAR(pages::MeasureCpuClock(machine) / 1.0e9, 1.0, 1e-5);
+    EXPECT_NEAR(pages::measureCpuClock(machine) / 1.0e9, 1.0, 1e-5);
     EXPECT_EQ(machine.counterReadMasks, (std::vector<std::uintptr_t>{0xC, 0xC}));
     EXPECT_EQ(machine.restores, 0);
     EXPECT_EQ(machine.threadMask, 0xCu);
@@ -169,7 +169,7 @@ TEST_F(ClockPageTest, AResultWhileAnotherPageIsShownIsStillShown) {
     EXPECT_TRUE(visible(ids::Label16));
     EXPECT_FALSE(timer(ids::Timer1).enabled());
     EXPECT_EQ(form().focused()->id(), ids::Panel8);  // the focus stays on the page in front
-    EXPECT_TRUE(form().errorsShown().empty());
+    EXPECT_TRUE(shown().errors.empty());
 }
 
 TEST_F(ClockPageTest, ATimerMessageWhileNoMeasurementIsAskedForStartsNone) {
@@ -202,7 +202,7 @@ TEST_F(ClockPageTest, AProcessorWithoutACounterIsNeverAskedForIt) {
     EXPECT_EQ(fontColour(ids::Memo7), colours::infoBackground);
     EXPECT_FALSE(timer(ids::Timer1).enabled());
     EXPECT_FALSE(visible(ids::Label16));
-    EXPECT_TRUE(form().errorsShown().empty());
+    EXPECT_TRUE(shown().errors.empty());
 }
 
 }  // namespace

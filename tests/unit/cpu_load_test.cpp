@@ -36,7 +36,7 @@ protected:
         return out;
     }
     void destroy() {
-        form().dispatch([&] { form1().FormDestroy(); });
+        form().dispatch([&] { window().destroy(); });
     }
 };
 
@@ -123,7 +123,7 @@ TEST_F(CpuLoadTest, WithoutAFitLoadValueTheLoadControlsStayAndTheRefreshGoesOn) 
             << c.what;
         EXPECT_EQ(gauge(ids::Gauge2).progress(), machine.freeResources[0]) << c.what;
     }
-    EXPECT_TRUE(form().errorsShown().empty());
+    EXPECT_TRUE(shown().errors.empty());
     EXPECT_EQ(machine.registry.openHandles(), 0u);
 }
 
@@ -151,7 +151,7 @@ TEST_F(CpuLoadTest, CreationReadsEveryStartValueAndDestructionEveryStopValue) {
     std::vector<std::string> stopped = readsOf("hkdd\\perfstats\\stopstat\\");
     for (const char* name : {"KERNEL\\CPUUsage", "VMM\\cPageFaults"})
         EXPECT_NE(std::find(stopped.begin(), stopped.end(), name), stopped.end()) << name;
-    EXPECT_TRUE(form().errorsShown().empty());
+    EXPECT_TRUE(shown().errors.empty());
     EXPECT_EQ(machine.registry.openHandles(), 0u);
 }
 
@@ -162,7 +162,7 @@ TEST_F(CpuLoadTest, AnEmptyOrMissingStatisticsKeySwitchesNothing) {
     EXPECT_EQ(machine.directoriesCreated.size(), 1u);
     destroy();  // no StopStat key at all
     EXPECT_TRUE(machine.registry.reads.empty());
-    EXPECT_TRUE(form().errorsShown().empty());
+    EXPECT_TRUE(shown().errors.empty());
     EXPECT_EQ(machine.registry.openHandles(), 0u);
 }
 
@@ -177,7 +177,7 @@ TEST_F(CpuLoadTest, OnTheNtFamilyTheTickStillRefreshesMemoryAndResources) {
     tick();
     EXPECT_EQ(text(ids::Memo6), "8,192 MB");
     EXPECT_EQ(text(ids::Label21), "100%");
-    EXPECT_TRUE(form().errorsShown().empty());
+    EXPECT_TRUE(shown().errors.empty());
 }
 
 }  // namespace

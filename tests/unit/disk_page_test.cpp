@@ -95,11 +95,11 @@ TEST_F(DiskPageTest, TheWaitingStateComesBeforeTheQueries) {
     spy.onUpdate = [&] {
         if (text(ids::Memo10) == "FAT32" && seen.intro.empty())
             seen = {pie.progress(), pie.backColour(), visible(ids::Label2), text(ids::Memo3), fontColour(ids::Memo3),
-                    form().paintsRequested()};
+                    shown().paints};
     };
     control(ids::Memo10).attach(&spy);
     disk(5, 100 * 1048576LL, 10 * 1048576LL);
-    int paintsBefore = form().paintsRequested();
+    int paintsBefore = shown().paints;
     choose('e');
     control(ids::Memo10).attach(nullptr);
     EXPECT_EQ(seen.progress, 0);
@@ -137,8 +137,8 @@ TEST_F(DiskPageTest, ADriveThatIsNotReadyShowsZero) {
     EXPECT_EQ(fontColour(ids::Label20), colours::white);
     EXPECT_EQ(gauge(ids::Gauge5).progress(), 0);
     EXPECT_EQ(gauge(ids::Gauge5).backColour(), colours::lime);
-    EXPECT_TRUE(form().errorsShown().empty());
-    EXPECT_TRUE(form().messagesShown().empty());
+    EXPECT_TRUE(shown().errors.empty());
+    EXPECT_TRUE(shown().messages.empty());
 }
 
 TEST_F(DiskPageTest, ATotalOfZeroBytesShowsZeroPercent) {
@@ -146,20 +146,20 @@ TEST_F(DiskPageTest, ATotalOfZeroBytesShowsZeroPercent) {
     start('c');
     EXPECT_EQ(text(ids::Label20), "0 %");
     EXPECT_EQ(text(ids::Memo1), "0 MB");
-    EXPECT_TRUE(form().errorsShown().empty());
+    EXPECT_TRUE(shown().errors.empty());
 }
 
 TEST_F(DiskPageTest, DriveNumberFollowsTheLetterAndSurvivesNoDrive) {
     disk(0, 1048576LL * 10, 1048576LL * 5);
     disk(26, 1048576LL * 20, 1048576LL * 5);
     start(0);  // a network path at start: no drive letter
-    EXPECT_EQ(form1().diskPage().driveNumber(), 0);
+    EXPECT_EQ(window().diskPage().driveNumber(), 0);
     EXPECT_EQ(text(ids::Memo1), "10 MB");  // the current directory's drive
     EXPECT_EQ(machine.volumeQueries.back(), ":\\");
     choose('z');
-    EXPECT_EQ(form1().diskPage().driveNumber(), 26);
+    EXPECT_EQ(window().diskPage().driveNumber(), 26);
     choose(0);
-    EXPECT_EQ(form1().diskPage().driveNumber(), 26);
+    EXPECT_EQ(window().diskPage().driveNumber(), 26);
     EXPECT_EQ(text(ids::Memo1), "20 MB");
 }
 

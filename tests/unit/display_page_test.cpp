@@ -3,7 +3,7 @@
 
 #include "form_fixture.h"
 #include "pages/display_page.h"
-#include "pages/texts.h"
+#include "present/texts.h"
 
 namespace {
 
@@ -86,7 +86,7 @@ TEST_F(DisplayPageTest, ADriverThatNeverEndsTheListIsCutOffAtTheBound) {
     Lines lines = list();
     ASSERT_EQ(lines.size(), 7u * pages::kMaxDisplayModes);
     EXPECT_EQ(lines[lines.size() - 6], "   モード番号  " + std::to_string(pages::kMaxDisplayModes - 1));
-    EXPECT_TRUE(form().errorsShown().empty());
+    EXPECT_TRUE(shown().errors.empty());
 }
 
 TEST(ColourCountTest, TakesTheDepthWithinOneTo24Bits) {

@@ -1,26 +1,46 @@
 // A main window on a fake machine, without windows: handlers run on the
-// control model and tests read the controls' properties.
+// control model, a recording back end keeps what boxes would have shown,
+// and tests read the controls' properties.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 
 #include "app/control_ids.h"
-#include "app/main_form.h"
+#include "app/main_window.h"
 #include "fake_platform.h"
+#include "recording_peer.h"
+
+// A main window of its own with its recording back end, for a case of a
+// table that needs a machine of its own.
+struct RecordedWindow {
+    explicit RecordedWindow(fake::Platform& machine) : window(machine), shown(window.form()) {}
+    // Creation, as when the window is made.
+    void create() { window.form().dispatch([&] { window.create(); }); }
+    void click(int id) {
+        window.form().dispatch([&] { window.form().get<ui::Control>(id).click(); });
+    }
+    template <class T = ui::Control>
+    T& control(int id) {
+        return window.form().get<T>(id);
+    }
+
+    app::MainWindow window;
+    RecordingFormPeer shown;
+};
 
 class FormTest : public ::testing::Test {
 protected:
     // The window is made on first use, so that a test can set the machine up first.
-    app::TForm1& form1() {
-        if (!form1_) form1_ = std::make_unique<app::TForm1>(machine);
-        return *form1_;
-    }
-    ui::Form& form() { return form1().form(); }
+    app::MainWindow& window() { return recorded().window; }
+    ui::Form& form() { return window().form(); }
+    // What the window's boxes showed, its caret hides and paints at once.
+    RecordingFormPeer& shown() { return recorded().shown; }
     // Creation, then the drive box's first selection, as when the window is first shown.
     void start(char currentDrive = 'c') {
-        form().dispatch([&] { form1().FormCreate(); });
+        form().dispatch([&] { window().create(); });
         form().dispatch([&] { control<ui::DriveBox>(ids::DriveComboBox1).select(currentDrive); });
     }
     template <class T = ui::Control>
@@ -46,5 +66,9 @@ protected:
     fake::Platform machine;
 
 private:
-    std::unique_ptr<app::TForm1> form1_;
+    RecordedWindow& recorded() {
+        if (!recorded_) recorded_ = std::make_unique<RecordedWindow>(machine);
+        return *recorded_;
+    }
+    std::unique_ptr<RecordedWindow> recorded_;
 };

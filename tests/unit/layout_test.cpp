@@ -16,12 +16,11 @@ protected:
     ui::Form form;
 };
 
-TEST_F(LayoutTest, EveryNamedControlIsBuiltUnderItsOwnIdAndName) {
+TEST_F(LayoutTest, EveryNamedControlIsBuiltUnderItsOwnId) {
     std::set<int> seen;
     for (const auto& entry : ids::kControlNames) {
-        const ui::Control* control = form.find(entry.id);
-        ASSERT_NE(control, nullptr) << entry.name;
-        EXPECT_STREQ(control->name(), entry.name);
+        ASSERT_NE(form.find(entry.id), nullptr) << entry.name;
+        EXPECT_STREQ(ids::nameOf(entry.id), entry.name);
         EXPECT_TRUE(seen.insert(entry.id).second) << entry.name;
     }
     EXPECT_EQ(form.controls().size(), std::size(ids::kControlNames));
@@ -30,8 +29,8 @@ TEST_F(LayoutTest, EveryNamedControlIsBuiltUnderItsOwnIdAndName) {
 TEST_F(LayoutTest, TwentyTwoDisplayBoxesHideTheCaretAndThirtyOneHaveTheEmptyMenu) {
     std::set<std::string> hiding, menus;
     for (const auto& c : form.controls()) {
-        if (c->hidesCaret()) hiding.insert(c->name());
-        if (c->hasPopupMenu()) menus.insert(c->name());
+        if (c->hidesCaret()) hiding.insert(ids::nameOf(c->id()));
+        if (c->hasPopupMenu()) menus.insert(ids::nameOf(c->id()));
     }
     EXPECT_EQ(hiding, (std::set<std::string>{"Memo1", "Memo2", "Memo3", "Memo9", "Memo10", "Memo4", "Memo5", "Memo6",
                                              "Memo7", "Memo8", "Disp1", "M1", "Name1", "Company1", "NowName",
@@ -63,9 +62,9 @@ TEST_F(LayoutTest, OnePixelFramesHoldTheirInsideAtOneOne) {
                           ids::Panel20, ids::Panel21, ids::Panel22, ids::Panel31};
     for (int id : outers) {
         const ui::Control& outer = get(id);
-        ASSERT_EQ(outer.children().size(), 1u) << outer.name();
+        ASSERT_EQ(outer.children().size(), 1u) << ids::nameOf(outer.id());
         const ui::Control& inner = *outer.children()[0];
-        EXPECT_EQ(inner.bounds(), (ui::Rect{1, 1, outer.width() - 2, outer.height() - 2})) << outer.name();
+        EXPECT_EQ(inner.bounds(), (ui::Rect{1, 1, outer.width() - 2, outer.height() - 2})) << ids::nameOf(outer.id());
     }
 }
 
@@ -92,7 +91,7 @@ TEST_F(LayoutTest, DesignStateOfTheWindow) {
     EXPECT_EQ(std::string(form.caption()).size(), 40u);  // three ideographic spaces of two bytes each
     for (int hidden : {ids::Label12, ids::Label2, ids::Label5, ids::Label16, ids::Panel20, ids::Button1,
                        ids::Button2, ids::Button4, ids::Button8})
-        EXPECT_FALSE(get(hidden).visible()) << get(hidden).name();
+        EXPECT_FALSE(get(hidden).visible()) << ids::nameOf(hidden);
     EXPECT_EQ(get(ids::Memo7).text(), "CPUクロック   ");
     EXPECT_EQ(get(ids::Edit2).text(), "　　　　　　ディスプレイ（画面）情報");
     EXPECT_EQ(get(ids::Memo1).fontColour(), present::colours::white);

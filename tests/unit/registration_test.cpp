@@ -72,7 +72,7 @@ TEST_F(RegistrationTest, RegisteringWithoutAChangeWritesNothingAndShowsWhite) {
     EXPECT_EQ(stored("RegisteredOwner"), fake::bytes("Old Owner"));
     EXPECT_EQ(fontColour(ids::M1), colours::white);
     EXPECT_EQ(text(ids::M1), kViewing);
-    EXPECT_TRUE(form().messagesShown().empty());
+    EXPECT_TRUE(shown().messages.empty());
 }
 
 TEST_F(RegistrationTest, ANewOwnerOrganisationAndNameAreWrittenAndWaitForARestart) {
@@ -112,7 +112,7 @@ TEST_F(RegistrationTest, ARefusedNameIsReportedTheOwnerIsStillWrittenAndNoNameIs
     type(ids::NewName, "Owner");
     type(ids::NewPCName, "BAD NAME");
     click(ids::Touroku);
-    EXPECT_EQ(form().messagesShown(), std::vector<std::string>{"コンピュータ名を変更できません。"});
+    EXPECT_EQ(shown().messages, std::vector<std::string>{"コンピュータ名を変更できません。"});
     EXPECT_EQ(stored("RegisteredOwner"), fake::bytes("Owner"));
     EXPECT_EQ(text(ids::NewPCName), "OLDNAME");
     EXPECT_EQ(text(ids::M1), kViewing);
@@ -133,7 +133,7 @@ TEST_F(RegistrationTest, ARefusedNameLeavesTheNameThatReallyWaitsForTheRestart) 
     click(ids::Change);
     type(ids::NewPCName, "REFUSED");
     click(ids::Touroku);
-    EXPECT_EQ(form().messagesShown().size(), 1u);
+    EXPECT_EQ(shown().messages.size(), 1u);
     EXPECT_EQ(text(ids::NewPCName), "NEWNAME");
     EXPECT_EQ(text(ids::M1), kRestart);
     EXPECT_EQ(fontColour(ids::M1), colours::fuchsia);
@@ -164,7 +164,7 @@ TEST_F(RegistrationTest, ANameThatCouldNotBeReadIsNeverSetUnlessTyped) {
     type(ids::NewName, "Owner");
     click(ids::Touroku);
     EXPECT_TRUE(machine.computerNamesSet.empty());
-    EXPECT_TRUE(form().messagesShown().empty());
+    EXPECT_TRUE(shown().messages.empty());
     EXPECT_EQ(stored("RegisteredOwner"), fake::bytes("Owner"));
     EXPECT_EQ(text(ids::M1), kViewing);
 
@@ -181,7 +181,7 @@ TEST_F(RegistrationTest, ThePlaceholderIsNeverHandedToTheSystem) {
     type(ids::NewPCName, "???");
     click(ids::Touroku);
     EXPECT_TRUE(machine.computerNamesSet.empty());
-    EXPECT_EQ(form().messagesShown(), std::vector<std::string>{"コンピュータ名を変更できません。"});
+    EXPECT_EQ(shown().messages, std::vector<std::string>{"コンピュータ名を変更できません。"});
     EXPECT_EQ(text(ids::NewPCName), "OLDNAME");
     EXPECT_EQ(text(ids::M1), kViewing);
 }
@@ -196,7 +196,7 @@ TEST_F(RegistrationTest, AnOverLongNameIsRefusedWholeNeverCut) {
         click(ids::Change);
     }
     EXPECT_TRUE(machine.computerNamesSet.empty());
-    EXPECT_EQ(form().messagesShown().size(), 2u);
+    EXPECT_EQ(shown().messages.size(), 2u);
     type(ids::NewPCName, "ABCDEFGHIJKLMNO");  // 15 bytes: the longest the system keeps
     click(ids::Touroku);
     EXPECT_EQ(machine.computerNamesSet, std::vector<std::string>{"ABCDEFGHIJKLMNO"});
@@ -249,18 +249,17 @@ TEST_F(RegistrationTest, TheRestartTextStaysUntilTheNextRefresh) {
 TEST_F(RegistrationTest, WithoutAKnownPlatformTheWritesGoNowhereAndAChangeIsReported) {
     fake::Platform unknown;
     unknown.version.reset();
-    app::TForm1 window(unknown);
-    auto touroku = [&] { window.form().dispatch([&] { window.form().get<ui::Control>(ids::Touroku).click(); }); };
-    window.FormCreate();
-    touroku();
+    RecordedWindow window(unknown);
+    window.create();
+    window.click(ids::Touroku);
     EXPECT_TRUE(unknown.registry.writes.empty());
     EXPECT_TRUE(unknown.computerNamesSet.empty());
-    EXPECT_TRUE(window.form().messagesShown().empty());
+    EXPECT_TRUE(window.shown.messages.empty());
 
-    window.form().get<ui::Control>(ids::NewName).textEdited("Owner");
-    touroku();
+    window.control(ids::NewName).textEdited("Owner");
+    window.click(ids::Touroku);
     EXPECT_TRUE(unknown.registry.writes.empty());
-    EXPECT_EQ(window.form().messagesShown(), std::vector<std::string>{"所有者名と組織名を変更できません。"});
+    EXPECT_EQ(window.shown.messages, std::vector<std::string>{"所有者名と組織名を変更できません。"});
 }
 
 TEST_F(RegistrationTest, Windows9xWritesItsOwnKey) {
@@ -315,12 +314,11 @@ TEST_F(RegistrationTest, UntouchedBoxesChangeNoStoredByteOrType) {
             const char* key = other.version->platformId == 1 ? kKey9x : kKeyNt;
             other.registry.set(kLocalMachine, key, "RegisteredOwner", c.type, c.data);
             other.registry.set(kLocalMachine, key, "RegisteredOrganization", c.type, c.data);
-            app::TForm1 window(other);
-            window.FormCreate();
-            auto click = [&](int id) { window.form().dispatch([&] { window.form().get<ui::Control>(id).click(); }); };
-            click(ids::Change);
-            window.form().get<ui::Control>(ids::NewPCName).textEdited("CHANGED");
-            click(ids::Touroku);
+            RecordedWindow window(other);
+            window.create();
+            window.click(ids::Change);
+            window.control(ids::NewPCName).textEdited("CHANGED");
+            window.click(ids::Touroku);
             for (const char* name : {"RegisteredOwner", "RegisteredOrganization"}) {
                 const fake::RegValue* value = other.registry.find(kLocalMachine, key, name);
                 ASSERT_NE(value, nullptr) << c.what;
@@ -329,7 +327,7 @@ TEST_F(RegistrationTest, UntouchedBoxesChangeNoStoredByteOrType) {
             }
             EXPECT_TRUE(other.registry.writes.empty()) << c.what;
             EXPECT_EQ(other.computerNamesSet, std::vector<std::string>{"CHANGED"}) << c.what;
-            EXPECT_TRUE(window.form().messagesShown().empty()) << c.what;
+            EXPECT_TRUE(window.shown.messages.empty()) << c.what;
         }
     }
 }
@@ -382,15 +380,14 @@ TEST_F(RegistrationTest, ARefusedWriteIsReportedAndThePageShowsWhatTheRegistryHo
         other.registry.setString(kLocalMachine, kKeyNt, "RegisteredOwner", "Old Owner");
         other.registry.setString(kLocalMachine, kKeyNt, "RegisteredOrganization", "Old Org");
         c.refuse(other.registry);
-        app::TForm1 window(other);
-        window.FormCreate();
-        auto& form = window.form();
-        auto click = [&](int id) { form.dispatch([&] { form.get<ui::Control>(id).click(); }); };
-        click(ids::Change);
+        RecordedWindow window(other);
+        window.create();
+        auto& form = window.window.form();
+        window.click(ids::Change);
         form.get<ui::Control>(ids::NewName).textEdited("New Owner");
         form.get<ui::Control>(ids::NewCompany).textEdited("New Org");
-        click(ids::Touroku);
-        EXPECT_EQ(form.messagesShown(), std::vector<std::string>{kCannot}) << c.what;
+        window.click(ids::Touroku);
+        EXPECT_EQ(window.shown.messages, std::vector<std::string>{kCannot}) << c.what;
         EXPECT_EQ(other.registry.find(kLocalMachine, kKeyNt, "RegisteredOwner")->data, fake::bytes(c.owner)) << c.what;
         EXPECT_EQ(other.registry.find(kLocalMachine, kKeyNt, "RegisteredOrganization")->data,
                   fake::bytes(c.organisation))
@@ -411,7 +408,7 @@ TEST_F(RegistrationTest, ARefusedNameAndARefusedWriteAreBothReportedInTheirOrder
     type(ids::NewName, "New Owner");
     type(ids::NewPCName, "NEWNAME");
     click(ids::Touroku);
-    EXPECT_EQ(form().messagesShown(),
+    EXPECT_EQ(shown().messages,
               (std::vector<std::string>{"コンピュータ名を変更できません。", "所有者名と組織名を変更できません。"}));
     EXPECT_EQ(text(ids::M1), kViewing);
 }

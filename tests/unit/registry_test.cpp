@@ -74,7 +74,7 @@ TEST_F(RegistryTest, WriteTextStoresTheTerminatingZero) {
 TEST_F(RegistryTest, AccessorOpensFromTheRootOrTheCurrentKeyAndKeepsItOnFailure) {
     machine.registry.setString(kLocalMachine, "HARDWARE\\DESCRIPTION\\System", "Date", "01/02/03");
     machine.registry.setString(kLocalMachine, "HARDWARE\\DESCRIPTION\\System\\Sub", "Date", "sub");
-    registry::Accessor accessor(machine, kLocalMachine);
+    registry::Accessor accessor(machine, kLocalMachine, platform::kKeyRead);
     EXPECT_FALSE(accessor.hasCurrentKey());
     EXPECT_EQ(accessor.readString("Date").value, "");  // no key open: every value is missing
     EXPECT_TRUE(accessor.openKey("\\HARDWARE\\DESCRIPTION\\System"));
@@ -95,7 +95,7 @@ TEST_F(RegistryTest, AccessorStringsAcceptOnlyStringTypes) {
     machine.registry.set(kLocalMachine, key, "binary", platform::kRegBinary, {'a', 0});
     machine.registry.set(kLocalMachine, key, "multi", platform::kRegMultiSz, fake::bytes("a\0b"));
     machine.registry.set(kLocalMachine, key, "bigstring", platform::kRegSz, fake::bytes(std::string(5000, 'z')));
-    registry::Accessor accessor(machine, kLocalMachine);
+    registry::Accessor accessor(machine, kLocalMachine, platform::kKeyRead);
     ASSERT_TRUE(accessor.openKey("\\" + key));
     const std::pair<const char*, std::string> texts[] = {
         {"sz", "text"}, {"expand", "%PATH%"}, {"empty", ""}, {"missing", ""}, {"bigstring", std::string(5000, 'z')}};
@@ -124,7 +124,7 @@ TEST_F(RegistryTest, AccessorBinaryReadsCheckTypeAndSize) {
     machine.registry.set(kDynData, key, "sz", platform::kRegSz, fake::bytes("1"));
     machine.registry.set(kDynData, key, "expand", platform::kRegExpandSz, fake::bytes("1"));
     machine.registry.set(kDynData, key, "zero", platform::kRegBinary, {});
-    registry::Accessor accessor(machine, kDynData);
+    registry::Accessor accessor(machine, kDynData, platform::kKeyRead);
     ASSERT_TRUE(accessor.openKey("\\" + key));
 
     std::uint8_t buffer[4] = {9, 9, 9, 9};
@@ -152,7 +152,7 @@ TEST_F(RegistryTest, AccessorBinaryReadsCheckTypeAndSize) {
 }
 
 TEST_F(RegistryTest, AccessorListsTheValueNamesOfItsKey) {
-    registry::Accessor accessor(machine, kDynData);
+    registry::Accessor accessor(machine, kDynData, platform::kKeyRead);
     EXPECT_TRUE(accessor.valueNames().empty());
     machine.registry.set(kDynData, "PerfStats\\StartStat", "KERNEL\\CPUUsage", platform::kRegBinary, {0, 0, 0, 0});
     machine.registry.set(kDynData, "PerfStats\\StartStat", "VMM\\cPageFaults", platform::kRegBinary, {0, 0, 0, 0});
@@ -163,7 +163,7 @@ TEST_F(RegistryTest, AccessorListsTheValueNamesOfItsKey) {
 TEST_F(RegistryTest, AKeyWithoutAccessRightsIsAsAMissingKey) {
     machine.registry.setString(kLocalMachine, "HARDWARE\\Locked", "v", "secret");
     machine.registry.deniedKeys.insert("hklm\\hardware\\locked");
-    registry::Accessor accessor(machine, kLocalMachine);
+    registry::Accessor accessor(machine, kLocalMachine, platform::kKeyRead);
     EXPECT_FALSE(accessor.openKey("\\HARDWARE\\Locked"));
     EXPECT_EQ(accessor.readString("v").value, "");
 }
@@ -183,7 +183,7 @@ TEST_F(RegistryTest, AFetchThatFailsAfterTheSizeWasAskedIsTheFetchError) {
     growing.registry.set(kDynData, "PerfStats\\StatData", "sz", platform::kRegSz, fake::bytes("1"));
     growing.registry.set(kDynData, "PerfStats\\StatData", "binary", platform::kRegBinary, {1});
     {
-        registry::Accessor accessor(growing, kDynData);
+        registry::Accessor accessor(growing, kDynData, platform::kKeyRead);
         ASSERT_TRUE(accessor.openKey("\\PerfStats\\StatData"));
         registry::Read<std::string> text = accessor.readString("sz");
         EXPECT_EQ(text.error, registry::fetchFailedMessage("sz"));

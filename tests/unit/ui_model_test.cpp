@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/error.h"
+#include "recording_peer.h"
 #include "ui/form.h"
 
 namespace {
@@ -22,14 +23,14 @@ public:
 };
 
 const ControlSpec kTable[] = {
-    {.id = 1, .name = "Pages", .kind = ControlKind::PageControl},
-    {.id = 2, .name = "First", .kind = ControlKind::TabPage, .parent = 1, .text = "one"},
-    {.id = 3, .name = "Second", .kind = ControlKind::TabPage, .parent = 1, .text = "two"},
-    {.id = 4, .name = "Panel", .kind = ControlKind::Panel, .parent = 3, .colour = present::colours::black},
-    {.id = 5, .name = "Memo", .kind = ControlKind::TextBox, .parent = 4, .text = "start", .multiline = true},
-    {.id = 6, .name = "Gauge", .kind = ControlKind::Gauge, .parent = 4},
-    {.id = 7, .name = "Drives", .kind = ControlKind::DriveBox, .parent = 4},
-    {.id = 8, .name = "Label", .kind = ControlKind::Label, .parent = 4},
+    {.id = 1, .kind = ControlKind::PageControl},
+    {.id = 2, .kind = ControlKind::TabPage, .parent = 1, .text = "one"},
+    {.id = 3, .kind = ControlKind::TabPage, .parent = 1, .text = "two"},
+    {.id = 4, .kind = ControlKind::Panel, .parent = 3, .colour = present::colours::black},
+    {.id = 5, .kind = ControlKind::TextBox, .parent = 4, .text = "start", .multiline = true},
+    {.id = 6, .kind = ControlKind::Gauge, .parent = 4},
+    {.id = 7, .kind = ControlKind::DriveBox, .parent = 4},
+    {.id = 8, .kind = ControlKind::Label, .parent = 4},
 };
 
 class ModelTest : public ::testing::Test {
@@ -188,6 +189,7 @@ TEST_F(ModelTest, ATimerMessageCountsOnlyWhileTheTimerIsEnabled) {
 }
 
 TEST_F(ModelTest, AnEscapingErrorEndsOnlyItsHandlerAndGoesToTheErrorBox) {
+    RecordingFormPeer shown(form);
     int after = 0;
     form.dispatch([&] {
         throw base::Error("'x' のデータ型が不正です");
@@ -195,13 +197,13 @@ TEST_F(ModelTest, AnEscapingErrorEndsOnlyItsHandlerAndGoesToTheErrorBox) {
     });
     form.dispatch([&] { ++after; });
     EXPECT_EQ(after, 1);
-    EXPECT_EQ(form.errorsShown(), std::vector<std::string>{"'x' のデータ型が不正です"});
+    EXPECT_EQ(shown.errors, std::vector<std::string>{"'x' のデータ型が不正です"});
 }
 
 TEST_F(ModelTest, BuildingRefusesABrokenTable) {
-    const ControlSpec duplicate[] = {{.id = 5, .name = "Again", .kind = ControlKind::Label, .parent = 4}};
+    const ControlSpec duplicate[] = {{.id = 5, .kind = ControlKind::Label, .parent = 4}};
     EXPECT_THROW(form.build(duplicate), base::Error);
-    const ControlSpec orphan[] = {{.id = 50, .name = "Orphan", .kind = ControlKind::Label, .parent = 99}};
+    const ControlSpec orphan[] = {{.id = 50, .kind = ControlKind::Label, .parent = 99}};
     EXPECT_THROW(form.build(orphan), base::Error);
 }
 

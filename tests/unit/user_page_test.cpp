@@ -46,7 +46,7 @@ TEST_F(UserPageTest, Windows9xReadsItsOwnKeysAndShowsTheLoadControls) {
     EXPECT_EQ(text(ids::Edit3), "x86 Family 6 Model 8 Stepping 3");
     EXPECT_EQ(text(ids::Edit4), "GenuineIntel");
     EXPECT_TRUE(loadControlsVisible());
-    EXPECT_STREQ(form1().userPage().versionKey(), "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\");
+    EXPECT_STREQ(window().profile().versionKey, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\");
     EXPECT_EQ(text(ids::M1), "登録情報を表示中です\r\n変更は登録変更ボタン");
     EXPECT_EQ(fontColour(ids::M1), colours::white);
 }
@@ -67,15 +67,17 @@ TEST_F(UserPageTest, WithoutAKnownPlatformNothingIsReadFromElsewhere) {
     for (int id : {ids::NowName, ids::NowCompany, ids::NewName, ids::NewCompany, ids::Edit3, ids::Edit4})
         EXPECT_EQ(text(id), "") << id;
     EXPECT_TRUE(loadControlsVisible());  // their design state
-    EXPECT_EQ(form1().userPage().versionKey(), nullptr);
+    EXPECT_EQ(window().profile().versionKey, nullptr);
     EXPECT_EQ(text(ids::M1), "登録情報を表示中です\r\n変更は登録変更ボタン");
 
-    machine.version = platform::VersionInfo{3, 10, 0, 0};  // neither 9x nor NT
-    refresh();
-    EXPECT_EQ(text(ids::NowName), "");
-    EXPECT_EQ(text(ids::Edit3), "");
-    EXPECT_EQ(text(ids::Edit4), "GenuineIntel");  // the processor key is known on any platform
-    EXPECT_TRUE(loadControlsVisible());
+    fake::Platform other = machine;
+    other.version = platform::VersionInfo{3, 10, 0, 0};  // neither 9x nor NT
+    RecordedWindow neither(other);
+    neither.create();
+    EXPECT_EQ(neither.control(ids::NowName).text(), "");
+    EXPECT_EQ(neither.control(ids::Edit3).text(), "");
+    EXPECT_EQ(neither.control(ids::Edit4).text(), "GenuineIntel");  // the processor key is known on any platform
+    EXPECT_TRUE(neither.control(ids::Gauge6).visible());
 }
 
 TEST_F(UserPageTest, OwnerValuesOfAnySizeAndType) {
@@ -145,10 +147,10 @@ TEST_F(UserPageTest, TheComputerNameAtStart) {
     for (const auto& [name, shown] : cases) {
         fake::Platform other;
         other.computerName = name;
-        app::TForm1 window(other);
-        window.FormCreate();
-        EXPECT_EQ(window.form().get<ui::Control>(ids::NowPCName).text(), shown);
-        EXPECT_EQ(window.form().get<ui::Control>(ids::NewPCName).text(), shown);
+        RecordedWindow window(other);
+        window.create();
+        EXPECT_EQ(window.control(ids::NowPCName).text(), shown);
+        EXPECT_EQ(window.control(ids::NewPCName).text(), shown);
     }
 }
 

@@ -1,7 +1,7 @@
 // The main window and its page control with the seven tab pages.
 #include "app/layout/layout_kit.h"
 #include "app/layout/layouts.h"
-#include "app/strings.h"
+#include "present/texts.h"
 
 namespace layout {
 namespace {
@@ -9,28 +9,28 @@ namespace {
 constexpr Rect kSheet{4, 24, 464, 214};  // the back end places pages in the tabs' display area
 
 constexpr ControlSpec kFrame[] = {
-    {.id = ids::PageControl1, .name = "PageControl1", .kind = ControlKind::PageControl, .bounds = {0, 0, 472, 242}},
-    {.id = ids::DiskTab, .name = "DiskTab", .kind = ControlKind::TabPage, .parent = ids::PageControl1,
+    {.id = ids::PageControl1, .kind = ControlKind::PageControl, .bounds = {0, 0, 472, 242}},
+    {.id = ids::DiskTab, .kind = ControlKind::TabPage, .parent = ids::PageControl1,
      .bounds = kSheet, .text = "ディスク"},
-    {.id = ids::MemTab, .name = "MemTab", .kind = ControlKind::TabPage, .parent = ids::PageControl1,
+    {.id = ids::MemTab, .kind = ControlKind::TabPage, .parent = ids::PageControl1,
      .bounds = kSheet, .text = "メモリ"},
-    {.id = ids::CPUTab, .name = "CPUTab", .kind = ControlKind::TabPage, .parent = ids::PageControl1,
+    {.id = ids::CPUTab, .kind = ControlKind::TabPage, .parent = ids::PageControl1,
      .bounds = kSheet, .text = "CPU"},
-    {.id = ids::ResTab, .name = "ResTab", .kind = ControlKind::TabPage, .parent = ids::PageControl1,
+    {.id = ids::ResTab, .kind = ControlKind::TabPage, .parent = ids::PageControl1,
      .bounds = kSheet, .text = "リソース 残量"},
-    {.id = ids::BIOSTab, .name = "BIOSTab", .kind = ControlKind::TabPage, .parent = ids::PageControl1,
+    {.id = ids::BIOSTab, .kind = ControlKind::TabPage, .parent = ids::PageControl1,
      .bounds = kSheet, .text = "BIOS"},
-    {.id = ids::DisplayTab, .name = "DisplayTab", .kind = ControlKind::TabPage, .parent = ids::PageControl1,
+    {.id = ids::DisplayTab, .kind = ControlKind::TabPage, .parent = ids::PageControl1,
      .bounds = kSheet, .text = "画面"},
-    {.id = ids::UserTab, .name = "UserTab", .kind = ControlKind::TabPage, .parent = ids::PageControl1,
+    {.id = ids::UserTab, .kind = ControlKind::TabPage, .parent = ids::PageControl1,
      .bounds = kSheet, .text = "ユーザー 情報"},
 };
 
 }  // namespace
 
 ui::FormSpec mainWindow() {
-    return {.caption = strings::kCaption,
-            .title = strings::kApplicationTitle,
+    return {.caption = texts::kCaption,
+            .title = texts::kApplicationTitle,
             .clientSize = {472, 242},
             .left = 229,
             .top = 132,

@@ -28,49 +28,49 @@ constexpr FontSpec gothic(int height, Colour colour, bool bold = false) {
 }
 
 // A page's black panel: no bevel, single border.
-constexpr ControlSpec pagePanel(int id, const char* name, int parent, Rect bounds) {
-    return {.id = id, .name = name, .kind = ControlKind::Panel, .parent = parent, .bounds = bounds,
+constexpr ControlSpec pagePanel(int id, int parent, Rect bounds) {
+    return {.id = id, .kind = ControlKind::Panel, .parent = parent, .bounds = bounds,
             .colour = colours::black, .singleBorder = true};
 }
 
 // A plain panel without bevel: the outer panels of one-pixel frames and their insides.
-constexpr ControlSpec framePanel(int id, const char* name, int parent, Rect bounds, Colour colour,
+constexpr ControlSpec framePanel(int id, int parent, Rect bounds, Colour colour,
                                  int tabOrder = 0) {
-    return {.id = id, .name = name, .kind = ControlKind::Panel, .parent = parent, .bounds = bounds,
+    return {.id = id, .kind = ControlKind::Panel, .parent = parent, .bounds = bounds,
             .colour = colour, .tabOrder = tabOrder};
 }
 
-constexpr ControlSpec label(int id, const char* name, int parent, Rect bounds, const char* text, FontSpec font,
+constexpr ControlSpec label(int id, int parent, Rect bounds, const char* text, FontSpec font,
                             bool hidden = false) {
-    return {.id = id, .name = name, .kind = ControlKind::Label, .parent = parent, .bounds = bounds,
+    return {.id = id, .kind = ControlKind::Label, .parent = parent, .bounds = bounds,
             .text = text, .font = font, .hidden = hidden};
 }
 
 // A text box dressed as a label: borderless on black, arrow cursor, the empty
 // context menu and the caret-hiding mouse press.
-constexpr ControlSpec displayBox(int id, const char* name, int parent, Rect bounds, const char* text, FontSpec font,
+constexpr ControlSpec displayBox(int id, int parent, Rect bounds, const char* text, FontSpec font,
                                  bool multiline, bool readOnly, Align align, int tabOrder) {
-    return {.id = id, .name = name, .kind = ControlKind::TextBox, .parent = parent, .bounds = bounds,
+    return {.id = id, .kind = ControlKind::TextBox, .parent = parent, .bounds = bounds,
             .text = text, .font = font, .colour = colours::black, .tabOrder = tabOrder,
             .multiline = multiline, .readOnly = readOnly, .align = align, .cursor = Cursor::Arrow,
             .popupMenu = true, .hidesCaret = true};
 }
 
 // A push button that is never shown; it only carries a refresh action.
-constexpr ControlSpec hiddenButton(int id, const char* name, int parent, Rect bounds, const char* caption,
+constexpr ControlSpec hiddenButton(int id, int parent, Rect bounds, const char* caption,
                                    int tabOrder) {
-    return {.id = id, .name = name, .kind = ControlKind::Button, .parent = parent, .bounds = bounds,
+    return {.id = id, .kind = ControlKind::Button, .parent = parent, .bounds = bounds,
             .text = caption, .hidden = true, .tabOrder = tabOrder};
 }
 
 // The ring of a round push-panel and the push panel inside it.
-constexpr ControlSpec ringPanel(int id, const char* name, int parent, Rect bounds, int tabOrder = 0) {
-    return {.id = id, .name = name, .kind = ControlKind::Panel, .parent = parent, .bounds = bounds,
+constexpr ControlSpec ringPanel(int id, int parent, Rect bounds, int tabOrder = 0) {
+    return {.id = id, .kind = ControlKind::Panel, .parent = parent, .bounds = bounds,
             .colour = colours::maroon, .tabOrder = tabOrder};
 }
-constexpr ControlSpec pushPanel(int id, const char* name, int ring, Rect ringBounds, const char* caption,
+constexpr ControlSpec pushPanel(int id, int ring, Rect ringBounds, const char* caption,
                                 FontSpec font, Colour colour) {
-    return {.id = id, .name = name, .kind = ControlKind::Panel, .parent = ring,
+    return {.id = id, .kind = ControlKind::Panel, .parent = ring,
             .bounds = {0, 0, ringBounds.width - 1, ringBounds.height - 1}, .text = caption, .font = font,
             .colour = colour, .showCaption = true, .cursor = Cursor::Hand};
 }

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform_kind.h"
+#include "platform/platform_profile.h"
 #include "platform/win32/thunk16.h"
 
 namespace platform {
@@ -85,7 +85,7 @@ void Win32Platform::bind16BitServices() {
 #if defined(__i386__)
     // Only Windows 9x has the 16-bit USER library to ask; Wine in an NT mode
     // resolves the services too, so the platform kind decides, not the binding.
-    if (queryPlatformKind(*this) != PlatformKind::Windows9x) return;
+    if (!profileOf(queryPlatformKind(*this)).has16BitServices) return;
     HMODULE kernel = GetModuleHandleA("kernel32.dll");
     auto load = reinterpret_cast<LoadLibrary16Function>(reinterpret_cast<void*>(win32::exportByOrdinal(kernel, 35)));
     auto release = reinterpret_cast<FreeLibrary16Function>(reinterpret_cast<void*>(win32::exportByOrdinal(kernel, 36)));

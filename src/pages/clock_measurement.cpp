@@ -1,5 +1,5 @@
 // The clock measurement and its display.
-#include "pages/cpu_clock.h"
+#include "pages/clock_measurement.h"
 
 #include "platform/processor_pin.h"
 #include "present/extended_precision.h"
@@ -8,8 +8,6 @@ namespace pages {
 namespace {
 
 constexpr std::uint32_t kWindowMs = 4000;
-constexpr const char* kMeasuring = " 只今・・・計測中！";
-constexpr const char* kIdle = "CPUクロック   ";
 
 }  // namespace
 
@@ -25,7 +23,7 @@ double cyclesPerSecond(std::uint64_t cycles, std::uint32_t milliseconds) {
     return static_cast<double>(result);
 }
 
-double MeasureCpuClock(platform::Platform& platform) {
+double measureCpuClock(platform::Platform& platform) {
     // Both counter readings on one processor; the pin comes before the wait
     // for the edge, so that a move to that processor is over by the first.
     platform::ProcessorPin pin(platform);
@@ -55,39 +53,6 @@ FrequencyDisplay frequencyDisplay(double hertz, present::Separators separators) 
                 present::colours::aqua};
     return {present::formatMask(static_cast<long double>(hertz) / 1e6L, present::Mask::Megahertz, separators),
             present::colours::fuchsia};
-}
-
-CpuClock::CpuClock(const ClockControls& controls, platform::Platform& platform, present::Separators separators)
-    : c_(controls), platform_(platform), separators_(separators) {}
-
-void CpuClock::KeisokuClick() {
-    c_.Memo7.setFontColour(present::colours::yellow);
-    c_.Memo7.setText(kMeasuring);
-    c_.Timer1.setEnabled(true);
-}
-
-void CpuClock::Timer1Timer() {
-    if (!platform_.hasTimeStampCounter()) {
-        // A processor without a time-stamp counter has nothing to measure:
-        // the box goes back to its idle text.
-        c_.Memo7.setFontColour(present::colours::infoBackground);
-        c_.Memo7.setText(kIdle);
-        c_.Timer1.setEnabled(false);
-        return;
-    }
-    double hertz = MeasureCpuClock(platform_);
-    FrequencyDisplay shown = frequencyDisplay(hertz, separators_);
-    c_.Memo7.setFontColour(shown.colour);
-    c_.Memo7.setText(shown.text);
-    c_.Timer1.setEnabled(false);
-    platform_.beep();
-    c_.Label16.show();
-}
-
-void CpuClock::Memo7Change() {
-    // A result that arrives while another page is in front is still shown;
-    // only the focus stays where the user put it.
-    if (c_.Panel11.canFocus()) c_.Panel11.setFocus();
 }
 
 }  // namespace pages

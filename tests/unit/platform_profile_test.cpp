@@ -1,6 +1,6 @@
 // The platform kind, and that one kind decides every branch: a Windows 9x
 // compatibility mode on the NT family must not lead to the 9x branch.
-#include "platform/platform_kind.h"
+#include "platform/platform_profile.h"
 
 #include "form_fixture.h"
 
@@ -81,7 +81,7 @@ TEST_F(CompatibilityModeTest, EveryBranchIsTheNtFamilys) {
     EXPECT_EQ(machine.registry.find(kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "RegisteredOwner")
                   ->data,
               fake::bytes("Owner 9x"));
-    form().dispatch([&] { form1().FormDestroy(); });
+    form().dispatch([&] { window().destroy(); });
     for (const std::string& read : machine.registry.reads) EXPECT_NE(read.rfind("hkdd", 0), 0u) << read;
 }
 

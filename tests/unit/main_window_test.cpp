@@ -48,19 +48,19 @@ TEST_F(MainFormTest, NoWorkingDirectoryWhereTheExecutablesDirectoryIsUnknown) {
     for (const char* module : {"", "velnor.exe"}) {
         fake::Platform machine;
         machine.moduleFile = module;
-        app::TForm1 window(machine);
-        window.form().dispatch([&] { window.FormCreate(); });
+        RecordedWindow other(machine);
+        other.create();
         EXPECT_TRUE(machine.directoriesCreated.empty()) << module;
-        EXPECT_EQ(window.form().left(), 273) << module;  // the steps after it ran
-        EXPECT_TRUE(window.form().errorsShown().empty()) << module;
+        EXPECT_EQ(other.window.form().left(), 273) << module;  // the steps after it ran
+        EXPECT_TRUE(other.shown.errors.empty()) << module;
     }
 }
 
 TEST_F(MainFormTest, AWorkingDirectoryThatCannotBeMadeChangesNothing) {
     machine.directoryCreatable = false;
     start();
-    EXPECT_TRUE(form().errorsShown().empty());
-    EXPECT_TRUE(form().messagesShown().empty());
+    EXPECT_TRUE(shown().errors.empty());
+    EXPECT_TRUE(shown().messages.empty());
     EXPECT_EQ(form().left(), 273);
 }
 
@@ -135,11 +135,11 @@ TEST_F(MainFormTest, OnlyASinglePressReleasedInsideClicksAndEveryPressIsUndone) 
 
 TEST_F(MainFormTest, DisplayBoxesHideTheCaretOnAnyPress) {
     start();
-    int hides = form().caretHides();
+    int hides = shown().caretHides;
     control(ids::NowName).onMouseDown(MouseButton::Left);
     control(ids::Memo8).onMouseDown(MouseButton::Right);
     control(ids::Label23).onMouseDown(MouseButton::Middle);
-    EXPECT_EQ(form().caretHides(), hides + 3);
+    EXPECT_EQ(shown().caretHides, hides + 3);
     EXPECT_FALSE(control(ids::NewName).onMouseDown);  // the input boxes keep their caret
 }
 
@@ -181,11 +181,11 @@ TEST_F(MainFormTest, AnErrorInACreationStepEndsTheSequenceInTheErrorBox) {
         std::string moduleFileName() override { throw base::Error("broken"); }
     };
     Broken broken;
-    app::TForm1 window(broken);
-    window.form().dispatch([&] { window.FormCreate(); });
-    EXPECT_EQ(window.form().errorsShown(), std::vector<std::string>{"broken"});
-    EXPECT_EQ(window.form().left(), 229);  // the centring step after it did not run
-    EXPECT_EQ(window.form().top(), 132);
+    RecordedWindow window(broken);
+    window.create();
+    EXPECT_EQ(window.shown.errors, std::vector<std::string>{"broken"});
+    EXPECT_EQ(window.window.form().left(), 229);  // the centring step after it did not run
+    EXPECT_EQ(window.window.form().top(), 132);
 }
 
 }  // namespace

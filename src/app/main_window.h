@@ -1,0 +1,94 @@
+// The main window (TForm1): builds the controls from the layout, gives every
+// page its controls, wires every event to its handler, and runs the start-up
+// and shut-down sequences, the user-information refresh and the 2-second
+// refresh tick. The window-wide behaviours live here too: the press effect of
+// the round push-panels, caret hiding, and the focus move when a page shows.
+#pragma once
+
+#include <string>
+
+#include "pages/bios_page.h"
+#include "pages/cpu_page.h"
+#include "pages/disk_page.h"
+#include "pages/display_page.h"
+#include "pages/memory_page.h"
+#include "pages/registration.h"
+#include "pages/resources_page.h"
+#include "pages/user_page.h"
+#include "platform/platform.h"
+#include "platform/platform_profile.h"
+#include "ui/form.h"
+
+namespace app {
+
+// Where a window of the given outer size sits centred on the screen; both
+// halves truncate toward zero, so an oversized window gets a negative offset.
+struct Position {
+    int left;
+    int top;
+};
+Position centredPosition(platform::ScreenSize screen, ui::Size outer);
+
+// The directory part of a path (up to and including its last backslash or
+// colon), read character by character so that a trail byte 0x5C of a
+// two-byte character is not taken for a backslash.
+std::string directoryOf(const std::string& path, platform::Platform& platform);
+
+class MainWindow {
+public:
+    explicit MainWindow(platform::Platform& platform);
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    ui::Form& form() { return form_; }
+    const platform::PlatformProfile& profile() const { return profile_; }
+
+    // The window's creation (FormCreate): eight steps in a fixed order.
+    void create();
+    // The window's destruction (FormDestroy): the statistics stop.
+    void destroy();
+    // The user-information refresh (Button8Click): the user page, then the
+    // CPU page's processor name, vendor and load controls.
+    void refreshUserInformation();
+    // Timer2's event, every 2000 ms (Timer2Timer): the processor load, then
+    // the memory page, then the system resources page, whichever page shows.
+    void refreshTick();
+
+    pages::DiskPage& diskPage() { return disk_; }
+    pages::UserPage& userPage() { return user_; }
+
+private:
+    template <class T>
+    T& control(int id) {
+        return form_.get<T>(id);
+    }
+    pages::UsageControls usageControls(int totalCaption, int usedCaption, int freeCaption, int shareCaption,
+                                       int total, int used, int free, int share, int pie);
+    void wireEvents();
+
+    // The steps of create(), in their order.
+    void showComputerName();
+    void fillBiosPage();
+    void listDisplayModes();
+    void outlineRoundPanels();
+    void startStatistics();
+    void createWorkingDirectory();
+    void centreOnScreen();
+
+    platform::Platform& platform_;
+    // Worked out once: the platform does not change while the program runs.
+    const platform::PlatformProfile profile_;
+    ui::Form form_;
+    ui::Timer& clockTimer_;    // Timer1: the one-second delay before a clock measurement
+    ui::Timer& refreshTimer_;  // Timer2: the 2-second refresh
+    pages::DiskPage disk_;
+    pages::MemoryPage memory_;
+    pages::CpuPage cpu_;
+    pages::ResourcesPage resources_;
+    pages::BiosPage bios_;
+    pages::DisplayPage display_;
+    pages::UserPage user_;
+    pages::Registration registration_;
+};
+
+}  // namespace app

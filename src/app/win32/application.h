@@ -1,0 +1,34 @@
+// The program as Windows runs it: the platform, the main window's model and
+// its real windows, the start-up sequence and the message loop. The entry
+// point and the tick benchmark both start the program through it.
+#pragma once
+
+#include <windows.h>
+
+#include "app/main_window.h"
+#include "platform/win32/win32_platform.h"
+#include "ui/win32/window_system.h"
+
+namespace app::win32 {
+
+class Application {
+public:
+    // The icon and hand cursor come from the executable's resources (0: none).
+    Application(HINSTANCE instance, int iconResource, int handCursorResource);
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    MainWindow& window() { return window_; }
+
+    // Makes the windows, runs the creation sequence, shows the main window.
+    void start();
+    // The message loop, until the main window is closed; the exit code.
+    int run();
+
+private:
+    platform::Win32Platform platform_;
+    MainWindow window_;
+    ui::win32::WindowSystem windows_;
+};
+
+}  // namespace app::win32

@@ -1,0 +1,36 @@
+// A used share as the disk and memory pages show it: the total, used and free
+// figures in yellow, red and lime under their row captions, the share in
+// figures coloured by the usage scale, and a red pie on lime.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "ui/control.h"
+#include "ui/gauge.h"
+
+namespace pages {
+
+struct UsageControls {
+    ui::Label& totalCaption;  // "全容量"
+    ui::Label& usedCaption;   // "使用量"
+    ui::Label& freeCaption;   // "空容量"
+    ui::Label& shareCaption;  // "使用率"
+    ui::TextBox& total;
+    ui::TextBox& used;
+    ui::TextBox& free;
+    ui::Label& share;  // 'N %'
+    ui::Gauge& pie;
+};
+
+// The texts and the share, as the page's masks make them.
+struct UsageFigures {
+    std::string total;
+    std::string used;
+    std::string free;
+    std::int32_t percent = 0;
+};
+
+void showUsage(const UsageControls& controls, const UsageFigures& figures);
+
+}  // namespace pages

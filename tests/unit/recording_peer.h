@@ -1,0 +1,37 @@
+// A back end for the window's model that records what a real one would show:
+// message boxes, error boxes, caret hides and requests to paint at once. The
+// window's outer size is that of a single-border window with a caption at
+// 96 DPI, as Windows gives it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/form.h"
+#include "ui/peer.h"
+
+class RecordingFormPeer : public ui::FormPeer {
+public:
+    explicit RecordingFormPeer(ui::Form& form) : form_(form) { form_.attach(this); }
+    ~RecordingFormPeer() override { form_.attach(nullptr); }
+    RecordingFormPeer(const RecordingFormPeer&) = delete;
+    RecordingFormPeer& operator=(const RecordingFormPeer&) = delete;
+
+    void updatePosition() override {}
+    ui::Size outerSize() const override {
+        return {form_.clientSize().width + 6, form_.clientSize().height + 28};
+    }
+    void showMessage(const std::string& text, ui::MessageKind kind) override {
+        (kind == ui::MessageKind::Error ? errors : messages).push_back(text);
+    }
+    void hideCaret() override { ++caretHides; }
+    void paintNow() override { ++paints; }
+
+    std::vector<std::string> messages;
+    std::vector<std::string> errors;
+    int caretHides = 0;
+    int paints = 0;
+
+private:
+    ui::Form& form_;
+};
