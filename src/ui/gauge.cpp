@@ -6,6 +6,7 @@ namespace ui {
 Gauge::Gauge(Form& form, const ControlSpec& spec, Control* parent)
     : Control(form, spec, parent),
       kind_(spec.gauge.kind),
+      range_(spec.gauge.range),
       fore_(spec.gauge.fore),
       back_(spec.gauge.back),
       singleBorder_(spec.gauge.singleBorder),

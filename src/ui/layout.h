@@ -30,6 +30,8 @@ struct GaugeSpec {
     present::Colour back = present::colours::navy;
     bool singleBorder = false;
     bool showText = false;
+    // Minimum and maximum; every gauge of the window keeps 0 to 100.
+    present::GaugeRange range{};
 };
 
 struct ControlSpec {

@@ -117,6 +117,32 @@ class MainWindow(ProgramTest):
         self.assertTrue(d.visible("MemTab"))
         self.assertEqual(d.focus(), "Panel8")
 
+    def test_ctrl_tab_switches_pages_both_ways_and_tab_moves_the_focus(self):
+        d = self.driver
+        tab, shift, control = 0x09, 0x10, 0x11
+        self.assertEqual(d.focus(), "PageControl1")
+        d("key", tab)  # the first tab stop of the disk page
+        self.assertEqual(d.focus(), "DriveComboBox1")
+        d("key", shift, tab)
+        self.assertEqual(d.focus(), "PageControl1")
+        d("key", control, tab)
+        self.assertTrue(d.showing("Panel7"))
+        self.assertEqual(d.focus(), "Panel8")
+        d("key", control, shift, tab)
+        self.assertTrue(d.showing("Panel2"))
+        d("key", control, shift, tab)  # from the first page round to the last
+        self.assertTrue(d.showing("Panel1"))
+        self.assertEqual(d.focus(), "Panel16")
+
+    def test_the_focus_comes_back_when_the_window_is_activated_again(self):
+        d = self.driver
+        d.tab(6)
+        d.click("Change")
+        self.assertEqual(d.focus(), "NewName")
+        d("activate", "other")
+        d("activate", "main")
+        self.assertEqual(d.focus(), "NewName")
+
     def test_left_press_moves_a_push_panel_and_release_outside_moves_it_back(self):
         d = self.driver
         d.tab(2)

@@ -211,6 +211,7 @@ bool Platform::getKernelVersion(platform::VersionInfo& out) {
 }
 
 bool Platform::getComputerName(char* buffer, std::uint32_t& size) {
+    calls.push_back("computer name");
     if (!computerName || computerName->size() + 1 > size) {
         if (computerName) size = static_cast<std::uint32_t>(computerName->size() + 1);
         return false;
@@ -230,11 +231,13 @@ bool Platform::setComputerName(const char* name) {
 }
 
 void Platform::globalMemoryStatus(platform::MemoryStatus& status) {
+    calls.push_back("memory");
     ++memoryQueries;
     status = memory;
 }
 
 bool Platform::globalMemoryStatusEx(platform::MemoryStatusEx& status) {
+    calls.push_back("memory");
     ++memoryQueries;
     if (!memoryEx) return false;
     status = *memoryEx;
@@ -293,11 +296,13 @@ std::string Platform::viewOf(platform::RegKey root, const std::string& path, std
 
 long Platform::regOpenKey(platform::RegKey root, const std::string& subKey, std::uint32_t access,
                           platform::RegKey& key) {
+    calls.push_back("open " + subKey);
     return registry.open(root, viewOf(root, subKey, access), false, key, access);
 }
 
 long Platform::regCreateKey(platform::RegKey root, const std::string& subKey, std::uint32_t access,
                             platform::RegKey& key) {
+    calls.push_back("create " + subKey);
     return registry.open(root, viewOf(root, subKey, access), true, key, access);
 }
 
@@ -320,6 +325,7 @@ long Platform::regCloseKey(platform::RegKey key) {
 }
 
 std::uint16_t Platform::loadLibrary16(const char* name) {
+    calls.push_back("16-bit library");
     calls16.push_back(std::string("load ") + name);
     return library16Handle;
 }
@@ -339,6 +345,7 @@ std::uint16_t Platform::callProc16(std::uint32_t, std::uint16_t argument) {
 }
 
 std::size_t Platform::readPhysicalLowMemory(std::uint32_t address, std::uint8_t* out, std::size_t size) {
+    calls.push_back("rom");
     std::size_t copied = 0;
     while (copied < size) {
         std::uint32_t at = address + static_cast<std::uint32_t>(copied);
@@ -356,6 +363,7 @@ std::size_t Platform::readPhysicalLowMemory(std::uint32_t address, std::uint8_t*
 }
 
 bool Platform::enumDisplaySettings(std::uint32_t index, platform::DisplayMode& mode) {
+    calls.push_back("display modes");
     ++displayModeQueries;
     if (endlessDisplayModes) {
         mode = {640 + index % 1024, 480, 8 + index % 25};
@@ -371,6 +379,7 @@ bool Platform::isLeadByte(std::uint8_t byte) {
 }
 
 bool Platform::createDirectory(const std::string& path) {
+    calls.push_back("directory");
     directoriesCreated.push_back(path);
     return directoryCreatable;
 }

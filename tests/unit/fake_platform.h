@@ -159,13 +159,21 @@ public:
     bool directoryCreatable = true;
     std::vector<std::string> directoriesCreated;
 
+    // The machine's operations in the order they were asked for, by kind:
+    // "computer name", "rom", "display modes", "directory", "screen size",
+    // "memory", "16-bit library", and "open " or "create " with the key's path.
+    std::vector<std::string> calls;
+
     // --- platform::Platform ---
     bool getVersion(platform::VersionInfo& out) override;
     bool getKernelVersion(platform::VersionInfo& out) override;
     bool getComputerName(char* buffer, std::uint32_t& size) override;
     bool setComputerName(const char* name) override;
     bool isWow64() override { return wow64; }
-    platform::ScreenSize screenSize() override { return screen; }
+    platform::ScreenSize screenSize() override {
+        calls.push_back("screen size");
+        return screen;
+    }
     char decimalSeparator() override { return decimal; }
     char thousandsSeparator() override { return thousands; }
     void globalMemoryStatus(platform::MemoryStatus& status) override;

@@ -94,6 +94,7 @@ TEST_F(LayoutTest, DesignStateOfTheWindow) {
         EXPECT_FALSE(get(hidden).visible()) << ids::nameOf(hidden);
     EXPECT_EQ(get(ids::Memo7).text(), "CPUクロック   ");
     EXPECT_EQ(get(ids::Edit2).text(), "　　　　　　ディスプレイ（画面）情報");
+    EXPECT_EQ(get(ids::Edit1).text(), "           メインボード　バイオス情報");
     EXPECT_EQ(get(ids::Memo1).fontColour(), present::colours::white);
     EXPECT_EQ(get(ids::Memo4).fontColour(), present::colours::infoBackground);
     EXPECT_EQ(get(ids::Label20).font().height, -19);

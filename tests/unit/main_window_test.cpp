@@ -1,11 +1,60 @@
 // The main window's start-up and its window-wide behaviours.
 #include "form_fixture.h"
 
+#include <algorithm>
+
 namespace {
 
 using ui::MouseButton;
 
 class MainFormTest : public FormTest {};
+
+// The first call of each kind in the machine's log, in order, of those asked for.
+std::vector<std::string> firstCalls(const std::vector<std::string>& calls, const std::vector<std::string>& kinds) {
+    std::vector<std::string> out;
+    for (const std::string& call : calls) {
+        for (const std::string& kind : kinds) {
+            if (call == kind && std::find(out.begin(), out.end(), kind) == out.end()) out.push_back(kind);
+        }
+    }
+    return out;
+}
+
+// The steps of the window's creation and of the refresh tick reach the
+// machine in their fixed order, on both kinds of platform.
+TEST_F(MainFormTest, TheStartUpStepsAndTheTicksRefreshesComeInTheirOrder) {
+    struct Case {
+        const char* what;
+        void (*make)(fake::Platform&);
+        std::vector<std::string> creation;  // the calls that mark each step
+        std::vector<std::string> tick;
+    };
+    const std::string owner9x = "open SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\";
+    const std::string ownerNt = "open SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\";
+    const std::string biosNt = "open HARDWARE\\DESCRIPTION\\System";
+    const std::string startStat = "open PerfStats\\StartStat";
+    const std::string statData = "open PerfStats\\StatData";
+    const Case cases[] = {
+        {"Windows 98", fake::makeWindows98,
+         {"computer name", "rom", "display modes", startStat, "directory", "screen size", owner9x},
+         {statData, "memory", "16-bit library"}},
+        {"Windows XP", fake::makeWindowsXp,
+         {"computer name", biosNt, "display modes", "directory", "screen size", ownerNt},
+         {"memory"}},
+    };
+    for (const Case& c : cases) {
+        fake::Platform other;
+        c.make(other);
+        other.services16 = c.make == fake::makeWindows98;
+        other.displayModes = {{640, 480, 8}};
+        RecordedWindow window(other);
+        window.create();
+        EXPECT_EQ(firstCalls(other.calls, c.creation), c.creation) << c.what;
+        other.calls.clear();
+        window.window.form().dispatch([&] { window.window.refreshTick(); });
+        EXPECT_EQ(firstCalls(other.calls, c.tick), c.tick) << c.what;
+    }
+}
 
 TEST_F(MainFormTest, CentresOnTheScreenTruncatingTowardZero) {
     EXPECT_EQ(app::centredPosition({1024, 768}, {478, 270}).left, 273);

@@ -2,6 +2,8 @@
 // page switching, timers, focus and the error box.
 #include <gtest/gtest.h>
 
+#include <new>
+#include <stdexcept>
 #include <vector>
 
 #include "base/error.h"
@@ -31,6 +33,8 @@ const ControlSpec kTable[] = {
     {.id = 6, .kind = ControlKind::Gauge, .parent = 4},
     {.id = 7, .kind = ControlKind::DriveBox, .parent = 4},
     {.id = 8, .kind = ControlKind::Label, .parent = 4},
+    // A gauge whose share moves by one for every ten steps of its progress.
+    {.id = 9, .kind = ControlKind::Gauge, .parent = 4, .gauge = {.range = {0, 1000}}},
 };
 
 class ModelTest : public ::testing::Test {
@@ -93,6 +97,19 @@ TEST_F(ModelTest, AGaugeRepaintsOnlyWhenWhatItShowsChanges) {
     gauge.setShowText(true);
     EXPECT_EQ(peer.updates.size(), 3u);
     gauge.attach(nullptr);
+
+    // A new progress that shows the same share paints nothing.
+    auto& fine = form.get<ui::Gauge>(9);
+    Recorder finePeer;
+    fine.attach(&finePeer);
+    fine.setProgress(9);
+    EXPECT_EQ(fine.progress(), 9);
+    EXPECT_TRUE(finePeer.updates.empty());
+    fine.setProgress(10);
+    fine.setProgress(19);
+    EXPECT_EQ(fine.share(), 1);
+    EXPECT_EQ(finePeer.updates, std::vector<Property>{Property::Progress});
+    fine.attach(nullptr);
 }
 
 TEST_F(ModelTest, LinesAreAddedAsAMemoAddsThem) {
@@ -198,6 +215,26 @@ TEST_F(ModelTest, AnEscapingErrorEndsOnlyItsHandlerAndGoesToTheErrorBox) {
     form.dispatch([&] { ++after; });
     EXPECT_EQ(after, 1);
     EXPECT_EQ(shown.errors, std::vector<std::string>{"'x' のデータ型が不正です"});
+}
+
+TEST_F(ModelTest, AnyStandardExceptionGoesToTheErrorBoxToo) {
+    RecordingFormPeer shown(form);
+    form.dispatch([] { throw std::bad_alloc(); });
+    form.dispatch([] { throw std::runtime_error("runtime"); });
+    EXPECT_EQ(shown.errors.size(), 2u);
+    EXPECT_EQ(shown.errors[1], "runtime");
+}
+
+TEST_F(ModelTest, HidingTheFocusedControlTakesTheFocusAway) {
+    form.get<ui::PageControl>(1).setActivePage(form.get<ui::TabPage>(3));
+    auto& memo = form.get<ui::Control>(5);
+    memo.setFocus();
+    ASSERT_EQ(form.focused(), &memo);
+    form.get<ui::Control>(4).hide();  // the panel the box lies on
+    EXPECT_EQ(form.focused(), nullptr);
+    EXPECT_FALSE(memo.canFocus());
+    memo.setFocus();
+    EXPECT_EQ(form.focused(), nullptr);
 }
 
 TEST_F(ModelTest, BuildingRefusesABrokenTable) {
