@@ -9,7 +9,7 @@ import sys
 import tempfile
 import time
 
-from velnor_e2e import BUILD, EXE, MODE, PREFIX, hexed, windows_path
+from velnor_e2e import BUILD, EXE, MODE, PREFIX, hexed, wait_for, windows_path
 
 CLOCK = os.sysconf("SC_CLK_TCK")
 TASKMGR = "C:\\windows\\system32\\taskmgr.exe"
@@ -51,6 +51,19 @@ def processes(name):
     return found
 
 
+def wait_until_idle(pid, quiet=1.0, within=15.0):
+    """Waits until a process has used no CPU time for `quiet` seconds."""
+    began = time.monotonic()
+    last, since = cpu_seconds(pid), time.monotonic()
+    while time.monotonic() - since < quiet:
+        if time.monotonic() - began > within:
+            raise RuntimeError("process %d still busy after %.0f s" % (pid, within))
+        time.sleep(0.1)
+        now = cpu_seconds(pid)
+        if now != last:
+            last, since = now, time.monotonic()
+
+
 def one_process(name):
     found = processes(name)
     if len(found) != 1:
@@ -87,16 +100,11 @@ def measure_clock(driver, timeout=30):
     """One click on the measuring panel (the CPU page in front); the measured
     frequency in hertz."""
     driver.click("Keisoku")
-    end = time.time() + timeout
-    while time.time() < end:
-        time.sleep(0.25)
-        text = driver.string("Memo7")
-        if text != WAITING:
-            match = re.fullmatch(r"([\d,]+(?:\.\d+)?) (GHz|MHz)", text)
-            if match is None:
-                raise RuntimeError("unexpected clock text %r" % text)
-            return float(match.group(1).replace(",", "")) * (1e9 if match.group(2) == "GHz" else 1e6)
-    raise RuntimeError("no clock result after %d s" % timeout)
+    text = wait_for(lambda: driver.string("Memo7"), lambda shown: shown != WAITING, timeout, "the clock")
+    match = re.fullmatch(r"([\d,]+(?:\.\d+)?) (GHz|MHz)", text)
+    if match is None:
+        raise RuntimeError("unexpected clock text %r" % text)
+    return float(match.group(1).replace(",", "")) * (1e9 if match.group(2) == "GHz" else 1e6)
 
 
 def run_tick_bench(ticks, page, vary):

@@ -22,7 +22,7 @@ import sys
 import time
 
 import benchlib
-from velnor_e2e import EXE, MODE, Driver
+from velnor_e2e import EXE, MODE, Driver, wait_for
 
 
 def start_ups(driver, runs):
@@ -32,7 +32,8 @@ def start_ups(driver, runs):
         for program in order:
             times[program].append(benchlib.start_up(driver, program))
             driver.close()
-            time.sleep(0.5)  # let Wine's processes of the last run settle
+            # The last run's processes gone before the next one starts.
+            wait_for(lambda: benchlib.processes(program + ".exe"), lambda found: not found, 10, "the last run's end")
     return {p: {"runs_ms": t, "median_ms": statistics.median(t)} for p, t in times.items()}
 
 
@@ -40,8 +41,8 @@ def idle(driver, program, seconds):
     benchlib.start_up(driver, program)
     if program == "velnor":
         driver.tab(1)  # the memory page, refreshed every tick
-    time.sleep(5)  # past the start-up
     pid = benchlib.one_process(program + ".exe")
+    benchlib.wait_until_idle(pid)  # past the start-up
     server = benchlib.wineserver()
     before = benchlib.cpu_seconds(pid), benchlib.cpu_seconds(server)
     time.sleep(seconds)

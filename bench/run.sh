@@ -11,13 +11,7 @@ prefix="$pristine-bench"
 rm -rf "$prefix"
 cp -a "$pristine" "$prefix"
 status=0
-env "${VELNOR_WINE_ENV[@]}" WINEPREFIX="$prefix" VELNOR_MODE="$mode" VELNOR_BUILD="$VELNOR_BUILD" \
-  PYTHONPATH="$VELNOR_ROOT/tests/e2e:$VELNOR_ROOT/bench" PYTHONDONTWRITEBYTECODE=1 \
-  xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
-    wineserver -p
-    python3 "$@"
-    rc=$?
-    wineserver -k
-    exit $rc' bench "$(cd "$(dirname "$script")" && pwd)/$(basename "$script")" "$@" || status=$?
+velnor_session "$prefix" "$mode" -- python3 "$(cd "$(dirname "$script")" && pwd)/$(basename "$script")" "$@" ||
+  status=$?
 rm -rf "$prefix"
 exit $status

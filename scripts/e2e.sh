@@ -20,7 +20,9 @@ if [ ${#modes[@]} -eq 0 ]; then
 fi
 chosen=("$@")
 skipped=$(mktemp)
-trap 'rm -f "$skipped"' EXIT
+drive_dir=""
+# The temporary drive goes with the run, also when a step fails or the run is stopped.
+trap 'rm -f "$skipped"; [ -z "$drive_dir" ] || rm -rf "$drive_dir"' EXIT
 
 status=0
 for mode in "${modes[@]}"; do
@@ -42,20 +44,13 @@ for mode in "${modes[@]}"; do
   ln -sfn "$drive_dir" "$prefix/dosdevices/q:"
   ln -sfn /nonexistent/velnor-drive-r "$prefix/dosdevices/r:"
   echo "=== end-to-end tests, $mode ($VELNOR_WIN) ===" >&2
-  # One X server and one persistent Wine server per mode: volatile registry
-  # fixtures live as long as the server, and no window waits for a manager.
-  if ! env "${VELNOR_WINE_ENV[@]}" WINEPREFIX="$prefix" VELNOR_MODE="$mode" VELNOR_BUILD="$VELNOR_BUILD" \
-      VELNOR_DRIVE_Q="$drive_dir" VELNOR_SKIPPED="$skipped" \
-      PYTHONPATH="$VELNOR_ROOT/tests/e2e" PYTHONDONTWRITEBYTECODE=1 \
-      xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
-        wineserver -p
-        python3 "$0" "$@"
-        rc=$?
-        wineserver -k
-        exit $rc' "$VELNOR_ROOT/tests/e2e/run_tests.py" "${tests[@]}"; then
+  # One X server and one persistent Wine server per mode.
+  if ! velnor_session "$prefix" "$mode" VELNOR_DRIVE_Q="$drive_dir" VELNOR_SKIPPED="$skipped" -- \
+      python3 "$VELNOR_ROOT/tests/e2e/run_tests.py" "${tests[@]}"; then
     status=1
   fi
   rm -rf "$drive_dir"
+  drive_dir=""
 done
 
 if [ "$VELNOR_ARCH" = x86-64 ]; then

@@ -32,14 +32,8 @@ for mode in "${modes[@]}"; do
   echo "=== fault runs, $mode ===" >&2
   # One X server and one persistent Wine server for the whole mode: the
   # HARDWARE and HKEY_DYN_DATA fixtures live as long as the server.
-  if ! env "${VELNOR_WINE_ENV[@]}" WINEPREFIX="$prefix" VELNOR_MODE="$mode" VELNOR_BUILD="$VELNOR_BUILD" \
-      PYTHONDONTWRITEBYTECODE=1 \
-      xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
-        wineserver -p
-        python3 "$0" "$@"
-        rc=$?
-        wineserver -k
-        exit $rc' "$VELNOR_ROOT/tests/faults/run_faults.py" "$out/$mode.json" "${limit[@]}"; then
+  if ! velnor_session "$prefix" "$mode" -- \
+      python3 "$VELNOR_ROOT/tests/faults/run_faults.py" "$out/$mode.json" "${limit[@]}"; then
     status=1
   fi
   rm -rf "$prefix"
@@ -49,9 +43,7 @@ for mode in "${modes[@]}"; do
   cp -a "$pristine" "$prefix"
   echo "=== what the program writes, $mode ===" >&2
   # Sessions of its own: the registry files are read after each server ends.
-  if ! env "${VELNOR_WINE_ENV[@]}" WINEPREFIX="$prefix" VELNOR_MODE="$mode" VELNOR_BUILD="$VELNOR_BUILD" \
-      PYTHONDONTWRITEBYTECODE=1 \
-      xvfb-run -a -s "-screen 0 1024x768x24" \
+  if ! velnor_session --sessions "$prefix" "$mode" -- \
       python3 "$VELNOR_ROOT/tests/faults/writes_check.py" "$out/writes-$mode.json"; then
     status=1
   fi

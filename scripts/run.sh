@@ -21,10 +21,4 @@ fi
 
 shots="$VELNOR_BUILD/screenshots"
 mkdir -p "$shots"
-env "${VELNOR_WINE_ENV[@]}" WINEPREFIX="$prefix" VELNOR_MODE="$mode" VELNOR_BUILD="$VELNOR_BUILD" \
-  PYTHONPATH="$VELNOR_ROOT/tests/e2e" PYTHONDONTWRITEBYTECODE=1 \
-  xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
-    python3 "$0/tests/e2e/screenshots.py" "$1" "$2"
-    rc=$?
-    wineserver -w
-    exit $rc' "$VELNOR_ROOT" "$shots" "$mode"
+velnor_session "$prefix" "$mode" -- python3 "$VELNOR_ROOT/tests/e2e/screenshots.py" "$shots" "$mode"

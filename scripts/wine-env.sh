@@ -141,3 +141,25 @@ velnor_prefix() {
     echo "$VELNOR_BUILD/wine/$1"
   fi
 }
+
+# Runs a command in a platform mode's prefix under an X server of its own
+# (Xvfb, 1024 x 768 in 24-bit colour), with the Japanese locale, the build
+# paths and the test bed in its environment, and gives back its status. A
+# persistent Wine server starts first and is stopped after: registry fixtures
+# of the volatile keys live as long as it does, and every command of the
+# session shares it. With --sessions the command runs its own Wine sessions
+# instead (it reads the prefix's files after each has ended).
+# Usage: velnor_session [--sessions] PREFIX MODE [NAME=value...] -- COMMAND [ARGUMENTS...]
+velnor_session() {
+  local persistent=yes
+  if [ "$1" = --sessions ]; then persistent=no; shift; fi
+  local prefix=$1 mode=$2 settings=()
+  shift 2
+  while [ "$1" != -- ]; do settings+=("$1"); shift; done
+  shift
+  local run=(sh -c 'wineserver -p; "$@"; rc=$?; wineserver -k; exit $rc' velnor-session "$@")
+  [ "$persistent" = yes ] || run=("$@")
+  env "${VELNOR_WINE_ENV[@]}" WINEPREFIX="$prefix" VELNOR_MODE="$mode" VELNOR_BUILD="$VELNOR_BUILD" \
+    PYTHONPATH="$VELNOR_ROOT/tests/e2e:$VELNOR_ROOT/bench" PYTHONDONTWRITEBYTECODE=1 "${settings[@]}" \
+    xvfb-run -a -s "-screen 0 1024x768x24" "${run[@]}"
+}

@@ -4,7 +4,7 @@ import os
 import subprocess
 import sys
 
-from velnor_e2e import Driver
+from velnor_e2e import Driver, wait_for
 
 PAGES = ["disk", "memory", "cpu", "resources", "bios", "display", "user"]
 
@@ -14,12 +14,13 @@ def main():
     driver = Driver()
     try:
         driver.start()
-        # One refresh tick, so that the pages show figures rather than design texts.
-        driver("sleep", 2300)
+        # The first refresh tick, so that the memory page shows figures rather than its design texts.
+        wait_for(lambda: driver.string("Memo4"), lambda text: text.endswith(" MB"), 10, "the memory figures")
         left, top, right, bottom = driver.rect("main")
         for index, page in enumerate(PAGES):
-            driver.tab(index)
-            driver("sleep", 300)
+            if driver.tab(index) != index:
+                sys.exit("page %d did not come to the front" % (index + 1))
+            wait_for(lambda: driver("painted"), lambda answer: answer == "1", 5, "the page's paint")
             path = os.path.join(directory, "%s-%d-%s.png" % (mode, index + 1, page))
             geometry = "%dx%d+%d+%d" % (right - left, bottom - top, left, top)
             subprocess.run(["import", "-window", "root", "-crop", geometry, path], check=True)

@@ -1,21 +1,14 @@
 """The clock measurement through the real push panel, timer and counter."""
 import re
-import time
 
-from velnor_e2e import ProgramTest
+from velnor_e2e import ProgramTest, wait_for
 
 WAITING = " 只今・・・計測中！"
 
 
 class CpuClock(ProgramTest):
     def wait_for_result(self, timeout=20):
-        end = time.time() + timeout
-        while time.time() < end:
-            text = self.driver.string("Memo7")
-            if text != WAITING:
-                return text
-            time.sleep(0.5)
-        self.fail("no result")
+        return wait_for(lambda: self.driver.string("Memo7"), lambda text: text != WAITING, timeout, "the clock")
 
     def test_a_click_measures_the_clock(self):
         d = self.driver

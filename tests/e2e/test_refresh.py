@@ -5,13 +5,12 @@ import os
 import struct
 import subprocess
 import tempfile
-import time
 import unittest
 from decimal import Decimal
 from fractions import Fraction
 
 from velnor_e2e import (HKDD, MODE, PREFIX, REG_BINARY, REG_SZ, WIN, WINE, ProgramTest, mask, needs_32_bit,
-                        percent_candidates)
+                        percent_candidates, wait_for)
 
 TICK = 2.0
 MARGIN = 0.8  # a tick that lands while the driver is busy, and the driver's own settling
@@ -34,21 +33,8 @@ def mb_text(byte_count):
     return mask(Decimal(f.numerator) / Decimal(f.denominator), 2, " MB")
 
 
-class RefreshTest(ProgramTest):
-    def wait_for(self, read, accept, within, what):
-        """Polls read() until accept(value) and returns the value; fails when the time is up."""
-        began = time.monotonic()
-        while True:
-            value = read()
-            if accept(value):
-                return value
-            if time.monotonic() - began > within:
-                self.fail("%s: still %r after %.1f s" % (what, value, within))
-            time.sleep(0.05)
-
-
 @unittest.skipUnless(MODE == "win98", "the performance statistics are Windows 9x's")
-class CpuLoad(RefreshTest):
+class CpuLoad(ProgramTest):
     def setUp(self):
         d = self.driver
         d.reg_set(HKDD, "PerfStats\\StartStat", CPU_USAGE, REG_BINARY, le32(0))
@@ -70,13 +56,13 @@ class CpuLoad(RefreshTest):
         d = self.driver
         d.start()
         self.assertNoErrorBox()  # a StartStat value of the wrong type is skipped
-        self.wait_for(self.load_shown, lambda v: v == ("37 %", 37), TICK + MARGIN, "the first tick")
+        wait_for(self.load_shown, lambda v: v == ("37 %", 37), TICK + MARGIN, "the first tick")
         # The CPU page is not in front: the tick runs whichever page is shown.
         self.assertTrue(d.visible("DiskTab"))
         rects = {"37 %": d.rect("Label21")}
         for value, shown in ((83, ("83 %", 83)), (120, ("120 %", 100)), (-5, ("-5 %", 0))):
             d.reg_set(HKDD, "PerfStats\\StatData", CPU_USAGE, REG_BINARY, le32(value))
-            self.wait_for(self.load_shown, lambda v, s=shown: v == s, TICK + MARGIN, "load %d" % value)
+            wait_for(self.load_shown, lambda v, s=shown: v == s, TICK + MARGIN, "load %d" % value)
             rects[shown[0]] = d.rect("Label21")
         # The right-aligned label fits its text and keeps its right edge: a
         # longer figure grows to the left.
@@ -91,12 +77,12 @@ class CpuLoad(RefreshTest):
         self.assertEqual(self.load_shown(), ("-5 %", 0))
         self.assertNoErrorBox()
         d.reg_set(HKDD, "PerfStats\\StatData", CPU_USAGE, REG_BINARY, le32(64))
-        self.wait_for(self.load_shown, lambda v: v == ("64 %", 64), TICK + MARGIN, "after the bad value")
+        wait_for(self.load_shown, lambda v: v == ("64 %", 64), TICK + MARGIN, "after the bad value")
         # Closing reads the StopStat values, an 8-byte one among them, without a message.
         self.assertEqual(d.close(), 0)
 
 
-class MemoryPage(RefreshTest):
+class MemoryPage(ProgramTest):
     def figures(self):
         d = self.driver
         return d.string("Memo4"), d.string("Memo5"), d.string("Memo6")
@@ -105,7 +91,7 @@ class MemoryPage(RefreshTest):
         d = self.driver
         d.start()
         self.assertTrue(d.visible("DiskTab"))
-        total_text, used_text, free_text = self.wait_for(
+        total_text, used_text, free_text = wait_for(
             self.figures, lambda v: v[0] != DESIGN_MEMO4, TICK + MARGIN, "the first tick")
         total, _ = (int(v) for v in d("memory").split())
         # The whole of physical memory, also above 4 GiB, in megabytes only.
@@ -128,7 +114,7 @@ class MemoryPage(RefreshTest):
         for hog in (64, 160):
             before = self.figures()[2]
             d("hog", hog)
-            self.wait_for(lambda: self.figures()[2], lambda v, b=before: v != b and v.endswith(" MB"),
+            wait_for(lambda: self.figures()[2], lambda v, b=before: v != b and v.endswith(" MB"),
                           2 * TICK + MARGIN, "the free figure with %d MB taken" % hog)
         d("hog", 0)
         self.assertTrue(d.visible("DiskTab"))
@@ -137,7 +123,7 @@ class MemoryPage(RefreshTest):
             self.assertTrue(d.visible(row), row)
 
 
-class ResourcesPage(RefreshTest):
+class ResourcesPage(ProgramTest):
     def bars(self):
         return tuple(self.driver.gauge(g)[0] for g in ("Gauge2", "Gauge3", "Gauge4"))
 
@@ -157,7 +143,7 @@ class ResourcesPage(RefreshTest):
                 self.assertTrue(1 <= share <= 100, shown)
         else:
             self.assertEqual(shown, (0, 0, 0))
-        self.wait_for(lambda: d.string("Memo4"), lambda v: v != DESIGN_MEMO4, TICK + MARGIN, "the first tick")
+        wait_for(lambda: d.string("Memo4"), lambda v: v != DESIGN_MEMO4, TICK + MARGIN, "the first tick")
         after = self.bars()
         if MODE == "win98":
             for share in after:

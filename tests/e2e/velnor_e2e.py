@@ -6,6 +6,7 @@ tells which Windows build to drive: the 32-bit product, or on a host that
 runs no 32-bit programs the x86-64 test build (VELNOR_ARCH, VELNOR_WIN)."""
 import os
 import subprocess
+import time
 import unittest
 from decimal import Decimal, ROUND_HALF_EVEN, ROUND_HALF_UP, getcontext
 from fractions import Fraction
@@ -53,6 +54,23 @@ def windows_path(path):
 
 class DriverError(Exception):
     pass
+
+
+class TimedOut(AssertionError):
+    pass
+
+
+def wait_for(read, accept, within, what):
+    """Polls read() until accept(value) holds and returns that value; a test
+    waits for what it needs to see rather than for a fixed time."""
+    began = time.monotonic()
+    while True:
+        value = read()
+        if accept(value):
+            return value
+        if time.monotonic() - began > within:
+            raise TimedOut("%s: still %r after %.1f s" % (what, value, within))
+        time.sleep(0.05)
 
 
 class Driver:

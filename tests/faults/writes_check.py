@@ -24,7 +24,7 @@ import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "e2e"))
-from velnor_e2e import EXE, HKLM, MODE, PREFIX, Driver, hexed  # noqa: E402
+from velnor_e2e import EXE, HKLM, MODE, PREFIX, Driver, hexed, wait_for  # noqa: E402
 
 import snapshot  # noqa: E402
 
@@ -63,10 +63,14 @@ def viewing_run(d):
     for index in (1, 2, 3, 4, 5, 6, 0):
         if d.tab(index) != index:
             problems.append("page %d did not come to the front" % index)
-    d("sleep", 2300)  # one tick of the real timer
+    # One tick of the real timer: memory taken meanwhile moves the free figure.
+    free = d.string("Memo6")
+    d("hog", 64)
+    wait_for(lambda: d.string("Memo6"), lambda text: text != free, 5, "a real tick")
+    d("hog", 0)
     d.tab(2)
     d.click("Keisoku")  # the clock is measured for about four seconds
-    d("sleep", 4500)
+    wait_for(lambda: d.string("Memo7"), lambda text: text.endswith("Hz"), 15, "the clock")
     d.tab(6)
     d.click("Change")
     d("settext", "NewName", hexed("typed, then cancelled"))

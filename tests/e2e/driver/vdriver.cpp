@@ -1436,6 +1436,9 @@ std::string run(const std::string& line) {
         LPARAM value = lParam == "unmapped" ? unmapped.value() : static_cast<LPARAM>(std::stoul(lParam, nullptr, 0));
         return sendFromAnotherThread(hwnd, std::stoul(message, nullptr, 0), std::stoul(wParam, nullptr, 0), value);
     }
+    if (command == "painted") {  // 1 once no part of the main window or its children waits for a paint
+        return painted(mainWindow()) ? "1" : "0";
+    }
     if (command == "paints") {  // WM_PAINT messages the program's windows received since the counter was hooked in
         // The counter (paint_counter.dll, beside the driver) is hooked into
         // the program's GUI thread on the first call for a program; the
