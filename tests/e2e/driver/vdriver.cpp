@@ -716,860 +716,1073 @@ std::string closeProgram() {
     return std::to_string(code);
 }
 
+std::string commandStart(const std::string&, std::istringstream& args) {
+    return startProgram(args);
+}
+
+std::string commandStartup(const std::string&, std::istringstream& args) {
+    return timeStartUp(args);
+}
+
+std::string commandClose(const std::string&, std::istringstream&) {
+    return closeProgram();
+}
+
+std::string commandKill(const std::string&, std::istringstream&) {
+    if (running()) TerminateProcess(g_process.hProcess, 1), WaitForSingleObject(g_process.hProcess, 5000);
+    closeHandles();
+    return "";
+}
+
+std::string commandRunning(const std::string&, std::istringstream&) {
+    return running() ? "1" : "0";
+}
+
+// the refresh timer's tick, sent N times and handled each time before the next
+std::string commandTick(const std::string&, std::istringstream& args) {
+    // An optional limit in milliseconds per tick: a tick that opens a
+    // message box does not return until the box is closed.
+    // (A failed extraction stores 0, so the defaults are set after it.)
+    int count = 1, limit = 30000;
+    if (!(args >> count)) count = 1;
+    if (!(args >> limit)) limit = 30000;
+    HWND main = mainWindow();
+    for (int i = 0; i < count; ++i) {
+        DWORD_PTR result = 0;
+        if (!SendMessageTimeoutA(main, WM_TIMER, ids::Timer2, 0, SMTO_NORMAL, static_cast<UINT>(limit), &result))
+            fail("tick not handled");
+    }
+    return "";
+}
+
+// a control's child controls, the topmost first: name=id
+std::string commandZorder(const std::string&, std::istringstream& args) {
+    std::string name, out;
+    args >> name;
+    for (HWND child = GetWindow(control(name), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        int id = GetDlgCtrlID(child);
+        out += controlName(id) + "=" + std::to_string(id) + " ";
+    }
+    return out;
+}
+
+// GDI objects, windows, committed private bytes, GDI objects by type
+std::string commandObjects(const std::string&, std::istringstream&) {
+    if (!running()) fail("not running");
+    std::map<int, int> kinds;
+    std::string out = std::to_string(gdiObjects(g_process.hProcess, kinds)) + " " +
+                      std::to_string(windowCount()) + " " + std::to_string(privateBytes(g_process.hProcess)) + " ";
+    for (const auto& kind : kinds) out += std::to_string(kind.first) + ":" + std::to_string(kind.second) + ",";
+    return out;
+}
+
+// the program's Windows process ID
+std::string commandPid(const std::string&, std::istringstream&) {
+    if (!running()) fail("not running");
+    return std::to_string(g_process.dwProcessId);
+}
+
+std::string commandSleep(const std::string&, std::istringstream& args) {
+    int ms = 0;
+    args >> ms;
+    settle(ms);
+    return "";
+}
+
+// physical memory as GlobalMemoryStatusEx reports it: total available
+std::string commandMemory(const std::string&, std::istringstream&) {
+    MEMORYSTATUSEX status{};
+    status.dwLength = sizeof status;
+    if (!GlobalMemoryStatusEx(&status)) fail("GlobalMemoryStatusEx");
+    return std::to_string(status.ullTotalPhys) + " " + std::to_string(status.ullAvailPhys);
+}
+
+// holds that many megabytes of touched memory (0 lets it go), to move the free figure
+std::string commandHog(const std::string&, std::istringstream& args) {
+    // In pieces, since a 32-bit address space has no large holes.
+    static std::vector<void*> held;
+    const SIZE_T piece = SIZE_T{16} << 20;
+    int megabytes = 0;
+    args >> megabytes;
+    for (void* block : held) VirtualFree(block, 0, MEM_RELEASE);
+    held.clear();
+    for (int taken = 0; taken < megabytes; taken += 16) {
+        void* block = VirtualAlloc(nullptr, piece, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+        if (block == nullptr) fail("out of memory");
+        std::memset(block, 0x5A, piece);
+        held.push_back(block);
+    }
+    return "";
+}
+
+std::string commandScreen(const std::string&, std::istringstream&) {
+    return std::to_string(GetSystemMetrics(SM_CXSCREEN)) + " " + std::to_string(GetSystemMetrics(SM_CYSCREEN));
+}
+
+std::string commandCwd(const std::string&, std::istringstream&) {
+    char path[MAX_PATH] = {};
+    GetCurrentDirectoryA(sizeof path, path);
+    return hex(path);
+}
+
+std::string commandText(const std::string&, std::istringstream& args) {
+    std::string name;
+    args >> name;
+    return hex(windowText(control(name)));
+}
+
+std::string commandClass(const std::string&, std::istringstream& args) {
+    std::string name;
+    args >> name;
+    return className(control(name));
+}
+
+// the control's own visibility, whether or not its page is in front
+std::string commandVisible(const std::string&, std::istringstream& args) {
+    std::string name;
+    args >> name;
+    return (GetWindowLongA(control(name), GWL_STYLE) & WS_VISIBLE) ? "1" : "0";
+}
+
+// visible on the screen: it and everything it lies on
+std::string commandShowing(const std::string&, std::istringstream& args) {
+    std::string name;
+    args >> name;
+    return IsWindowVisible(control(name)) ? "1" : "0";
+}
+
+// screen rectangle: left top right bottom
+std::string commandRect(const std::string&, std::istringstream& args) {
+    std::string name;
+    args >> name;
+    RECT r;
+    GetWindowRect(control(name), &r);
+    return std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right) + " " +
+           std::to_string(r.bottom);
+}
+
+// client size
+std::string commandClient(const std::string&, std::istringstream& args) {
+    std::string name;
+    args >> name;
+    RECT r;
+    GetClientRect(control(name), &r);
+    return std::to_string(r.right) + " " + std::to_string(r.bottom);
+}
+
+std::string commandStyle(const std::string&, std::istringstream& args) {
+    std::string name;
+    args >> name;
+    HWND hwnd = control(name);
+    return std::to_string(GetWindowLongA(hwnd, GWL_STYLE)) + " " + std::to_string(GetWindowLongA(hwnd, GWL_EXSTYLE));
+}
+
+std::string commandGauge(const std::string&, std::istringstream& args) {
+    std::string name;
+    args >> name;
+    HWND hwnd = control(name);
+    LRESULT pos = SendMessageA(hwnd, PBM_GETPOS, 0, 0);
+    LRESULT low = SendMessageA(hwnd, PBM_GETRANGE, TRUE, 0);
+    LRESULT high = SendMessageA(hwnd, PBM_GETRANGE, FALSE, 0);
+    return std::to_string(pos) + " " + std::to_string(low) + " " + std::to_string(high);
+}
+
+std::string commandTabs(const std::string&, std::istringstream&) {
+    HWND tabs = control("PageControl1");
+    int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+    std::string out = std::to_string(count);
+    for (int i = 0; i < count; ++i) out += " " + hex(tabText(tabs, i));
+    return out;
+}
+
+// a click on the tab of the given index
+std::string commandTab(const std::string&, std::istringstream& args) {
+    int index = 0;
+    args >> index;
+    HWND tabs = control("PageControl1");
+    RECT rect = tabRect(tabs, index);
+    bringToFront();
+    mouseTo((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    mouseButton("left", true);
+    mouseButton("left", false);
+    settle(200);
+    return std::to_string(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
+}
+
+std::string commandFocus(const std::string&, std::istringstream&) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(g_process.dwThreadId, &info) || info.hwndFocus == nullptr) return "none";
+    return controlName(GetDlgCtrlID(info.hwndFocus));
+}
+
+// whether anything blinks in a control: a caret, seen on the screen
+std::string commandBlink(const std::string&, std::istringstream& args) {
+    std::string name;
+    int ms = 1500;
+    args >> name >> ms;
+    RECT rect;
+    GetWindowRect(control(name), &rect);
+    std::vector<unsigned> first = capture(rect);
+    DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+    while (static_cast<int>(end - GetTickCount()) > 0) {
+        Sleep(60);
+        if (capture(rect) != first) return "1";
+    }
+    return "0";
+}
+
+// screen point, or a control's centre plus an offset
+std::string commandMoveto(const std::string&, std::istringstream& args) {
+    std::string target;
+    args >> target;
+    int dx = 0, dy = 0;
+    POINT point;
+    if (target == "abs") {
+        args >> point.x >> point.y;
+    } else {
+        args >> dx >> dy;
+        point = centreOf(control(target));
+        point.x += dx;
+        point.y += dy;
+    }
+    bringToFront();
+    mouseTo(point.x, point.y);
+    settle(50);
+    return "";
+}
+
+std::string commandDown(const std::string& command, std::istringstream& args) {
+    std::string button;
+    args >> button;
+    mouseButton(button, command == "down");
+    settle(150);
+    return "";
+}
+
+std::string commandClick(const std::string&, std::istringstream& args) {
+    std::string name, button = "left";
+    args >> name >> button;
+    POINT point = centreOf(control(name));
+    bringToFront();
+    mouseTo(point.x, point.y);
+    mouseButton(button, true);
+    mouseButton(button, false);
+    settle(200);
+    return "";
+}
+
+// virtual key codes, held in order and released in reverse
+std::string commandKey(const std::string&, std::istringstream& args) {
+    std::vector<WORD> keys;
+    int vk;
+    while (args >> vk) keys.push_back(static_cast<WORD>(vk));
+    bringToFront();
+    for (WORD k : keys) key(k, true);
+    for (auto k = keys.rbegin(); k != keys.rend(); ++k) key(*k, false);
+    settle(200);
+    return "";
+}
+
+// whether a menu window is open
+std::string commandPopup(const std::string&, std::istringstream&) {
+    HWND menu = FindWindowA("#32768", nullptr);
+    return menu && IsWindowVisible(menu) ? "1" : "0";
+}
+
+// the program's visible top-level windows: class and title
+std::string commandWindows(const std::string&, std::istringstream&) {
+    std::string out;
+    for (HWND hwnd : processWindows()) {
+        if (!IsWindowVisible(hwnd)) continue;
+        out += className(hwnd) + ":" + hex(windowText(hwnd)) + " ";
+    }
+    return out;
+}
+
+// the texts of the program's message box, if one is open
+std::string commandDialog(const std::string&, std::istringstream&) {
+    for (HWND hwnd : processWindows()) {
+        if (className(hwnd) != "#32770" || !IsWindowVisible(hwnd)) continue;
+        std::string out = hex(windowText(hwnd));
+        for (HWND child = GetWindow(hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            if (className(child) == "Static" && GetWindowTextLengthA(child) > 0) out += " " + hex(windowText(child));
+        }
+        return out;
+    }
+    return "none";
+}
+
+// presses the message box's OK button
+std::string commandDismiss(const std::string&, std::istringstream&) {
+    for (HWND hwnd : processWindows()) {
+        if (className(hwnd) == "#32770" && IsWindowVisible(hwnd)) {
+            PostMessageA(hwnd, WM_COMMAND, IDOK, 0);
+            settle(200);
+            return "";
+        }
+    }
+    fail("no message box");
+}
+
+std::string commandPixel(const std::string&, std::istringstream& args) {
+    int x, y;
+    args >> x >> y;
+    HDC screen = GetDC(nullptr);
+    COLORREF colour = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    char text[16];
+    std::snprintf(text, sizeof text, "%02x%02x%02x", GetRValue(colour), GetGValue(colour), GetBValue(colour));
+    return text;
+}
+
+// opens the drop-down list and clicks the entry starting with a text
+std::string commandComboSelect(const std::string&, std::istringstream& args) {
+    std::string name, prefix;
+    args >> name >> prefix;
+    prefix = unhex(prefix);
+    HWND combo = control(name);
+    LRESULT index = CB_ERR;
+    int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count && index == CB_ERR; ++i) {
+        if (comboItem(combo, i).compare(0, prefix.size(), prefix) == 0) index = i;
+    }
+    if (index == CB_ERR) fail("no entry " + prefix);
+    POINT point = centreOf(combo);
+    bringToFront();
+    mouseTo(point.x, point.y);
+    mouseButton("left", true);
+    mouseButton("left", false);
+    settle(300);
+    HWND list = nullptr;
+    for (HWND hwnd : processWindows()) {
+        if (className(hwnd) == "ComboLBox" && IsWindowVisible(hwnd)) list = hwnd;
+    }
+    if (list == nullptr) fail("the list did not open");
+    RECT listRect;
+    GetWindowRect(list, &listRect);
+    int top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+    int height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+    int y = listRect.top + 2 + (static_cast<int>(index) - top) * height + height / 2;
+    mouseTo((listRect.left + listRect.right) / 2, y);
+    settle(100);
+    mouseButton("left", true);
+    mouseButton("left", false);
+    settle(300);
+    return std::to_string(SendMessageA(combo, CB_GETCURSEL, 0, 0));
+}
+
+std::string commandComboItems(const std::string&, std::istringstream& args) {
+    std::string name;
+    args >> name;
+    HWND combo = control(name);
+    int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+    std::string out = std::to_string(count) + " " + std::to_string(SendMessageA(combo, CB_GETCURSEL, 0, 0));
+    for (int i = 0; i < count; ++i) out += " " + hex(comboItem(combo, i));
+    return out;
+}
+
+// a whole text put into a control, as a paste would
+std::string commandSettext(const std::string&, std::istringstream& args) {
+    std::string name, text;
+    args >> name >> text;
+    SendMessageA(control(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(unhex(text).c_str()));
+    settle(100);
+    return "";
+}
+
+// typed text (system code page), as Unicode keystrokes
+std::string commandType(const std::string&, std::istringstream& args) {
+    std::string text;
+    args >> text;
+    text = unhex(text);
+    std::vector<wchar_t> wide(text.size() + 1);
+    int count = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                                    static_cast<int>(wide.size()));
+    bringToFront();
+    for (int i = 0; i < count; ++i) {
+        INPUT input[2] = {};
+        for (int k = 0; k < 2; ++k) {
+            input[k].type = INPUT_KEYBOARD;
+            input[k].ki.wScan = static_cast<WORD>(wide[static_cast<std::size_t>(i)]);
+            input[k].ki.dwFlags = KEYEVENTF_UNICODE | (k ? KEYEVENTF_KEYUP : 0);
+        }
+        SendInput(2, input, sizeof(INPUT));
+    }
+    settle(300);
+    return "";
+}
+
+// typed text, as character messages to the focused control
+std::string commandChars(const std::string&, std::istringstream& args) {
+    std::string text;
+    args >> text;
+    text = unhex(text);
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(g_process.dwThreadId, &info) || info.hwndFocus == nullptr) fail("no focus");
+    for (unsigned char c : text) PostMessageA(info.hwndFocus, WM_CHAR, c, 1);
+    settle(200);
+    return "";
+}
+
+// root path name type data [view]
+std::string commandRegSet(const std::string&, std::istringstream& args) {
+    std::string root, path, name, view;
+    DWORD type = 0;
+    std::string data;
+    args >> root >> path >> name >> type >> data >> view;
+    HKEY key;
+    DWORD disposition;
+    LONG result = RegCreateKeyExA(rootKey(root), unhex(path).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | viewFlag(view),
+                                  nullptr, &key, &disposition);
+    if (result != ERROR_SUCCESS) fail("create key " + std::to_string(result));
+    std::string bytes = unhex(data);
+    result = RegSetValueExA(key, unhex(name).c_str(), 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
+                            static_cast<DWORD>(bytes.size()));
+    RegCloseKey(key);
+    if (result != ERROR_SUCCESS) fail("set value " + std::to_string(result));
+    return "";
+}
+
+// root path name [view] -> type data
+std::string commandRegGet(const std::string&, std::istringstream& args) {
+    std::string root, path, name, view;
+    args >> root >> path >> name >> view;
+    HKEY key;
+    LONG result = RegOpenKeyExA(rootKey(root), unhex(path).c_str(), 0, KEY_READ | viewFlag(view), &key);
+    if (result != ERROR_SUCCESS) return "missing";
+    DWORD type = 0, size = 0;
+    result = RegQueryValueExA(key, unhex(name).c_str(), nullptr, &type, nullptr, &size);
+    std::string data(size, '\0');
+    if (result == ERROR_SUCCESS && size)
+        result = RegQueryValueExA(key, unhex(name).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&data[0]), &size);
+    RegCloseKey(key);
+    if (result != ERROR_SUCCESS) return "missing";
+    return std::to_string(type) + " " + hex(data.substr(0, size));
+}
+
+std::string commandRegDeleteValue(const std::string&, std::istringstream& args) {
+    std::string root, path, name, view;
+    args >> root >> path >> name >> view;
+    HKEY key;
+    if (RegOpenKeyExA(rootKey(root), unhex(path).c_str(), 0, KEY_ALL_ACCESS | viewFlag(view), &key) == ERROR_SUCCESS) {
+        RegDeleteValueA(key, unhex(name).c_str());
+        RegCloseKey(key);
+    }
+    return "";
+}
+
+// the key and everything below it
+std::string commandRegDeleteKey(const std::string&, std::istringstream& args) {
+    std::string root, path;
+    args >> root >> path;
+    LONG result = RegDeleteTreeA(rootKey(root), unhex(path).c_str());
+    return std::to_string(result);
+}
+
+// root path [view]
+std::string commandRegDenyWrites(const std::string& command, std::istringstream& args) {
+    // A key its user may read but not write, as HKLM is to anyone who is
+    // no administrator: a DACL that denies setting values and making
+    // subkeys to everyone. The key's own DACL is kept and put back by
+    // reg_restore_security.
+    static std::map<std::string, std::vector<char>> saved;
+    std::string root, path, view;
+    args >> root >> path >> view;
+    HKEY key;
+    LONG result = RegOpenKeyExA(rootKey(root), unhex(path).c_str(), 0, READ_CONTROL | WRITE_DAC | viewFlag(view), &key);
+    if (result != ERROR_SUCCESS) fail("open key " + std::to_string(result));
+    std::string where = root + "\\" + path + "\\" + view;
+    if (command == "reg_restore_security") {
+        auto found = saved.find(where);
+        if (found == saved.end()) {
+            RegCloseKey(key);
+            fail("nothing saved for the key");
+        }
+        result = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, found->second.data());
+        saved.erase(found);
+        RegCloseKey(key);
+        if (result != ERROR_SUCCESS) fail("set security " + std::to_string(result));
+        return "";
+    }
+    DWORD size = 0;
+    RegGetKeySecurity(key, DACL_SECURITY_INFORMATION, nullptr, &size);
+    std::vector<char> original(size ? size : 1);
+    if (RegGetKeySecurity(key, DACL_SECURITY_INFORMATION, original.data(), &size) != ERROR_SUCCESS) {
+        RegCloseKey(key);
+        fail("get security");
+    }
+    SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+    PSID everyone = nullptr;
+    AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
+    std::vector<char> buffer(256);
+    auto* acl = reinterpret_cast<PACL>(buffer.data());
+    InitializeAcl(acl, static_cast<DWORD>(buffer.size()), ACL_REVISION);
+    AddAccessDeniedAce(acl, ACL_REVISION, KEY_SET_VALUE | KEY_CREATE_SUB_KEY, everyone);
+    AddAccessAllowedAce(acl, ACL_REVISION, KEY_ALL_ACCESS, everyone);
+    SECURITY_DESCRIPTOR descriptor;
+    InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
+    SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE);
+    result = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &descriptor);
+    FreeSid(everyone);
+    RegCloseKey(key);
+    if (result != ERROR_SUCCESS) fail("set security " + std::to_string(result));
+    saved[where] = std::move(original);
+    return "";
+}
+
+// root path new-name: the key, all below it, under another name
+std::string commandRegRename(const std::string&, std::istringstream& args) {
+    // RegRenameKey (Vista and later, and Wine) renames in one step and
+    // keeps link keys as links; it is looked up, so that the driver
+    // still loads where it is missing.
+    using RenameKey = LONG(WINAPI*)(HKEY, LPCWSTR, LPCWSTR);
+    auto rename = reinterpret_cast<RenameKey>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("advapi32.dll"), "RegRenameKey")));
+    if (rename == nullptr) fail("no RegRenameKey");
+    std::string root, path, name;
+    args >> root >> path >> name;
+    LONG result = rename(rootKey(root), wide(unhex(path)).c_str(), wide(unhex(name)).c_str());
+    if (result == ERROR_FILE_NOT_FOUND) return "missing";
+    if (result != ERROR_SUCCESS) fail("rename " + std::to_string(result));
+    return "renamed";
+}
+
+// multi|single text -> the text an edit control of that kind gives back
+std::string commandThroughEdit(const std::string&, std::istringstream& args) {
+    std::string kind, text;
+    args >> kind >> text;
+    return hex(throughEdit(kind == "multi", unhex(text)));
+}
+
+std::string commandComputerName(const std::string&, std::istringstream&) {
+    char name[MAX_COMPUTERNAME_LENGTH + 1] = {};
+    DWORD size = sizeof name;
+    GetComputerNameA(name, &size);
+    return hex(name);
+}
+
+// GetDiskFreeSpaceExA of a root path: total free-to-caller
+std::string commandDisk(const std::string&, std::istringstream& args) {
+    std::string root;
+    args >> root;
+    ULARGE_INTEGER available, total, totalFree;
+    if (!GetDiskFreeSpaceExA(unhex(root).c_str(), &available, &total, &totalFree)) return "-1 -1";
+    return std::to_string(total.QuadPart) + " " + std::to_string(available.QuadPart);
+}
+
+// serial and file system of a root path
+std::string commandVolume(const std::string&, std::istringstream& args) {
+    std::string root;
+    args >> root;
+    char fileSystem[256] = {};
+    DWORD serial = 0;
+    if (!GetVolumeInformationA(unhex(root).c_str(), nullptr, 0, &serial, nullptr, nullptr, fileSystem, sizeof fileSystem))
+        return "fail";
+    return std::to_string(serial) + " " + hex(fileSystem);
+}
+
+// whether a path exists, and is a directory
+std::string commandExists(const std::string&, std::istringstream& args) {
+    std::string path;
+    args >> path;
+    DWORD attributes = GetFileAttributesA(unhex(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return "0";
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? "dir" : "file";
+}
+
+std::string commandDisplayModes(const std::string&, std::istringstream&) {
+    std::string out;
+    DEVMODEA mode{};
+    mode.dmSize = sizeof mode;
+    int count = 0;
+    for (DWORD i = 0; EnumDisplaySettingsA(nullptr, i, &mode); ++i, ++count) {
+        out += " " + std::to_string(mode.dmPelsWidth) + "x" + std::to_string(mode.dmPelsHeight) + "x" +
+               std::to_string(mode.dmBitsPerPel);
+    }
+    return std::to_string(count) + out;
+}
+
+// address count -> the bytes readable there, up to the first unreadable one
+std::string commandLowMemory(const std::string&, std::istringstream& args) {
+    unsigned long address = 0, count = 0;
+    args >> std::hex >> address >> std::dec >> count;
+    std::string out;
+    for (unsigned long at = address; at < address + count; ++at) {
+        const char* source = reinterpret_cast<const char*>(static_cast<std::uintptr_t>(at));
+        if (IsBadReadPtr(source, 1)) break;
+        out += *source;
+    }
+    return hex(out);
+}
+
+std::string commandVersion(const std::string&, std::istringstream&) {
+    OSVERSIONINFOA info{};
+    info.dwOSVersionInfoSize = sizeof info;
+    GetVersionExA(&info);
+    return std::to_string(info.dwPlatformId) + " " + std::to_string(info.dwMajorVersion) + "." +
+           std::to_string(info.dwMinorVersion) + " " + std::to_string(GetACP());
+}
+
+// the program's GDI and USER object counts and private bytes
+std::string commandResources(const std::string&, std::istringstream&) {
+    DWORD gdi = GetGuiResources(g_process.hProcess, GR_GDIOBJECTS);
+    DWORD user = GetGuiResources(g_process.hProcess, GR_USEROBJECTS);
+    PROCESS_MEMORY_COUNTERS_EX memory{};
+    memory.cb = sizeof memory;
+    GetProcessMemoryInfo(g_process.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
+    return std::to_string(gdi) + " " + std::to_string(user) + " " + std::to_string(memory.PrivateUsage) + " " +
+           std::to_string(memory.PeakWorkingSetSize);
+}
+
+// the font Wine gives for a face name: full name, widths of iiii and WWWW
+std::string commandFont(const std::string&, std::istringstream& args) {
+    std::string face;
+    args >> face;
+    face = unhex(face);
+    HFONT font = CreateFontA(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    std::vector<char> metrics(GetOutlineTextMetricsA(dc, 0, nullptr) + 1);
+    std::string full = "-";
+    if (metrics.size() > 1 && GetOutlineTextMetricsA(dc, static_cast<UINT>(metrics.size()),
+                                                     reinterpret_cast<OUTLINETEXTMETRICA*>(metrics.data()))) {
+        auto* otm = reinterpret_cast<OUTLINETEXTMETRICA*>(metrics.data());
+        full = hex(metrics.data() + reinterpret_cast<std::uintptr_t>(otm->otmpFullName));
+    }
+    SIZE narrow{}, wide{};
+    GetTextExtentPoint32A(dc, "iiii", 4, &narrow);
+    GetTextExtentPoint32A(dc, "WWWW", 4, &wide);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(font);
+    return full + " " + std::to_string(narrow.cx) + " " + std::to_string(wide.cx);
+}
+
+// path key: a string of the version resource, or the fixed versions
+std::string commandFileversion(const std::string&, std::istringstream& args) {
+    std::string path, key;
+    args >> path >> key;
+    path = unhex(path);
+    DWORD handle = 0;
+    DWORD size = GetFileVersionInfoSizeA(path.c_str(), &handle);
+    if (size == 0) return "none";
+    std::vector<char> data(size);
+    if (!GetFileVersionInfoA(path.c_str(), 0, size, data.data())) return "none";
+    void* value = nullptr;
+    UINT length = 0;
+    if (key == "fixed") {
+        if (!VerQueryValueA(data.data(), "\\", &value, &length)) return "none";
+        auto* fixed = static_cast<VS_FIXEDFILEINFO*>(value);
+        auto part = [](DWORD value) { return std::to_string(HIWORD(value)) + "." + std::to_string(LOWORD(value)); };
+        std::string text = part(fixed->dwFileVersionMS) + "." + part(fixed->dwFileVersionLS) + " " +
+                           part(fixed->dwProductVersionMS) + "." + part(fixed->dwProductVersionLS) + " " +
+                           std::to_string(fixed->dwFileType) + " " + std::to_string(fixed->dwFileOS);
+        return text;
+    }
+    if (key == "translation") {
+        if (!VerQueryValueA(data.data(), "\\VarFileInfo\\Translation", &value, &length) || length < 4) return "none";
+        auto* pair = static_cast<WORD*>(value);
+        return std::to_string(pair[0]) + " " + std::to_string(pair[1]);
+    }
+    std::string query = "\\StringFileInfo\\041103A4\\" + key;
+    if (!VerQueryValueA(data.data(), query.c_str(), &value, &length)) return "none";
+    return hex(static_cast<const char*>(value));
+}
+
+// the first icon group of an executable: width height colours bits
+std::string commandIcon(const std::string&, std::istringstream& args) {
+    std::string path;
+    args >> path;
+    HMODULE module = LoadLibraryExA(unhex(path).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (module == nullptr) return "none";
+    std::string out = "none";
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), reinterpret_cast<LPCSTR>(RT_GROUP_ICON));
+    if (found != nullptr) {
+        const auto* group = static_cast<const BYTE*>(LockResource(LoadResource(module, found)));
+        if (group != nullptr) {
+            // GRPICONDIR: reserved, type, count; then 14-byte entries.
+            int count = group[4] | (group[5] << 8);
+            const BYTE* entry = group + 6;
+            out = std::to_string(count) + " " + std::to_string(entry[0]) + " " + std::to_string(entry[1]) + " " +
+                  std::to_string(entry[2]) + " " + std::to_string(entry[6] | (entry[7] << 8));
+        }
+    }
+    FreeLibrary(module);
+    return out;
+}
+
+// control button: two quick presses and releases at the control's centre
+std::string commandDoubleClick(const std::string&, std::istringstream& args) {
+    std::string name, button = "left";
+    args >> name >> button;
+    POINT point = centreOf(control(name));
+    bringToFront();
+    mouseTo(point.x, point.y);
+    for (int i = 0; i < 2; ++i) {
+        mouseButton(button, true);
+        mouseButton(button, false);
+    }
+    settle(300);
+    return "";
+}
+
+// exe directory: started as a shortcut set to "minimised" starts it
+std::string commandStartMinimised(const std::string&, std::istringstream& args) {
+    std::string exe, directory;
+    args >> exe >> directory;
+    exe = unhex(exe);
+    directory = unhex(directory);
+    if (running()) fail("already running");
+    closeHandles();
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWMINNOACTIVE;
+    std::string commandLine = "\"" + exe + "\"";
+    if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, directory.c_str(),
+                        &startup, &g_process))
+        fail("CreateProcess failed " + std::to_string(GetLastError()));
+    WaitForInputIdle(g_process.hProcess, 10000);
+    DWORD deadline = GetTickCount() + 15000;
+    while (static_cast<int>(deadline - GetTickCount()) > 0) {
+        for (HWND hwnd : processWindows()) {
+            if (className(hwnd) == "VelnorForm" && !taskbarWindows().empty()) {
+                g_main = hwnd;
+                settle(300);
+                return std::to_string(g_process.dwProcessId);
+            }
+        }
+        if (!running()) fail("the program ended");
+        Sleep(20);
+    }
+    fail("no window appeared");
+}
+
+// the taskbar entries: count, then the first one's class, title and whether it owns the main window
+std::string commandTaskbar(const std::string&, std::istringstream&) {
+    std::vector<HWND> entries = taskbarWindows();
+    if (entries.empty()) return "0";
+    HWND entry = entries[0];
+    bool ownsMain = g_main != nullptr && GetWindow(g_main, GW_OWNER) == entry;
+    return std::to_string(entries.size()) + " " + className(entry) + " " + hex(windowText(entry)) + " " +
+           (ownsMain ? "1" : "0");
+}
+
+// main|entry -> visible iconic foreground, each 0 or 1
+std::string commandWindowState(const std::string&, std::istringstream& args) {
+    std::string name;
+    args >> name;
+    HWND hwnd = namedWindow(name);
+    return std::string(IsWindowVisible(hwnd) ? "1" : "0") + (IsIconic(hwnd) ? " 1" : " 0") +
+           (GetForegroundWindow() == hwnd ? " 1" : " 0");
+}
+
+// main|entry code: what a title-bar button, the system menu or the taskbar asks
+std::string commandSyscommand(const std::string&, std::istringstream& args) {
+    std::string name, code;
+    args >> name >> code;
+    PostMessageA(namedWindow(name), WM_SYSCOMMAND, std::stoul(code, nullptr, 0), 0);
+    settle(400);
+    return "";
+}
+
+// main|entry|other: to the foreground, as the taskbar or Alt+Tab does; other: a window of the driver's
+std::string commandActivate(const std::string&, std::istringstream& args) {
+    std::string name;
+    args >> name;
+    if (name == "other") {
+        SetForegroundWindow(driverWindow());
+        pumpOwnMessages(300);
+    } else {
+        SetForegroundWindow(namedWindow(name));
+        settle(300);
+    }
+    return "";
+}
+
+// [ms]: waits for the program to end by itself; its exit code
+std::string commandWaitEnd(const std::string&, std::istringstream& args) {
+    int ms = 15000;
+    if (!(args >> ms)) ms = 15000;
+    if (g_process.hProcess == nullptr) fail("no program started");
+    if (WaitForSingleObject(g_process.hProcess, static_cast<DWORD>(ms)) != WAIT_OBJECT_0) fail("did not end");
+    DWORD code = 0;
+    GetExitCodeProcess(g_process.hProcess, &code);
+    closeHandles();
+    return std::to_string(code);
+}
+
+// main|entry|thread|control message wParam lParam: posted as another program may post it
+std::string commandPost(const std::string&, std::istringstream& args) {
+    // thread: to the GUI thread, for no window. lParam "ExitProcess": that
+    // function's address in the program, a timer procedure that
+    // DispatchMessage would call. -> "posted" or "refused" (the system
+    // would not post it) and the access violations the program took in
+    // the next half second, or "ended".
+    std::string name, message, wParam, lParam;
+    args >> name >> message >> wParam >> lParam;
+    HWND hwnd = name == "thread" ? nullptr
+                : (name == "main" || name == "entry") ? namedWindow(name)
+                                                      : control(name);
+    LPARAM value = lParam == "ExitProcess"
+                       ? static_cast<LPARAM>(remoteAddress("kernel32.dll", reinterpret_cast<const void*>(&ExitProcess)))
+                       : static_cast<LPARAM>(std::stoul(lParam, nullptr, 0));
+    UINT code = std::stoul(message, nullptr, 0);
+    WPARAM w = std::stoul(wParam, nullptr, 0);
+    ExceptionWatch watch;
+    BOOL posted = name == "thread" ? PostThreadMessageA(g_process.dwThreadId, code, w, value)
+                                   : PostMessageA(hwnd, code, w, value);
+    watch.pump(500);
+    if (watch.ended()) return "ended";
+    return (posted ? "posted " : "refused ") + std::to_string(watch.violations());
+}
+
+// main|control message wParam lParam: sent from another thread of the program's process
+std::string commandSendForeign(const std::string&, std::istringstream& args) {
+    // lParam "unmapped": an address that is no memory of the program's.
+    std::string name, message, wParam, lParam;
+    args >> name >> message >> wParam >> lParam;
+    HWND hwnd = name == "main" ? mainWindow() : control(name);
+    UnmappedAddress unmapped;
+    LPARAM value = lParam == "unmapped" ? unmapped.value() : static_cast<LPARAM>(std::stoul(lParam, nullptr, 0));
+    return sendFromAnotherThread(hwnd, std::stoul(message, nullptr, 0), std::stoul(wParam, nullptr, 0), value);
+}
+
+// 1 once no part of the main window or its children waits for a paint
+std::string commandPainted(const std::string&, std::istringstream&) {
+    return painted(mainWindow()) ? "1" : "0";
+}
+
+// WM_PAINT messages the program's windows received since the counter was hooked in
+std::string commandPaints(const std::string&, std::istringstream&) {
+    // The counter (paint_counter.dll, beside the driver) is hooked into
+    // the program's GUI thread on the first call for a program; the
+    // system loads it there with the next message, so the first call
+    // answers 0.
+    static DWORD hookedProcess = 0;
+    static HMODULE counter = nullptr;
+    if (!running()) fail("not running");
+    if (counter == nullptr) {
+        char path[MAX_PATH] = {};
+        GetModuleFileNameA(nullptr, path, sizeof path);
+        std::string dll(path);
+        dll = dll.substr(0, dll.find_last_of("\\/") + 1) + "paint_counter.dll";
+        counter = LoadLibraryA(dll.c_str());
+        if (counter == nullptr) fail("no paint_counter.dll");
+    }
+    if (hookedProcess != g_process.dwProcessId) {
+        auto taken = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(counter, "countTakenPaint")));
+        auto sent = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(counter, "countSentPaint")));
+        if (!SetWindowsHookExA(WH_GETMESSAGE, taken, counter, g_process.dwThreadId) ||
+            !SetWindowsHookExA(WH_CALLWNDPROC, sent, counter, g_process.dwThreadId))
+            fail("SetWindowsHookEx " + std::to_string(GetLastError()));
+        hookedProcess = g_process.dwProcessId;
+        PostMessageA(mainWindow(), WM_NULL, 0, 0);  // the hook's first call loads the counter there
+        return "0";
+    }
+    HMODULE there = remoteModule(counter);
+    if (there == nullptr) return "0";
+    auto offset = reinterpret_cast<ULONG_PTR>(GetProcAddress(counter, "paintCount")) - reinterpret_cast<ULONG_PTR>(counter);
+    LONG count = 0;
+    SIZE_T read = 0;
+    if (!ReadProcessMemory(g_process.hProcess, reinterpret_cast<const char*>(there) + offset, &count, sizeof count,
+                           &read))
+        fail("ReadProcessMemory");
+    return std::to_string(count);
+}
+
+// the program's kernel handles
+std::string commandHandles(const std::string&, std::istringstream&) {
+    // Wine's GetProcessHandleCount answers 0; the system's handle list
+    // (SystemHandleInformation) has every handle with its process.
+    if (!running()) fail("not running");
+    DWORD count = 0;
+    if (GetProcessHandleCount(g_process.hProcess, &count) && count != 0) return std::to_string(count);
+    struct Entry {
+        ULONG process;
+        BYTE type, flags;
+        USHORT value;
+        PVOID object;
+        ULONG access;
+    };
+    using Query = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
+    auto query = reinterpret_cast<Query>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+    if (query == nullptr) fail("no NtQuerySystemInformation");
+    std::vector<char> buffer(1 << 16);
+    LONG status;
+    for (;;) {
+        ULONG needed = 0;
+        status = query(16, buffer.data(), static_cast<ULONG>(buffer.size()), &needed);  // SystemHandleInformation
+        if (status != static_cast<LONG>(0xC0000004) || buffer.size() >= (64u << 20)) break;  // length mismatch
+        buffer.resize(buffer.size() * 2);
+    }
+    if (status != 0) fail("SystemHandleInformation " + std::to_string(status));
+    ULONG entries = *reinterpret_cast<const ULONG*>(buffer.data());
+    const auto* entry = reinterpret_cast<const Entry*>(buffer.data() + sizeof(ULONG_PTR));
+    for (ULONG i = 0; i < entries && reinterpret_cast<const char*>(entry + i + 1) <= buffer.data() + buffer.size(); ++i)
+        if (entry[i].process == g_process.dwProcessId) ++count;
+    return std::to_string(count);
+}
+
+// N [megabytes]: N refresh ticks, each of which changes what the page in front shows
+std::string commandPaintTicks(const std::string&, std::istringstream& args) {
+    // Before each tick: a new processor load in the statistics (Windows
+    // 98 mode reads it), that many megabytes of memory taken or given
+    // back in turn, and the next page brought to the front by a click on
+    // its tab. Each tick is handled and painted before the next.
+    // -> milliseconds taken.
+    static const char* const pages[] = {"DiskTab", "MemTab", "CPUTab", "ResTab", "BIOSTab", "DisplayTab", "UserTab"};
+    static int turn = 0;
+    static std::vector<void*> held;
+    int count = 0, megabytes = 16;
+    args >> count;
+    if (!(args >> megabytes)) megabytes = 16;
+    HWND main = mainWindow();
+    HWND tabs = control("PageControl1");
+    if (SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0) != 7) fail("not seven tabs");
+    RECT tabRects[7];
+    HWND pageWindows[7];
+    for (int i = 0; i < 7; ++i) {
+        tabRects[i] = tabRect(tabs, i);
+        pageWindows[i] = control(pages[i]);
+    }
+    HKEY statistics = nullptr;
+    if (RegCreateKeyExA(HKEY_DYN_DATA, "PerfStats\\StatData", 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr,
+                        &statistics, nullptr) != ERROR_SUCCESS)
+        fail("no statistics key");
+    auto waitFor = [](auto done, const char* what) {
+        DWORD end = GetTickCount() + 10000;
+        while (!done()) {
+            if (static_cast<int>(end - GetTickCount()) <= 0) fail(std::string("waited in vain for ") + what);
+            if (!running()) fail("the program ended");
+            Sleep(1);
+        }
+    };
+    bringToFront();
+    DWORD began = GetTickCount();
+    for (int i = 0; i < count; ++i, ++turn) {
+        DWORD load = static_cast<DWORD>(turn * 37 % 101);
+        RegSetValueExA(statistics, "KERNEL\\CPUUsage", 0, REG_BINARY, reinterpret_cast<const BYTE*>(&load),
+                       sizeof load);
+        if (held.empty()) {
+            for (int taken = 0; taken < megabytes; taken += 16) {
+                void* block = VirtualAlloc(nullptr, SIZE_T{16} << 20, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+                if (block == nullptr) break;
+                std::memset(block, 0x5A, SIZE_T{16} << 20);
+                held.push_back(block);
+            }
+        } else {
+            for (void* block : held) VirtualFree(block, 0, MEM_RELEASE);
+            held.clear();
+        }
+        int page = (turn + 1) % 7;
+        const RECT& rect = tabRects[page];
+        mouseTo((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+        mouseButton("left", true);
+        mouseButton("left", false);
+        HWND shown = pageWindows[page];
+        waitFor([shown] { return IsWindowVisible(shown) != FALSE; }, "the page");
+        DWORD_PTR result = 0;
+        if (!SendMessageTimeoutA(main, WM_TIMER, ids::Timer2, 0, SMTO_NORMAL, 10000, &result)) fail("tick not handled");
+        waitFor([main] { return painted(main); }, "the paint");
+    }
+    RegCloseKey(statistics);
+    return std::to_string(GetTickCount() - began);
+}
+
+// The commands, by the first word of their line.
+using Command = std::string (*)(const std::string& command, std::istringstream& args);
+struct CommandEntry {
+    const char* name;
+    Command run;
+};
+const CommandEntry kCommands[] = {
+    {"start", commandStart},
+    {"startup", commandStartup},
+    {"close", commandClose},
+    {"kill", commandKill},
+    {"running", commandRunning},
+    {"tick", commandTick},
+    {"zorder", commandZorder},
+    {"objects", commandObjects},
+    {"pid", commandPid},
+    {"sleep", commandSleep},
+    {"memory", commandMemory},
+    {"hog", commandHog},
+    {"screen", commandScreen},
+    {"cwd", commandCwd},
+    {"text", commandText},
+    {"class", commandClass},
+    {"visible", commandVisible},
+    {"showing", commandShowing},
+    {"rect", commandRect},
+    {"client", commandClient},
+    {"style", commandStyle},
+    {"gauge", commandGauge},
+    {"tabs", commandTabs},
+    {"tab", commandTab},
+    {"focus", commandFocus},
+    {"blink", commandBlink},
+    {"moveto", commandMoveto},
+    {"down", commandDown},
+    {"up", commandDown},
+    {"click", commandClick},
+    {"key", commandKey},
+    {"popup", commandPopup},
+    {"windows", commandWindows},
+    {"dialog", commandDialog},
+    {"dismiss", commandDismiss},
+    {"pixel", commandPixel},
+    {"combo_select", commandComboSelect},
+    {"combo_items", commandComboItems},
+    {"settext", commandSettext},
+    {"type", commandType},
+    {"chars", commandChars},
+    {"reg_set", commandRegSet},
+    {"reg_get", commandRegGet},
+    {"reg_delete_value", commandRegDeleteValue},
+    {"reg_delete_key", commandRegDeleteKey},
+    {"reg_deny_writes", commandRegDenyWrites},
+    {"reg_restore_security", commandRegDenyWrites},
+    {"reg_rename", commandRegRename},
+    {"through_edit", commandThroughEdit},
+    {"computer_name", commandComputerName},
+    {"disk", commandDisk},
+    {"volume", commandVolume},
+    {"exists", commandExists},
+    {"display_modes", commandDisplayModes},
+    {"low_memory", commandLowMemory},
+    {"version", commandVersion},
+    {"resources", commandResources},
+    {"font", commandFont},
+    {"fileversion", commandFileversion},
+    {"icon", commandIcon},
+    {"double_click", commandDoubleClick},
+    {"start_minimised", commandStartMinimised},
+    {"taskbar", commandTaskbar},
+    {"window_state", commandWindowState},
+    {"syscommand", commandSyscommand},
+    {"activate", commandActivate},
+    {"wait_end", commandWaitEnd},
+    {"post", commandPost},
+    {"send_foreign", commandSendForeign},
+    {"painted", commandPainted},
+    {"paints", commandPaints},
+    {"handles", commandHandles},
+    {"paint_ticks", commandPaintTicks},
+};
+
 std::string run(const std::string& line) {
     std::istringstream args(line);
     std::string command;
     args >> command;
     if (command.empty()) return "";
-    if (command == "start") return startProgram(args);
-    if (command == "startup") return timeStartUp(args);
-    if (command == "close") return closeProgram();
-    if (command == "kill") {
-        if (running()) TerminateProcess(g_process.hProcess, 1), WaitForSingleObject(g_process.hProcess, 5000);
-        closeHandles();
-        return "";
-    }
-    if (command == "running") return running() ? "1" : "0";
-    if (command == "tick") {  // the refresh timer's tick, sent N times and handled each time before the next
-        // An optional limit in milliseconds per tick: a tick that opens a
-        // message box does not return until the box is closed.
-        // (A failed extraction stores 0, so the defaults are set after it.)
-        int count = 1, limit = 30000;
-        if (!(args >> count)) count = 1;
-        if (!(args >> limit)) limit = 30000;
-        HWND main = mainWindow();
-        for (int i = 0; i < count; ++i) {
-            DWORD_PTR result = 0;
-            if (!SendMessageTimeoutA(main, WM_TIMER, 2, 0, SMTO_NORMAL, static_cast<UINT>(limit), &result))
-                fail("tick not handled");
-        }
-        return "";
-    }
-    if (command == "zorder") {  // a control's child controls, the topmost first: name=id
-        std::string name, out;
-        args >> name;
-        for (HWND child = GetWindow(control(name), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            int id = GetDlgCtrlID(child);
-            out += controlName(id) + "=" + std::to_string(id) + " ";
-        }
-        return out;
-    }
-    if (command == "objects") {  // GDI objects, windows, committed private bytes, GDI objects by type
-        if (!running()) fail("not running");
-        std::map<int, int> kinds;
-        std::string out = std::to_string(gdiObjects(g_process.hProcess, kinds)) + " " +
-                          std::to_string(windowCount()) + " " + std::to_string(privateBytes(g_process.hProcess)) + " ";
-        for (const auto& kind : kinds) out += std::to_string(kind.first) + ":" + std::to_string(kind.second) + ",";
-        return out;
-    }
-    if (command == "pid") {  // the program's Windows process ID
-        if (!running()) fail("not running");
-        return std::to_string(g_process.dwProcessId);
-    }
-    if (command == "sleep") {
-        int ms = 0;
-        args >> ms;
-        settle(ms);
-        return "";
-    }
-    if (command == "memory") {  // physical memory as GlobalMemoryStatusEx reports it: total available
-        MEMORYSTATUSEX status{};
-        status.dwLength = sizeof status;
-        if (!GlobalMemoryStatusEx(&status)) fail("GlobalMemoryStatusEx");
-        return std::to_string(status.ullTotalPhys) + " " + std::to_string(status.ullAvailPhys);
-    }
-    if (command == "hog") {  // holds that many megabytes of touched memory (0 lets it go), to move the free figure
-        // In pieces, since a 32-bit address space has no large holes.
-        static std::vector<void*> held;
-        const SIZE_T piece = SIZE_T{16} << 20;
-        int megabytes = 0;
-        args >> megabytes;
-        for (void* block : held) VirtualFree(block, 0, MEM_RELEASE);
-        held.clear();
-        for (int taken = 0; taken < megabytes; taken += 16) {
-            void* block = VirtualAlloc(nullptr, piece, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
-            if (block == nullptr) fail("out of memory");
-            std::memset(block, 0x5A, piece);
-            held.push_back(block);
-        }
-        return "";
-    }
-    if (command == "screen") {
-        return std::to_string(GetSystemMetrics(SM_CXSCREEN)) + " " + std::to_string(GetSystemMetrics(SM_CYSCREEN));
-    }
-    if (command == "cwd") {
-        char path[MAX_PATH] = {};
-        GetCurrentDirectoryA(sizeof path, path);
-        return hex(path);
-    }
-    if (command == "text") {
-        std::string name;
-        args >> name;
-        return hex(windowText(control(name)));
-    }
-    if (command == "class") {
-        std::string name;
-        args >> name;
-        return className(control(name));
-    }
-    if (command == "visible") {  // the control's own visibility, whether or not its page is in front
-        std::string name;
-        args >> name;
-        return (GetWindowLongA(control(name), GWL_STYLE) & WS_VISIBLE) ? "1" : "0";
-    }
-    if (command == "showing") {  // visible on the screen: it and everything it lies on
-        std::string name;
-        args >> name;
-        return IsWindowVisible(control(name)) ? "1" : "0";
-    }
-    if (command == "rect") {  // screen rectangle: left top right bottom
-        std::string name;
-        args >> name;
-        RECT r;
-        GetWindowRect(control(name), &r);
-        return std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right) + " " +
-               std::to_string(r.bottom);
-    }
-    if (command == "client") {  // client size
-        std::string name;
-        args >> name;
-        RECT r;
-        GetClientRect(control(name), &r);
-        return std::to_string(r.right) + " " + std::to_string(r.bottom);
-    }
-    if (command == "style") {
-        std::string name;
-        args >> name;
-        HWND hwnd = control(name);
-        return std::to_string(GetWindowLongA(hwnd, GWL_STYLE)) + " " + std::to_string(GetWindowLongA(hwnd, GWL_EXSTYLE));
-    }
-    if (command == "gauge") {
-        std::string name;
-        args >> name;
-        HWND hwnd = control(name);
-        LRESULT pos = SendMessageA(hwnd, PBM_GETPOS, 0, 0);
-        LRESULT low = SendMessageA(hwnd, PBM_GETRANGE, TRUE, 0);
-        LRESULT high = SendMessageA(hwnd, PBM_GETRANGE, FALSE, 0);
-        return std::to_string(pos) + " " + std::to_string(low) + " " + std::to_string(high);
-    }
-    if (command == "tabs") {
-        HWND tabs = control("PageControl1");
-        int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
-        std::string out = std::to_string(count);
-        for (int i = 0; i < count; ++i) out += " " + hex(tabText(tabs, i));
-        return out;
-    }
-    if (command == "tab") {  // a click on the tab of the given index
-        int index = 0;
-        args >> index;
-        HWND tabs = control("PageControl1");
-        RECT rect = tabRect(tabs, index);
-        bringToFront();
-        mouseTo((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-        mouseButton("left", true);
-        mouseButton("left", false);
-        settle(200);
-        return std::to_string(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
-    }
-    if (command == "focus") {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        if (!GetGUIThreadInfo(g_process.dwThreadId, &info) || info.hwndFocus == nullptr) return "none";
-        return controlName(GetDlgCtrlID(info.hwndFocus));
-    }
-    if (command == "blink") {  // whether anything blinks in a control: a caret, seen on the screen
-        std::string name;
-        int ms = 1500;
-        args >> name >> ms;
-        RECT rect;
-        GetWindowRect(control(name), &rect);
-        std::vector<unsigned> first = capture(rect);
-        DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-        while (static_cast<int>(end - GetTickCount()) > 0) {
-            Sleep(60);
-            if (capture(rect) != first) return "1";
-        }
-        return "0";
-    }
-    if (command == "moveto") {  // screen point, or a control's centre plus an offset
-        std::string target;
-        args >> target;
-        int dx = 0, dy = 0;
-        POINT point;
-        if (target == "abs") {
-            args >> point.x >> point.y;
-        } else {
-            args >> dx >> dy;
-            point = centreOf(control(target));
-            point.x += dx;
-            point.y += dy;
-        }
-        bringToFront();
-        mouseTo(point.x, point.y);
-        settle(50);
-        return "";
-    }
-    if (command == "down" || command == "up") {
-        std::string button;
-        args >> button;
-        mouseButton(button, command == "down");
-        settle(150);
-        return "";
-    }
-    if (command == "click") {
-        std::string name, button = "left";
-        args >> name >> button;
-        POINT point = centreOf(control(name));
-        bringToFront();
-        mouseTo(point.x, point.y);
-        mouseButton(button, true);
-        mouseButton(button, false);
-        settle(200);
-        return "";
-    }
-    if (command == "key") {  // virtual key codes, held in order and released in reverse
-        std::vector<WORD> keys;
-        int vk;
-        while (args >> vk) keys.push_back(static_cast<WORD>(vk));
-        bringToFront();
-        for (WORD k : keys) key(k, true);
-        for (auto k = keys.rbegin(); k != keys.rend(); ++k) key(*k, false);
-        settle(200);
-        return "";
-    }
-    if (command == "popup") {  // whether a menu window is open
-        HWND menu = FindWindowA("#32768", nullptr);
-        return menu && IsWindowVisible(menu) ? "1" : "0";
-    }
-    if (command == "windows") {  // the program's visible top-level windows: class and title
-        std::string out;
-        for (HWND hwnd : processWindows()) {
-            if (!IsWindowVisible(hwnd)) continue;
-            out += className(hwnd) + ":" + hex(windowText(hwnd)) + " ";
-        }
-        return out;
-    }
-    if (command == "dialog") {  // the texts of the program's message box, if one is open
-        for (HWND hwnd : processWindows()) {
-            if (className(hwnd) != "#32770" || !IsWindowVisible(hwnd)) continue;
-            std::string out = hex(windowText(hwnd));
-            for (HWND child = GetWindow(hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-                if (className(child) == "Static" && GetWindowTextLengthA(child) > 0) out += " " + hex(windowText(child));
-            }
-            return out;
-        }
-        return "none";
-    }
-    if (command == "dismiss") {  // presses the message box's OK button
-        for (HWND hwnd : processWindows()) {
-            if (className(hwnd) == "#32770" && IsWindowVisible(hwnd)) {
-                PostMessageA(hwnd, WM_COMMAND, IDOK, 0);
-                settle(200);
-                return "";
-            }
-        }
-        fail("no message box");
-    }
-    if (command == "pixel") {
-        int x, y;
-        args >> x >> y;
-        HDC screen = GetDC(nullptr);
-        COLORREF colour = GetPixel(screen, x, y);
-        ReleaseDC(nullptr, screen);
-        char text[16];
-        std::snprintf(text, sizeof text, "%02x%02x%02x", GetRValue(colour), GetGValue(colour), GetBValue(colour));
-        return text;
-    }
-    if (command == "combo_select") {  // opens the drop-down list and clicks the entry starting with a text
-        std::string name, prefix;
-        args >> name >> prefix;
-        prefix = unhex(prefix);
-        HWND combo = control(name);
-        LRESULT index = CB_ERR;
-        int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
-        for (int i = 0; i < count && index == CB_ERR; ++i) {
-            if (comboItem(combo, i).compare(0, prefix.size(), prefix) == 0) index = i;
-        }
-        if (index == CB_ERR) fail("no entry " + prefix);
-        POINT point = centreOf(combo);
-        bringToFront();
-        mouseTo(point.x, point.y);
-        mouseButton("left", true);
-        mouseButton("left", false);
-        settle(300);
-        HWND list = nullptr;
-        for (HWND hwnd : processWindows()) {
-            if (className(hwnd) == "ComboLBox" && IsWindowVisible(hwnd)) list = hwnd;
-        }
-        if (list == nullptr) fail("the list did not open");
-        RECT listRect;
-        GetWindowRect(list, &listRect);
-        int top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
-        int height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
-        int y = listRect.top + 2 + (static_cast<int>(index) - top) * height + height / 2;
-        mouseTo((listRect.left + listRect.right) / 2, y);
-        settle(100);
-        mouseButton("left", true);
-        mouseButton("left", false);
-        settle(300);
-        return std::to_string(SendMessageA(combo, CB_GETCURSEL, 0, 0));
-    }
-    if (command == "combo_items") {
-        std::string name;
-        args >> name;
-        HWND combo = control(name);
-        int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
-        std::string out = std::to_string(count) + " " + std::to_string(SendMessageA(combo, CB_GETCURSEL, 0, 0));
-        for (int i = 0; i < count; ++i) out += " " + hex(comboItem(combo, i));
-        return out;
-    }
-    if (command == "settext") {  // a whole text put into a control, as a paste would
-        std::string name, text;
-        args >> name >> text;
-        SendMessageA(control(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(unhex(text).c_str()));
-        settle(100);
-        return "";
-    }
-    if (command == "type") {  // typed text (system code page), as Unicode keystrokes
-        std::string text;
-        args >> text;
-        text = unhex(text);
-        std::vector<wchar_t> wide(text.size() + 1);
-        int count = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                                        static_cast<int>(wide.size()));
-        bringToFront();
-        for (int i = 0; i < count; ++i) {
-            INPUT input[2] = {};
-            for (int k = 0; k < 2; ++k) {
-                input[k].type = INPUT_KEYBOARD;
-                input[k].ki.wScan = static_cast<WORD>(wide[static_cast<std::size_t>(i)]);
-                input[k].ki.dwFlags = KEYEVENTF_UNICODE | (k ? KEYEVENTF_KEYUP : 0);
-            }
-            SendInput(2, input, sizeof(INPUT));
-        }
-        settle(300);
-        return "";
-    }
-    if (command == "chars") {  // typed text, as character messages to the focused control
-        std::string text;
-        args >> text;
-        text = unhex(text);
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        if (!GetGUIThreadInfo(g_process.dwThreadId, &info) || info.hwndFocus == nullptr) fail("no focus");
-        for (unsigned char c : text) PostMessageA(info.hwndFocus, WM_CHAR, c, 1);
-        settle(200);
-        return "";
-    }
-    if (command == "reg_set") {  // root path name type data [view]
-        std::string root, path, name, view;
-        DWORD type = 0;
-        std::string data;
-        args >> root >> path >> name >> type >> data >> view;
-        HKEY key;
-        DWORD disposition;
-        LONG result = RegCreateKeyExA(rootKey(root), unhex(path).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | viewFlag(view),
-                                      nullptr, &key, &disposition);
-        if (result != ERROR_SUCCESS) fail("create key " + std::to_string(result));
-        std::string bytes = unhex(data);
-        result = RegSetValueExA(key, unhex(name).c_str(), 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
-                                static_cast<DWORD>(bytes.size()));
-        RegCloseKey(key);
-        if (result != ERROR_SUCCESS) fail("set value " + std::to_string(result));
-        return "";
-    }
-    if (command == "reg_get") {  // root path name [view] -> type data
-        std::string root, path, name, view;
-        args >> root >> path >> name >> view;
-        HKEY key;
-        LONG result = RegOpenKeyExA(rootKey(root), unhex(path).c_str(), 0, KEY_READ | viewFlag(view), &key);
-        if (result != ERROR_SUCCESS) return "missing";
-        DWORD type = 0, size = 0;
-        result = RegQueryValueExA(key, unhex(name).c_str(), nullptr, &type, nullptr, &size);
-        std::string data(size, '\0');
-        if (result == ERROR_SUCCESS && size)
-            result = RegQueryValueExA(key, unhex(name).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&data[0]), &size);
-        RegCloseKey(key);
-        if (result != ERROR_SUCCESS) return "missing";
-        return std::to_string(type) + " " + hex(data.substr(0, size));
-    }
-    if (command == "reg_delete_value") {
-        std::string root, path, name, view;
-        args >> root >> path >> name >> view;
-        HKEY key;
-        if (RegOpenKeyExA(rootKey(root), unhex(path).c_str(), 0, KEY_ALL_ACCESS | viewFlag(view), &key) == ERROR_SUCCESS) {
-            RegDeleteValueA(key, unhex(name).c_str());
-            RegCloseKey(key);
-        }
-        return "";
-    }
-    if (command == "reg_delete_key") {  // the key and everything below it
-        std::string root, path;
-        args >> root >> path;
-        LONG result = RegDeleteTreeA(rootKey(root), unhex(path).c_str());
-        return std::to_string(result);
-    }
-    if (command == "reg_deny_writes" || command == "reg_restore_security") {  // root path [view]
-        // A key its user may read but not write, as HKLM is to anyone who is
-        // no administrator: a DACL that denies setting values and making
-        // subkeys to everyone. The key's own DACL is kept and put back by
-        // reg_restore_security.
-        static std::map<std::string, std::vector<char>> saved;
-        std::string root, path, view;
-        args >> root >> path >> view;
-        HKEY key;
-        LONG result = RegOpenKeyExA(rootKey(root), unhex(path).c_str(), 0, READ_CONTROL | WRITE_DAC | viewFlag(view), &key);
-        if (result != ERROR_SUCCESS) fail("open key " + std::to_string(result));
-        std::string where = root + "\\" + path + "\\" + view;
-        if (command == "reg_restore_security") {
-            auto found = saved.find(where);
-            if (found == saved.end()) {
-                RegCloseKey(key);
-                fail("nothing saved for the key");
-            }
-            result = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, found->second.data());
-            saved.erase(found);
-            RegCloseKey(key);
-            if (result != ERROR_SUCCESS) fail("set security " + std::to_string(result));
-            return "";
-        }
-        DWORD size = 0;
-        RegGetKeySecurity(key, DACL_SECURITY_INFORMATION, nullptr, &size);
-        std::vector<char> original(size ? size : 1);
-        if (RegGetKeySecurity(key, DACL_SECURITY_INFORMATION, original.data(), &size) != ERROR_SUCCESS) {
-            RegCloseKey(key);
-            fail("get security");
-        }
-        SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
-        PSID everyone = nullptr;
-        AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
-        std::vector<char> buffer(256);
-        auto* acl = reinterpret_cast<PACL>(buffer.data());
-        InitializeAcl(acl, static_cast<DWORD>(buffer.size()), ACL_REVISION);
-        AddAccessDeniedAce(acl, ACL_REVISION, KEY_SET_VALUE | KEY_CREATE_SUB_KEY, everyone);
-        AddAccessAllowedAce(acl, ACL_REVISION, KEY_ALL_ACCESS, everyone);
-        SECURITY_DESCRIPTOR descriptor;
-        InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
-        SetSecurityDescriptorDacl(&descriptor, TRUE, acl, FALSE);
-        result = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, &descriptor);
-        FreeSid(everyone);
-        RegCloseKey(key);
-        if (result != ERROR_SUCCESS) fail("set security " + std::to_string(result));
-        saved[where] = std::move(original);
-        return "";
-    }
-    if (command == "reg_rename") {  // root path new-name: the key, all below it, under another name
-        // RegRenameKey (Vista and later, and Wine) renames in one step and
-        // keeps link keys as links; it is looked up, so that the driver
-        // still loads where it is missing.
-        using RenameKey = LONG(WINAPI*)(HKEY, LPCWSTR, LPCWSTR);
-        auto rename = reinterpret_cast<RenameKey>(
-            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("advapi32.dll"), "RegRenameKey")));
-        if (rename == nullptr) fail("no RegRenameKey");
-        std::string root, path, name;
-        args >> root >> path >> name;
-        LONG result = rename(rootKey(root), wide(unhex(path)).c_str(), wide(unhex(name)).c_str());
-        if (result == ERROR_FILE_NOT_FOUND) return "missing";
-        if (result != ERROR_SUCCESS) fail("rename " + std::to_string(result));
-        return "renamed";
-    }
-    if (command == "through_edit") {  // multi|single text -> the text an edit control of that kind gives back
-        std::string kind, text;
-        args >> kind >> text;
-        return hex(throughEdit(kind == "multi", unhex(text)));
-    }
-    if (command == "computer_name") {
-        char name[MAX_COMPUTERNAME_LENGTH + 1] = {};
-        DWORD size = sizeof name;
-        GetComputerNameA(name, &size);
-        return hex(name);
-    }
-    if (command == "disk") {  // GetDiskFreeSpaceExA of a root path: total free-to-caller
-        std::string root;
-        args >> root;
-        ULARGE_INTEGER available, total, totalFree;
-        if (!GetDiskFreeSpaceExA(unhex(root).c_str(), &available, &total, &totalFree)) return "-1 -1";
-        return std::to_string(total.QuadPart) + " " + std::to_string(available.QuadPart);
-    }
-    if (command == "volume") {  // serial and file system of a root path
-        std::string root;
-        args >> root;
-        char fileSystem[256] = {};
-        DWORD serial = 0;
-        if (!GetVolumeInformationA(unhex(root).c_str(), nullptr, 0, &serial, nullptr, nullptr, fileSystem, sizeof fileSystem))
-            return "fail";
-        return std::to_string(serial) + " " + hex(fileSystem);
-    }
-    if (command == "exists") {  // whether a path exists, and is a directory
-        std::string path;
-        args >> path;
-        DWORD attributes = GetFileAttributesA(unhex(path).c_str());
-        if (attributes == INVALID_FILE_ATTRIBUTES) return "0";
-        return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? "dir" : "file";
-    }
-    if (command == "display_modes") {
-        std::string out;
-        DEVMODEA mode{};
-        mode.dmSize = sizeof mode;
-        int count = 0;
-        for (DWORD i = 0; EnumDisplaySettingsA(nullptr, i, &mode); ++i, ++count) {
-            out += " " + std::to_string(mode.dmPelsWidth) + "x" + std::to_string(mode.dmPelsHeight) + "x" +
-                   std::to_string(mode.dmBitsPerPel);
-        }
-        return std::to_string(count) + out;
-    }
-    if (command == "low_memory") {  // address count -> the bytes readable there, up to the first unreadable one
-        unsigned long address = 0, count = 0;
-        args >> std::hex >> address >> std::dec >> count;
-        std::string out;
-        for (unsigned long at = address; at < address + count; ++at) {
-            const char* source = reinterpret_cast<const char*>(static_cast<std::uintptr_t>(at));
-            if (IsBadReadPtr(source, 1)) break;
-            out += *source;
-        }
-        return hex(out);
-    }
-    if (command == "version") {
-        OSVERSIONINFOA info{};
-        info.dwOSVersionInfoSize = sizeof info;
-        GetVersionExA(&info);
-        return std::to_string(info.dwPlatformId) + " " + std::to_string(info.dwMajorVersion) + "." +
-               std::to_string(info.dwMinorVersion) + " " + std::to_string(GetACP());
-    }
-    if (command == "resources") {  // the program's GDI and USER object counts and private bytes
-        DWORD gdi = GetGuiResources(g_process.hProcess, GR_GDIOBJECTS);
-        DWORD user = GetGuiResources(g_process.hProcess, GR_USEROBJECTS);
-        PROCESS_MEMORY_COUNTERS_EX memory{};
-        memory.cb = sizeof memory;
-        GetProcessMemoryInfo(g_process.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
-        return std::to_string(gdi) + " " + std::to_string(user) + " " + std::to_string(memory.PrivateUsage) + " " +
-               std::to_string(memory.PeakWorkingSetSize);
-    }
-    if (command == "font") {  // the font Wine gives for a face name: full name, widths of iiii and WWWW
-        std::string face;
-        args >> face;
-        face = unhex(face);
-        HFONT font = CreateFontA(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
-                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
-        HDC dc = CreateCompatibleDC(nullptr);
-        HGDIOBJ old = SelectObject(dc, font);
-        std::vector<char> metrics(GetOutlineTextMetricsA(dc, 0, nullptr) + 1);
-        std::string full = "-";
-        if (metrics.size() > 1 && GetOutlineTextMetricsA(dc, static_cast<UINT>(metrics.size()),
-                                                         reinterpret_cast<OUTLINETEXTMETRICA*>(metrics.data()))) {
-            auto* otm = reinterpret_cast<OUTLINETEXTMETRICA*>(metrics.data());
-            full = hex(metrics.data() + reinterpret_cast<std::uintptr_t>(otm->otmpFullName));
-        }
-        SIZE narrow{}, wide{};
-        GetTextExtentPoint32A(dc, "iiii", 4, &narrow);
-        GetTextExtentPoint32A(dc, "WWWW", 4, &wide);
-        SelectObject(dc, old);
-        DeleteDC(dc);
-        DeleteObject(font);
-        return full + " " + std::to_string(narrow.cx) + " " + std::to_string(wide.cx);
-    }
-    if (command == "fileversion") {  // path key: a string of the version resource, or the fixed versions
-        std::string path, key;
-        args >> path >> key;
-        path = unhex(path);
-        DWORD handle = 0;
-        DWORD size = GetFileVersionInfoSizeA(path.c_str(), &handle);
-        if (size == 0) return "none";
-        std::vector<char> data(size);
-        if (!GetFileVersionInfoA(path.c_str(), 0, size, data.data())) return "none";
-        void* value = nullptr;
-        UINT length = 0;
-        if (key == "fixed") {
-            if (!VerQueryValueA(data.data(), "\\", &value, &length)) return "none";
-            auto* fixed = static_cast<VS_FIXEDFILEINFO*>(value);
-            auto part = [](DWORD value) { return std::to_string(HIWORD(value)) + "." + std::to_string(LOWORD(value)); };
-            std::string text = part(fixed->dwFileVersionMS) + "." + part(fixed->dwFileVersionLS) + " " +
-                               part(fixed->dwProductVersionMS) + "." + part(fixed->dwProductVersionLS) + " " +
-                               std::to_string(fixed->dwFileType) + " " + std::to_string(fixed->dwFileOS);
-            return text;
-        }
-        if (key == "translation") {
-            if (!VerQueryValueA(data.data(), "\\VarFileInfo\\Translation", &value, &length) || length < 4) return "none";
-            auto* pair = static_cast<WORD*>(value);
-            return std::to_string(pair[0]) + " " + std::to_string(pair[1]);
-        }
-        std::string query = "\\StringFileInfo\\041103A4\\" + key;
-        if (!VerQueryValueA(data.data(), query.c_str(), &value, &length)) return "none";
-        return hex(static_cast<const char*>(value));
-    }
-    if (command == "icon") {  // the first icon group of an executable: width height colours bits
-        std::string path;
-        args >> path;
-        HMODULE module = LoadLibraryExA(unhex(path).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-        if (module == nullptr) return "none";
-        std::string out = "none";
-        HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), reinterpret_cast<LPCSTR>(RT_GROUP_ICON));
-        if (found != nullptr) {
-            const auto* group = static_cast<const BYTE*>(LockResource(LoadResource(module, found)));
-            if (group != nullptr) {
-                // GRPICONDIR: reserved, type, count; then 14-byte entries.
-                int count = group[4] | (group[5] << 8);
-                const BYTE* entry = group + 6;
-                out = std::to_string(count) + " " + std::to_string(entry[0]) + " " + std::to_string(entry[1]) + " " +
-                      std::to_string(entry[2]) + " " + std::to_string(entry[6] | (entry[7] << 8));
-            }
-        }
-        FreeLibrary(module);
-        return out;
-    }
-    if (command == "double_click") {  // control button: two quick presses and releases at the control's centre
-        std::string name, button = "left";
-        args >> name >> button;
-        POINT point = centreOf(control(name));
-        bringToFront();
-        mouseTo(point.x, point.y);
-        for (int i = 0; i < 2; ++i) {
-            mouseButton(button, true);
-            mouseButton(button, false);
-        }
-        settle(300);
-        return "";
-    }
-    if (command == "start_minimised") {  // exe directory: started as a shortcut set to "minimised" starts it
-        std::string exe, directory;
-        args >> exe >> directory;
-        exe = unhex(exe);
-        directory = unhex(directory);
-        if (running()) fail("already running");
-        closeHandles();
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        startup.dwFlags = STARTF_USESHOWWINDOW;
-        startup.wShowWindow = SW_SHOWMINNOACTIVE;
-        std::string commandLine = "\"" + exe + "\"";
-        if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, directory.c_str(),
-                            &startup, &g_process))
-            fail("CreateProcess failed " + std::to_string(GetLastError()));
-        WaitForInputIdle(g_process.hProcess, 10000);
-        DWORD deadline = GetTickCount() + 15000;
-        while (static_cast<int>(deadline - GetTickCount()) > 0) {
-            for (HWND hwnd : processWindows()) {
-                if (className(hwnd) == "VelnorForm" && !taskbarWindows().empty()) {
-                    g_main = hwnd;
-                    settle(300);
-                    return std::to_string(g_process.dwProcessId);
-                }
-            }
-            if (!running()) fail("the program ended");
-            Sleep(20);
-        }
-        fail("no window appeared");
-    }
-    if (command == "taskbar") {  // the taskbar entries: count, then the first one's class, title and whether it owns the main window
-        std::vector<HWND> entries = taskbarWindows();
-        if (entries.empty()) return "0";
-        HWND entry = entries[0];
-        bool ownsMain = g_main != nullptr && GetWindow(g_main, GW_OWNER) == entry;
-        return std::to_string(entries.size()) + " " + className(entry) + " " + hex(windowText(entry)) + " " +
-               (ownsMain ? "1" : "0");
-    }
-    if (command == "window_state") {  // main|entry -> visible iconic foreground, each 0 or 1
-        std::string name;
-        args >> name;
-        HWND hwnd = namedWindow(name);
-        return std::string(IsWindowVisible(hwnd) ? "1" : "0") + (IsIconic(hwnd) ? " 1" : " 0") +
-               (GetForegroundWindow() == hwnd ? " 1" : " 0");
-    }
-    if (command == "syscommand") {  // main|entry code: what a title-bar button, the system menu or the taskbar asks
-        std::string name, code;
-        args >> name >> code;
-        PostMessageA(namedWindow(name), WM_SYSCOMMAND, std::stoul(code, nullptr, 0), 0);
-        settle(400);
-        return "";
-    }
-    if (command == "activate") {  // main|entry|other: to the foreground, as the taskbar or Alt+Tab does; other: a window of the driver's
-        std::string name;
-        args >> name;
-        if (name == "other") {
-            SetForegroundWindow(driverWindow());
-            pumpOwnMessages(300);
-        } else {
-            SetForegroundWindow(namedWindow(name));
-            settle(300);
-        }
-        return "";
-    }
-    if (command == "wait_end") {  // [ms]: waits for the program to end by itself; its exit code
-        int ms = 15000;
-        if (!(args >> ms)) ms = 15000;
-        if (g_process.hProcess == nullptr) fail("no program started");
-        if (WaitForSingleObject(g_process.hProcess, static_cast<DWORD>(ms)) != WAIT_OBJECT_0) fail("did not end");
-        DWORD code = 0;
-        GetExitCodeProcess(g_process.hProcess, &code);
-        closeHandles();
-        return std::to_string(code);
-    }
-    if (command == "post") {  // main|entry|thread|control message wParam lParam: posted as another program may post it
-        // thread: to the GUI thread, for no window. lParam "ExitProcess": that
-        // function's address in the program, a timer procedure that
-        // DispatchMessage would call. -> "posted" or "refused" (the system
-        // would not post it) and the access violations the program took in
-        // the next half second, or "ended".
-        std::string name, message, wParam, lParam;
-        args >> name >> message >> wParam >> lParam;
-        HWND hwnd = name == "thread" ? nullptr
-                    : (name == "main" || name == "entry") ? namedWindow(name)
-                                                          : control(name);
-        LPARAM value = lParam == "ExitProcess"
-                           ? static_cast<LPARAM>(remoteAddress("kernel32.dll", reinterpret_cast<const void*>(&ExitProcess)))
-                           : static_cast<LPARAM>(std::stoul(lParam, nullptr, 0));
-        UINT code = std::stoul(message, nullptr, 0);
-        WPARAM w = std::stoul(wParam, nullptr, 0);
-        ExceptionWatch watch;
-        BOOL posted = name == "thread" ? PostThreadMessageA(g_process.dwThreadId, code, w, value)
-                                       : PostMessageA(hwnd, code, w, value);
-        watch.pump(500);
-        if (watch.ended()) return "ended";
-        return (posted ? "posted " : "refused ") + std::to_string(watch.violations());
-    }
-    if (command == "send_foreign") {  // main|control message wParam lParam: sent from another thread of the program's process
-        // lParam "unmapped": an address that is no memory of the program's.
-        std::string name, message, wParam, lParam;
-        args >> name >> message >> wParam >> lParam;
-        HWND hwnd = name == "main" ? mainWindow() : control(name);
-        UnmappedAddress unmapped;
-        LPARAM value = lParam == "unmapped" ? unmapped.value() : static_cast<LPARAM>(std::stoul(lParam, nullptr, 0));
-        return sendFromAnotherThread(hwnd, std::stoul(message, nullptr, 0), std::stoul(wParam, nullptr, 0), value);
-    }
-    if (command == "painted") {  // 1 once no part of the main window or its children waits for a paint
-        return painted(mainWindow()) ? "1" : "0";
-    }
-    if (command == "paints") {  // WM_PAINT messages the program's windows received since the counter was hooked in
-        // The counter (paint_counter.dll, beside the driver) is hooked into
-        // the program's GUI thread on the first call for a program; the
-        // system loads it there with the next message, so the first call
-        // answers 0.
-        static DWORD hookedProcess = 0;
-        static HMODULE counter = nullptr;
-        if (!running()) fail("not running");
-        if (counter == nullptr) {
-            char path[MAX_PATH] = {};
-            GetModuleFileNameA(nullptr, path, sizeof path);
-            std::string dll(path);
-            dll = dll.substr(0, dll.find_last_of("\\/") + 1) + "paint_counter.dll";
-            counter = LoadLibraryA(dll.c_str());
-            if (counter == nullptr) fail("no paint_counter.dll");
-        }
-        if (hookedProcess != g_process.dwProcessId) {
-            auto taken = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(counter, "countTakenPaint")));
-            auto sent = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(counter, "countSentPaint")));
-            if (!SetWindowsHookExA(WH_GETMESSAGE, taken, counter, g_process.dwThreadId) ||
-                !SetWindowsHookExA(WH_CALLWNDPROC, sent, counter, g_process.dwThreadId))
-                fail("SetWindowsHookEx " + std::to_string(GetLastError()));
-            hookedProcess = g_process.dwProcessId;
-            PostMessageA(mainWindow(), WM_NULL, 0, 0);  // the hook's first call loads the counter there
-            return "0";
-        }
-        HMODULE there = remoteModule(counter);
-        if (there == nullptr) return "0";
-        auto offset = reinterpret_cast<ULONG_PTR>(GetProcAddress(counter, "paintCount")) - reinterpret_cast<ULONG_PTR>(counter);
-        LONG count = 0;
-        SIZE_T read = 0;
-        if (!ReadProcessMemory(g_process.hProcess, reinterpret_cast<const char*>(there) + offset, &count, sizeof count,
-                               &read))
-            fail("ReadProcessMemory");
-        return std::to_string(count);
-    }
-    if (command == "handles") {  // the program's kernel handles
-        // Wine's GetProcessHandleCount answers 0; the system's handle list
-        // (SystemHandleInformation) has every handle with its process.
-        if (!running()) fail("not running");
-        DWORD count = 0;
-        if (GetProcessHandleCount(g_process.hProcess, &count) && count != 0) return std::to_string(count);
-        struct Entry {
-            ULONG process;
-            BYTE type, flags;
-            USHORT value;
-            PVOID object;
-            ULONG access;
-        };
-        using Query = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
-        auto query = reinterpret_cast<Query>(
-            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
-        if (query == nullptr) fail("no NtQuerySystemInformation");
-        std::vector<char> buffer(1 << 16);
-        LONG status;
-        for (;;) {
-            ULONG needed = 0;
-            status = query(16, buffer.data(), static_cast<ULONG>(buffer.size()), &needed);  // SystemHandleInformation
-            if (status != static_cast<LONG>(0xC0000004) || buffer.size() >= (64u << 20)) break;  // length mismatch
-            buffer.resize(buffer.size() * 2);
-        }
-        if (status != 0) fail("SystemHandleInformation " + std::to_string(status));
-        ULONG entries = *reinterpret_cast<const ULONG*>(buffer.data());
-        const auto* entry = reinterpret_cast<const Entry*>(buffer.data() + sizeof(ULONG_PTR));
-        for (ULONG i = 0; i < entries && reinterpret_cast<const char*>(entry + i + 1) <= buffer.data() + buffer.size(); ++i)
-            if (entry[i].process == g_process.dwProcessId) ++count;
-        return std::to_string(count);
-    }
-    if (command == "paint_ticks") {  // N [megabytes]: N refresh ticks, each of which changes what the page in front shows
-        // Before each tick: a new processor load in the statistics (Windows
-        // 98 mode reads it), that many megabytes of memory taken or given
-        // back in turn, and the next page brought to the front by a click on
-        // its tab. Each tick is handled and painted before the next.
-        // -> milliseconds taken.
-        static const char* const pages[] = {"DiskTab", "MemTab", "CPUTab", "ResTab", "BIOSTab", "DisplayTab", "UserTab"};
-        static int turn = 0;
-        static std::vector<void*> held;
-        int count = 0, megabytes = 16;
-        args >> count;
-        if (!(args >> megabytes)) megabytes = 16;
-        HWND main = mainWindow();
-        HWND tabs = control("PageControl1");
-        if (SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0) != 7) fail("not seven tabs");
-        RECT tabRects[7];
-        HWND pageWindows[7];
-        for (int i = 0; i < 7; ++i) {
-            tabRects[i] = tabRect(tabs, i);
-            pageWindows[i] = control(pages[i]);
-        }
-        HKEY statistics = nullptr;
-        if (RegCreateKeyExA(HKEY_DYN_DATA, "PerfStats\\StatData", 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr,
-                            &statistics, nullptr) != ERROR_SUCCESS)
-            fail("no statistics key");
-        auto waitFor = [](auto done, const char* what) {
-            DWORD end = GetTickCount() + 10000;
-            while (!done()) {
-                if (static_cast<int>(end - GetTickCount()) <= 0) fail(std::string("waited in vain for ") + what);
-                if (!running()) fail("the program ended");
-                Sleep(1);
-            }
-        };
-        bringToFront();
-        DWORD began = GetTickCount();
-        for (int i = 0; i < count; ++i, ++turn) {
-            DWORD load = static_cast<DWORD>(turn * 37 % 101);
-            RegSetValueExA(statistics, "KERNEL\\CPUUsage", 0, REG_BINARY, reinterpret_cast<const BYTE*>(&load),
-                           sizeof load);
-            if (held.empty()) {
-                for (int taken = 0; taken < megabytes; taken += 16) {
-                    void* block = VirtualAlloc(nullptr, SIZE_T{16} << 20, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
-                    if (block == nullptr) break;
-                    std::memset(block, 0x5A, SIZE_T{16} << 20);
-                    held.push_back(block);
-                }
-            } else {
-                for (void* block : held) VirtualFree(block, 0, MEM_RELEASE);
-                held.clear();
-            }
-            int page = (turn + 1) % 7;
-            const RECT& rect = tabRects[page];
-            mouseTo((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-            mouseButton("left", true);
-            mouseButton("left", false);
-            HWND shown = pageWindows[page];
-            waitFor([shown] { return IsWindowVisible(shown) != FALSE; }, "the page");
-            DWORD_PTR result = 0;
-            if (!SendMessageTimeoutA(main, WM_TIMER, 2, 0, SMTO_NORMAL, 10000, &result)) fail("tick not handled");
-            waitFor([main] { return painted(main); }, "the paint");
-        }
-        RegCloseKey(statistics);
-        return std::to_string(GetTickCount() - began);
+    for (const CommandEntry& entry : kCommands) {
+        if (command == entry.name) return entry.run(command, args);
     }
     fail("unknown command " + command);
 }
