@@ -738,7 +738,7 @@ std::string commandRunning(const std::string&, std::istringstream&) {
     return running() ? "1" : "0";
 }
 
-// the refresh timer's tick, sent N times and handled each time before the next
+// The refresh timer's tick, sent N times and handled each time before the next
 std::string commandTick(const std::string&, std::istringstream& args) {
     // An optional limit in milliseconds per tick: a tick that opens a
     // message box does not return until the box is closed.
@@ -755,7 +755,7 @@ std::string commandTick(const std::string&, std::istringstream& args) {
     return "";
 }
 
-// a control's child controls, the topmost first: name=id
+// A control's child controls, the topmost first: name=id
 std::string commandZorder(const std::string&, std::istringstream& args) {
     std::string name, out;
     args >> name;
@@ -776,7 +776,7 @@ std::string commandObjects(const std::string&, std::istringstream&) {
     return out;
 }
 
-// the program's Windows process ID
+// The program's Windows process ID
 std::string commandPid(const std::string&, std::istringstream&) {
     if (!running()) fail("not running");
     return std::to_string(g_process.dwProcessId);
@@ -789,7 +789,7 @@ std::string commandSleep(const std::string&, std::istringstream& args) {
     return "";
 }
 
-// physical memory as GlobalMemoryStatusEx reports it: total available
+// Physical memory as GlobalMemoryStatusEx reports it: total available
 std::string commandMemory(const std::string&, std::istringstream&) {
     MEMORYSTATUSEX status{};
     status.dwLength = sizeof status;
@@ -797,7 +797,7 @@ std::string commandMemory(const std::string&, std::istringstream&) {
     return std::to_string(status.ullTotalPhys) + " " + std::to_string(status.ullAvailPhys);
 }
 
-// holds that many megabytes of touched memory (0 lets it go), to move the free figure
+// Holds that many megabytes of touched memory (0 lets it go), to move the free figure
 std::string commandHog(const std::string&, std::istringstream& args) {
     // In pieces, since a 32-bit address space has no large holes.
     static std::vector<void*> held;
@@ -837,21 +837,21 @@ std::string commandClass(const std::string&, std::istringstream& args) {
     return className(control(name));
 }
 
-// the control's own visibility, whether or not its page is in front
+// The control's own visibility, whether or not its page is in front
 std::string commandVisible(const std::string&, std::istringstream& args) {
     std::string name;
     args >> name;
     return (GetWindowLongA(control(name), GWL_STYLE) & WS_VISIBLE) ? "1" : "0";
 }
 
-// visible on the screen: it and everything it lies on
+// Visible on the screen: it and everything it lies on
 std::string commandShowing(const std::string&, std::istringstream& args) {
     std::string name;
     args >> name;
     return IsWindowVisible(control(name)) ? "1" : "0";
 }
 
-// screen rectangle: left top right bottom
+// Screen rectangle: left top right bottom
 std::string commandRect(const std::string&, std::istringstream& args) {
     std::string name;
     args >> name;
@@ -861,7 +861,7 @@ std::string commandRect(const std::string&, std::istringstream& args) {
            std::to_string(r.bottom);
 }
 
-// client size
+// Client size
 std::string commandClient(const std::string&, std::istringstream& args) {
     std::string name;
     args >> name;
@@ -895,7 +895,7 @@ std::string commandTabs(const std::string&, std::istringstream&) {
     return out;
 }
 
-// a click on the tab of the given index
+// A click on the tab of the given index
 std::string commandTab(const std::string&, std::istringstream& args) {
     int index = 0;
     args >> index;
@@ -916,7 +916,7 @@ std::string commandFocus(const std::string&, std::istringstream&) {
     return controlName(GetDlgCtrlID(info.hwndFocus));
 }
 
-// whether anything blinks in a control: a caret, seen on the screen
+// Whether anything blinks in a control: a caret, seen on the screen
 std::string commandBlink(const std::string&, std::istringstream& args) {
     std::string name;
     int ms = 1500;
@@ -932,7 +932,7 @@ std::string commandBlink(const std::string&, std::istringstream& args) {
     return "0";
 }
 
-// screen point, or a control's centre plus an offset
+// Screen point, or a control's centre plus an offset
 std::string commandMoveto(const std::string&, std::istringstream& args) {
     std::string target;
     args >> target;
@@ -972,7 +972,7 @@ std::string commandClick(const std::string&, std::istringstream& args) {
     return "";
 }
 
-// virtual key codes, held in order and released in reverse
+// Virtual key codes, held in order and released in reverse
 std::string commandKey(const std::string&, std::istringstream& args) {
     std::vector<WORD> keys;
     int vk;
@@ -984,13 +984,13 @@ std::string commandKey(const std::string&, std::istringstream& args) {
     return "";
 }
 
-// whether a menu window is open
+// Whether a menu window is open
 std::string commandPopup(const std::string&, std::istringstream&) {
     HWND menu = FindWindowA("#32768", nullptr);
     return menu && IsWindowVisible(menu) ? "1" : "0";
 }
 
-// the program's visible top-level windows: class and title
+// The program's visible top-level windows: class and title
 std::string commandWindows(const std::string&, std::istringstream&) {
     std::string out;
     for (HWND hwnd : processWindows()) {
@@ -1000,7 +1000,7 @@ std::string commandWindows(const std::string&, std::istringstream&) {
     return out;
 }
 
-// the texts of the program's message box, if one is open
+// The texts of the program's message box, if one is open
 std::string commandDialog(const std::string&, std::istringstream&) {
     for (HWND hwnd : processWindows()) {
         if (className(hwnd) != "#32770" || !IsWindowVisible(hwnd)) continue;
@@ -1013,7 +1013,7 @@ std::string commandDialog(const std::string&, std::istringstream&) {
     return "none";
 }
 
-// presses the message box's OK button
+// Presses the message box's OK button
 std::string commandDismiss(const std::string&, std::istringstream&) {
     for (HWND hwnd : processWindows()) {
         if (className(hwnd) == "#32770" && IsWindowVisible(hwnd)) {
@@ -1036,7 +1036,7 @@ std::string commandPixel(const std::string&, std::istringstream& args) {
     return text;
 }
 
-// opens the drop-down list and clicks the entry starting with a text
+// Opens the drop-down list and clicks the entry starting with a text
 std::string commandComboSelect(const std::string&, std::istringstream& args) {
     std::string name, prefix;
     args >> name >> prefix;
@@ -1082,7 +1082,7 @@ std::string commandComboItems(const std::string&, std::istringstream& args) {
     return out;
 }
 
-// a whole text put into a control, as a paste would
+// A whole text put into a control, as a paste would
 std::string commandSettext(const std::string&, std::istringstream& args) {
     std::string name, text;
     args >> name >> text;
@@ -1091,7 +1091,7 @@ std::string commandSettext(const std::string&, std::istringstream& args) {
     return "";
 }
 
-// typed text (system code page), as Unicode keystrokes
+// Typed text (system code page), as Unicode keystrokes
 std::string commandType(const std::string&, std::istringstream& args) {
     std::string text;
     args >> text;
@@ -1113,7 +1113,7 @@ std::string commandType(const std::string&, std::istringstream& args) {
     return "";
 }
 
-// typed text, as character messages to the focused control
+// Typed text, as character messages to the focused control
 std::string commandChars(const std::string&, std::istringstream& args) {
     std::string text;
     args >> text;
@@ -1126,7 +1126,7 @@ std::string commandChars(const std::string&, std::istringstream& args) {
     return "";
 }
 
-// root path name type data [view]
+// Root path name type data [view]
 std::string commandRegSet(const std::string&, std::istringstream& args) {
     std::string root, path, name, view;
     DWORD type = 0;
@@ -1145,7 +1145,7 @@ std::string commandRegSet(const std::string&, std::istringstream& args) {
     return "";
 }
 
-// root path name [view] -> type data
+// Root path name [view] -> type data
 std::string commandRegGet(const std::string&, std::istringstream& args) {
     std::string root, path, name, view;
     args >> root >> path >> name >> view;
@@ -1173,7 +1173,7 @@ std::string commandRegDeleteValue(const std::string&, std::istringstream& args) 
     return "";
 }
 
-// the key and everything below it
+// The key and everything below it
 std::string commandRegDeleteKey(const std::string&, std::istringstream& args) {
     std::string root, path;
     args >> root >> path;
@@ -1181,7 +1181,7 @@ std::string commandRegDeleteKey(const std::string&, std::istringstream& args) {
     return std::to_string(result);
 }
 
-// root path [view]
+// Root path [view]
 std::string commandRegDenyWrites(const std::string& command, std::istringstream& args) {
     // A key its user may read but not write, as HKLM is to anyone who is
     // no administrator: a DACL that denies setting values and making
@@ -1232,7 +1232,7 @@ std::string commandRegDenyWrites(const std::string& command, std::istringstream&
     return "";
 }
 
-// root path new-name: the key, all below it, under another name
+// Root path new-name: the key, all below it, under another name
 std::string commandRegRename(const std::string&, std::istringstream& args) {
     // RegRenameKey (Vista and later, and Wine) renames in one step and
     // keeps link keys as links; it is looked up, so that the driver
@@ -1249,7 +1249,7 @@ std::string commandRegRename(const std::string&, std::istringstream& args) {
     return "renamed";
 }
 
-// multi|single text -> the text an edit control of that kind gives back
+// Multi|single text -> the text an edit control of that kind gives back
 std::string commandThroughEdit(const std::string&, std::istringstream& args) {
     std::string kind, text;
     args >> kind >> text;
@@ -1272,7 +1272,7 @@ std::string commandDisk(const std::string&, std::istringstream& args) {
     return std::to_string(total.QuadPart) + " " + std::to_string(available.QuadPart);
 }
 
-// serial and file system of a root path
+// Serial and file system of a root path
 std::string commandVolume(const std::string&, std::istringstream& args) {
     std::string root;
     args >> root;
@@ -1283,7 +1283,7 @@ std::string commandVolume(const std::string&, std::istringstream& args) {
     return std::to_string(serial) + " " + hex(fileSystem);
 }
 
-// whether a path exists, and is a directory
+// Whether a path exists, and is a directory
 std::string commandExists(const std::string&, std::istringstream& args) {
     std::string path;
     args >> path;
@@ -1304,7 +1304,7 @@ std::string commandDisplayModes(const std::string&, std::istringstream&) {
     return std::to_string(count) + out;
 }
 
-// address count -> the bytes readable there, up to the first unreadable one
+// Address count -> the bytes readable there, up to the first unreadable one
 std::string commandLowMemory(const std::string&, std::istringstream& args) {
     unsigned long address = 0, count = 0;
     args >> std::hex >> address >> std::dec >> count;
@@ -1325,7 +1325,7 @@ std::string commandVersion(const std::string&, std::istringstream&) {
            std::to_string(info.dwMinorVersion) + " " + std::to_string(GetACP());
 }
 
-// the program's GDI and USER object counts and private bytes
+// The program's GDI and USER object counts and private bytes
 std::string commandResources(const std::string&, std::istringstream&) {
     DWORD gdi = GetGuiResources(g_process.hProcess, GR_GDIOBJECTS);
     DWORD user = GetGuiResources(g_process.hProcess, GR_USEROBJECTS);
@@ -1336,7 +1336,7 @@ std::string commandResources(const std::string&, std::istringstream&) {
            std::to_string(memory.PeakWorkingSetSize);
 }
 
-// the font Wine gives for a face name: full name, widths of iiii and WWWW
+// The font Wine gives for a face name: full name, widths of iiii and WWWW
 std::string commandFont(const std::string&, std::istringstream& args) {
     std::string face;
     args >> face;
@@ -1361,7 +1361,7 @@ std::string commandFont(const std::string&, std::istringstream& args) {
     return full + " " + std::to_string(narrow.cx) + " " + std::to_string(wide.cx);
 }
 
-// path key: a string of the version resource, or the fixed versions
+// Path key: a string of the version resource, or the fixed versions
 std::string commandFileversion(const std::string&, std::istringstream& args) {
     std::string path, key;
     args >> path >> key;
@@ -1392,7 +1392,7 @@ std::string commandFileversion(const std::string&, std::istringstream& args) {
     return hex(static_cast<const char*>(value));
 }
 
-// the first icon group of an executable: width height colours bits
+// The first icon group of an executable: width height colours bits
 std::string commandIcon(const std::string&, std::istringstream& args) {
     std::string path;
     args >> path;
@@ -1414,7 +1414,7 @@ std::string commandIcon(const std::string&, std::istringstream& args) {
     return out;
 }
 
-// control button: two quick presses and releases at the control's centre
+// Control button: two quick presses and releases at the control's centre
 std::string commandDoubleClick(const std::string&, std::istringstream& args) {
     std::string name, button = "left";
     args >> name >> button;
@@ -1429,7 +1429,7 @@ std::string commandDoubleClick(const std::string&, std::istringstream& args) {
     return "";
 }
 
-// exe directory: started as a shortcut set to "minimised" starts it
+// Exe directory: started as a shortcut set to "minimised" starts it
 std::string commandStartMinimised(const std::string&, std::istringstream& args) {
     std::string exe, directory;
     args >> exe >> directory;
@@ -1461,7 +1461,7 @@ std::string commandStartMinimised(const std::string&, std::istringstream& args) 
     fail("no window appeared");
 }
 
-// the taskbar entries: count, then the first one's class, title and whether it owns the main window
+// The taskbar entries: count, then the first one's class, title and whether it owns the main window
 std::string commandTaskbar(const std::string&, std::istringstream&) {
     std::vector<HWND> entries = taskbarWindows();
     if (entries.empty()) return "0";
@@ -1471,7 +1471,7 @@ std::string commandTaskbar(const std::string&, std::istringstream&) {
            (ownsMain ? "1" : "0");
 }
 
-// main|entry -> visible iconic foreground, each 0 or 1
+// Main|entry -> visible iconic foreground, each 0 or 1
 std::string commandWindowState(const std::string&, std::istringstream& args) {
     std::string name;
     args >> name;
@@ -1480,7 +1480,7 @@ std::string commandWindowState(const std::string&, std::istringstream& args) {
            (GetForegroundWindow() == hwnd ? " 1" : " 0");
 }
 
-// main|entry code: what a title-bar button, the system menu or the taskbar asks
+// Main|entry code: what a title-bar button, the system menu or the taskbar asks
 std::string commandSyscommand(const std::string&, std::istringstream& args) {
     std::string name, code;
     args >> name >> code;
@@ -1489,7 +1489,7 @@ std::string commandSyscommand(const std::string&, std::istringstream& args) {
     return "";
 }
 
-// main|entry|other: to the foreground, as the taskbar or Alt+Tab does; other: a window of the driver's
+// Main|entry|other: to the foreground, as the taskbar or Alt+Tab does; other: a window of the driver's
 std::string commandActivate(const std::string&, std::istringstream& args) {
     std::string name;
     args >> name;
@@ -1515,7 +1515,7 @@ std::string commandWaitEnd(const std::string&, std::istringstream& args) {
     return std::to_string(code);
 }
 
-// main|entry|thread|control message wParam lParam: posted as another program may post it
+// Main|entry|thread|control message wParam lParam: posted as another program may post it
 std::string commandPost(const std::string&, std::istringstream& args) {
     // thread: to the GUI thread, for no window. lParam "ExitProcess": that
     // function's address in the program, a timer procedure that
@@ -1540,7 +1540,7 @@ std::string commandPost(const std::string&, std::istringstream& args) {
     return (posted ? "posted " : "refused ") + std::to_string(watch.violations());
 }
 
-// main|control message wParam lParam: sent from another thread of the program's process
+// Main|control message wParam lParam: sent from another thread of the program's process
 std::string commandSendForeign(const std::string&, std::istringstream& args) {
     // lParam "unmapped": an address that is no memory of the program's.
     std::string name, message, wParam, lParam;
@@ -1594,7 +1594,7 @@ std::string commandPaints(const std::string&, std::istringstream&) {
     return std::to_string(count);
 }
 
-// the program's kernel handles
+// The program's kernel handles
 std::string commandHandles(const std::string&, std::istringstream&) {
     // Wine's GetProcessHandleCount answers 0; the system's handle list
     // (SystemHandleInformation) has every handle with its process.
