@@ -57,7 +57,7 @@ void collectTabStops(const std::vector<Control*>& level, std::vector<Control*>& 
 }  // namespace
 
 WindowSystem::WindowSystem(Form& form, HINSTANCE instance, int iconResource, int handCursorResource)
-    : form_(form), instance_(instance) {
+    : form_(form), instance_(instance), plan_(form, [this](Control& control) { makeWindowFor(control); }) {
     icon_ = LoadIconA(instance, MAKEINTRESOURCEA(iconResource));
     handCursor_ = LoadCursorA(instance, MAKEINTRESOURCEA(handCursorResource));
     if (handCursor_ == nullptr) handCursor_ = LoadCursorA(nullptr, IDC_ARROW);
@@ -83,60 +83,35 @@ void WindowSystem::create() {
     main_ = std::make_unique<FormWindow>(*this, form_, *application_);
     controls_.clear();
     controls_.resize(form_.controls().size());
-    std::vector<Control*> top;
-    for (const auto& control : form_.controls())
-        if (control->parent() == nullptr) top.push_back(control.get());
-    waitingPages_.clear();
-    createLastRowFirst(top);
+    // Only the page in front is filled now: the other pages' windows (about
+    // a hundred, with their fonts and measured texts) cost as much again as
+    // the rest of the start-up, for pages nobody sees yet. Their controls
+    // live in the model meanwhile, and their windows take the model's state
+    // as they are made.
+    plan_.start();
     for (const auto& window : controls_) {
         if (window != nullptr && window->control().kind() == ControlKind::PageControl)
             static_cast<PageControlWindow&>(*window).layoutPages();
     }
 }
 
-// Later rows of a layout lie above earlier ones where they overlap. The system
-// links a new child window below the siblings it already has, so each parent's
-// children are made last row first (every parent before its children), which
-// gives that order without restacking windows one by one. A page's windows
-// are all made at one time, so a page made later is stacked the same way.
-//
-// Only the page in front is filled at the start: the other pages' windows
-// (about a hundred, with their fonts and measured texts) cost as much again
-// as the rest of the start-up, for pages nobody sees yet. Their controls live
-// in the model meanwhile, and their windows take the model's state as they
-// are made.
-void WindowSystem::createLastRowFirst(const std::vector<Control*>& siblings) {
-    const auto& controls = form_.controls();
-    std::vector<const TabPage*> waiting;
-    for (auto control = siblings.rbegin(); control != siblings.rend(); ++control) {
-        for (std::size_t i = 0; i < controls.size(); ++i) {
-            if (controls[i].get() == *control) {
-                controls_[i] = makeWindow(*this, **control);
-                if (shown_) controls_[i]->firstShow();
-                break;
-            }
-        }
-        if ((*control)->kind() == ControlKind::TabPage) {
-            auto* page = static_cast<const TabPage*>(*control);
-            if (page != page->pageControl().activePage()) {
-                waiting.insert(waiting.begin(), page);
-                continue;
-            }
-        }
-        createLastRowFirst((*control)->children());
-    }
-    waitingPages_.insert(waitingPages_.end(), waiting.begin(), waiting.end());
-}
-
 void WindowSystem::makePageWindows(const TabPage& page) {
-    auto at = std::find(waitingPages_.begin(), waitingPages_.end(), &page);
-    if (at == waitingPages_.end()) return;
-    waitingPages_.erase(at);
-    createLastRowFirst(page.children());
+    plan_.makePage(page);
 }
 
 void WindowSystem::idle() {
-    if (!waitingPages_.empty()) makePageWindows(*waitingPages_.front());
+    plan_.makeNext();
+}
+
+void WindowSystem::makeWindowFor(Control& control) {
+    const auto& controls = form_.controls();
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        if (controls[i].get() == &control) {
+            controls_[i] = makeWindow(*this, control);
+            if (shown_) controls_[i]->firstShow();
+            return;
+        }
+    }
 }
 
 void WindowSystem::show() {
@@ -164,7 +139,7 @@ int WindowSystem::run() {
     for (;;) {
         // Nothing waits to be handled or painted (the first figures are on
         // the screen): one waiting page is made, and the loop looks again.
-        if (!waitingPages_.empty() && !PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+        if (plan_.waiting() && !PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
             idle();
             continue;
         }

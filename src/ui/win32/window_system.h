@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ui/form.h"
+#include "ui/window_plan.h"
 #include "ui/win32/gdi_cache.h"
 #include "ui/win32/posted_message_guard.h"
 
@@ -54,7 +55,7 @@ public:
     void idle();
 
 private:
-    void createLastRowFirst(const std::vector<Control*>& siblings);
+    void makeWindowFor(Control& control);
     bool translateKeys(const MSG& message);
     void moveFocus(bool forward);
     void switchPage(bool forward);
@@ -68,7 +69,7 @@ private:
     std::unique_ptr<ApplicationWindow> application_;
     std::unique_ptr<FormWindow> main_;
     std::vector<std::unique_ptr<ControlWindow>> controls_;  // by the model's index; empty until made
-    std::vector<const TabPage*> waitingPages_;               // in tab order
+    WindowPlan plan_;
     bool shown_ = false;
 };
 
