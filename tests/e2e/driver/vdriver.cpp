@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "app/control_ids.h"
+#include "app/layout/layouts.h"
 
 namespace {
 
@@ -877,6 +878,18 @@ std::string commandRect(const std::string&, std::istringstream& args) {
            std::to_string(r.bottom);
 }
 
+// Where a control lies in its parent's client area: left top width height
+std::string commandPlaced(const std::string&, std::istringstream& args) {
+    std::string name;
+    args >> name;
+    HWND hwnd = control(name);
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
+    return std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right - r.left) + " " +
+           std::to_string(r.bottom - r.top);
+}
+
 // Client size
 std::string commandClient(const std::string&, std::istringstream& args) {
     std::string name;
@@ -1710,6 +1723,25 @@ std::string commandPaintTicks(const std::string&, std::istringstream& args) {
     return std::to_string(GetTickCount() - began);
 }
 
+// The layout the program is built from, every control in its table's order,
+// one record each: name,parent,kind,alignment,hidden,left,top,width,height,text
+// (kind and alignment as numbers in the order the layout declares them;
+// parent "-" for the window itself; the design text in hexadecimal)
+std::string commandLayout(const std::string&, std::istringstream&) {
+    std::string out;
+    for (const auto& table : layout::allTables()) {
+        for (const ui::ControlSpec& spec : table) {
+            const char* parent = spec.parent == 0 ? "-" : ids::nameOf(spec.parent);
+            out += std::string(ids::nameOf(spec.id)) + "," + parent + "," +
+                   std::to_string(static_cast<int>(spec.kind)) + "," + std::to_string(static_cast<int>(spec.align)) +
+                   "," + (spec.hidden ? "1" : "0") + "," + std::to_string(spec.bounds.left) + "," +
+                   std::to_string(spec.bounds.top) + "," + std::to_string(spec.bounds.width) + "," +
+                   std::to_string(spec.bounds.height) + "," + hex(spec.text) + " ";
+        }
+    }
+    return out;
+}
+
 // The commands, by the first word of their line.
 using Command = std::string (*)(const std::string& command, std::istringstream& args);
 struct CommandEntry {
@@ -1737,6 +1769,7 @@ const CommandEntry kCommands[] = {
     {"showing", commandShowing},
     {"rect", commandRect},
     {"client", commandClient},
+    {"placed", commandPlaced},
     {"style", commandStyle},
     {"gauge", commandGauge},
     {"tabs", commandTabs},
@@ -1790,6 +1823,7 @@ const CommandEntry kCommands[] = {
     {"paints", commandPaints},
     {"handles", commandHandles},
     {"paint_ticks", commandPaintTicks},
+    {"layout", commandLayout},
 };
 
 std::string run(const std::string& line) {
