@@ -20,7 +20,8 @@ HEADER = """# Performance
 What `make bench` and `make soak` measured, each section with the machine it
 was taken on. Both run the real `velnor.exe` under Wine and Xvfb in Windows 98
 mode and in an NT mode; Wine's own Task Manager is the peer for start-up, idle
-cost and memory, measured in the same run. Rerun them to refresh the figures.
+cost and memory, and a bare program of one window and one text is the floor
+for start-up, both measured in the same run. Rerun them to refresh the figures.
 """
 
 
