@@ -44,6 +44,17 @@ std::string readRomText(platform::Platform& platform, std::uint32_t address) {
     return std::string(bytes.begin(), end);
 }
 
+std::string registryLine(const std::string& text, platform::Platform& platform) {
+    if (text.size() <= kRegistryTextBound) return text;
+    std::size_t end = 0;
+    while (end < kRegistryTextBound) {
+        std::size_t width = platform.isLeadByte(static_cast<std::uint8_t>(text[end])) ? 2 : 1;
+        if (end + width > kRegistryTextBound) break;
+        end += width;
+    }
+    return text.substr(0, end);
+}
+
 BiosPage::BiosPage(const BiosControls& controls, platform::Platform& platform)
     : c_(controls), platform_(platform) {}
 
@@ -80,10 +91,10 @@ void BiosPage::fillFromRegistry() {
             for (const std::string& entry : ReadBinaryStrings(accessor, registry::kSystemBiosVersion))
                 versions += entry + "\r\n";
             c_.Memo8.addLine(versions);
-            c_.Memo8.addLine(accessor.readString(registry::kSystemBiosDate));
+            c_.Memo8.addLine(registryLine(accessor.readString(registry::kSystemBiosDate), platform_));
             accessor.openKey(registry::kSystemDeviceKey);
-            c_.Memo8.addLine(accessor.readString(registry::kDriverDesc));
-            c_.Memo8.addLine("Ver " + accessor.readString(registry::kDriverVersion));
+            c_.Memo8.addLine(registryLine(accessor.readString(registry::kDriverDesc), platform_));
+            c_.Memo8.addLine("Ver " + registryLine(accessor.readString(registry::kDriverVersion), platform_));
         } catch (const std::exception&) {
             // The first failed read ends the list silently; the lines added
             // before it stay.
