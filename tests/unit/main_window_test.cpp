@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "platform/paths.h"
+
 namespace {
 
 using ui::MouseButton;
@@ -88,7 +90,7 @@ TEST_F(MainFormTest, TheWorkingDirectoryRespectsTwoByteCharacters) {
         {"C:\\表\\velnor.exe", "C:\\表\\"},
         {"C:\\ソフト表", "C:\\"},
     };
-    for (const Case& c : cases) EXPECT_EQ(app::directoryOf(c.module, machine), c.directory) << c.module;
+    for (const Case& c : cases) EXPECT_EQ(platform::directoryOf(c.module, machine), c.directory) << c.module;
 }
 
 TEST_F(MainFormTest, NoWorkingDirectoryWhereTheExecutablesDirectoryIsUnknown) {
