@@ -1610,6 +1610,25 @@ std::string commandWindowMenu(const std::string&, std::istringstream& args) {
     return menuOpen() ? "open" : "closed";
 }
 
+// Main|entry code: the system command sent, as a window menu sends it when an
+// item is chosen; the milliseconds until the program had handled it
+std::string commandTimedSyscommand(const std::string&, std::istringstream& args) {
+    std::string name, code;
+    args >> name >> code;
+    LARGE_INTEGER frequency, began, ended;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&began);
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(namedWindow(name), WM_SYSCOMMAND, std::stoul(code, nullptr, 0), 0, SMTO_NORMAL, 30000,
+                             &result))
+        fail("not handled");
+    QueryPerformanceCounter(&ended);
+    char elapsed[32];
+    std::snprintf(elapsed, sizeof elapsed, "%.2f",
+                  1000.0 * static_cast<double>(ended.QuadPart - began.QuadPart) / static_cast<double>(frequency.QuadPart));
+    return elapsed;
+}
+
 // Main|entry code: what a title-bar button, the system menu or the taskbar asks
 std::string commandSyscommand(const std::string&, std::istringstream& args) {
     std::string name, code;
@@ -1900,6 +1919,7 @@ const CommandEntry kCommands[] = {
     {"clipboard_set", commandClipboardSet},
     {"window_menu", commandWindowMenu},
     {"syscommand", commandSyscommand},
+    {"timed_syscommand", commandTimedSyscommand},
     {"activate", commandActivate},
     {"wait_end", commandWaitEnd},
     {"post", commandPost},
