@@ -110,10 +110,8 @@ private:
 void writeDisks(Writer& w, const ReportFacts& facts, present::Separators separators) {
     w.section(texts::kDiskTab);
     if (facts.drives.empty()) w.none();
-    bool first = true;
     for (const DriveReading& drive : facts.drives) {
-        if (!first) w.line();
-        first = false;
+        if (&drive != &facts.drives.front()) w.line();
         UsageFigures figures = diskUsage(drive.totalBytes, drive.freeBytes, separators);
         w.line(std::string(1, drive.letter) + ":");
         w.row(texts::kTotalCaption, figures.total);
@@ -145,7 +143,8 @@ void writeCpu(Writer& w, const ReportFacts& facts, present::Separators separator
           facts.clockHertz ? frequencyDisplay(*facts.clockHertz, separators).text : texts::kNotMeasured);
     w.row(texts::kProcessorNameCaption, oneLine(facts.processorName));
     w.row(texts::kVendorCaption, oneLine(facts.vendor));
-    if (facts.showsLoad) w.row(texts::kShareCaption, facts.load ? present::percentText(*facts.load) : texts::kNotMeasured);
+    if (facts.showsLoad)
+        w.row(texts::kShareCaption, facts.load ? present::percentText(*facts.load) : texts::kNotMeasured);
 }
 
 void writeResources(Writer& w, const ReportFacts& facts) {

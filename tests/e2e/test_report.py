@@ -11,7 +11,8 @@ import tempfile
 from velnor_e2e import EXE, HKDD, HKLM, MODE, REG_BINARY, REG_SZ, ProgramTest, sjis, wait_for, windows_path
 
 NINE_X = MODE == "win98"
-VERSION_KEY = r"SOFTWARE\Microsoft\Windows\CurrentVersion" if NINE_X else r"SOFTWARE\Microsoft\Windows NT\CurrentVersion"
+VERSION_KEY = (r"SOFTWARE\Microsoft\Windows\CurrentVersion" if NINE_X
+               else r"SOFTWARE\Microsoft\Windows NT\CurrentVersion")
 VIEW = "64" if MODE == "win64" else ""
 OWNER, ORGANISATION = "山田 太郎", "Velnor 研究所"
 # The letter of "情報をコピー(&C)". Close ("閉じる(&C)") has it too, below it:
@@ -25,7 +26,8 @@ TITLES = ["ディスク", "メモリ", "CPU"] + (["リソース 残量"] if NINE
 # clock, the load, and what the host's disks and Wine's memory have free.
 MOVING = {("", "作成日時"), ("CPU", "周波数"), ("CPU", "使用率"), ("メモリ", "使用量"), ("メモリ", "空容量"),
           ("メモリ", "使用率"), ("ディスク", "使用量"), ("ディスク", "空容量"), ("ディスク", "使用率")}
-FIGURE = re.compile(r"([\d,]+(\.\d+)? (MB|GB|GHz|MHz)|\d+ %|" + NOT_MEASURED + r"|\d{4}/\d\d/\d\d \d\d:\d\d:\d\d)$")
+FIGURE = re.compile(r"([\d,]+(\.\d+)? (MB|GB|GHz|MHz)|\d+ %|" + NOT_MEASURED +
+                    r"|\d{4}/\d\d/\d\d \d\d:\d\d:\d\d)$")
 ROW = re.compile(r"  (\S+) +(.*)$")
 
 
@@ -33,8 +35,8 @@ def comparable(report):
     """The report's lines with the moving figures replaced by their kind,
     after checking that each is a figure of its page's form."""
     text = report.decode("cp932")
-    assert text.endswith("\r\n") and "\n" not in text.replace("\r\n", "") and "\r" not in text.replace("\r\n", ""), \
-        "not CR LF lines throughout: %r" % text
+    bare = text.replace("\r\n", "")
+    assert text.endswith("\r\n") and "\n" not in bare and "\r" not in bare, "not CR LF lines throughout: %r" % text
     out, section = [], ""
     for line in text.split("\r\n"):
         if line.startswith("[") and line.endswith("]"):
