@@ -13,7 +13,7 @@ std::string directoryOf(const std::string& path, Platform& platform) {
             ++i;
             continue;
         }
-        if (byte == '\\' || byte == ':') end = i + 1;
+        if (byte == '\\' || byte == '/' || byte == ':') end = i + 1;
     }
     return path.substr(0, end);
 }

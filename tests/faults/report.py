@@ -182,20 +182,15 @@ def writes_section(writes):
             "; ".join(line.replace("\\\\", "\\") for line in registering["registry"]),
             "; ".join(registering["files"]) or "none created or changed",
             ", ".join("%s = %s" % item for item in sorted(registering["written"].items()))))
-        reporting = result.get("reporting")
-        if reporting is not None:
-            out.append("- From the command line: %s. Registry: %s. Files: %s." % (
-                "passed" if reporting["ok"] else "FAILED",
-                "; ".join(line.replace("\\\\", "\\") for line in reporting["registry"]) or "no change",
-                "; ".join(reporting["files"]) or "none created or changed"))
-            viewing["problems"] = viewing["problems"] + reporting["problems"]
-        refused = result.get("refused")
-        if refused is not None:
-            out.append("- A refused registration: %s. Registry: %s. Files: %s." % (
-                "passed" if refused["ok"] else "FAILED",
-                "; ".join(line.replace("\\\\", "\\") for line in refused["registry"]) or "no change",
-                "; ".join(refused["files"]) or "none created or changed"))
-            viewing["problems"] = viewing["problems"] + refused["problems"]
+        for key, label in (("reporting", "From the command line"), ("refused", "A refused registration")):
+            part = result.get(key)
+            if part is None:
+                continue
+            out.append("- %s: %s. Registry: %s. Files: %s." % (
+                label, "passed" if part["ok"] else "FAILED",
+                "; ".join(line.replace("\\\\", "\\") for line in part["registry"]) or "no change",
+                "; ".join(part["files"]) or "none created or changed"))
+            viewing["problems"] = viewing["problems"] + part["problems"]
         for problem in viewing["problems"] + registering["problems"]:
             out.append("- Problem: %s" % problem)
         out.append("- Set aside as Wine's own (seen in sessions of the test driver alone, %d registry entries; "
