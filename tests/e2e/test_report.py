@@ -74,14 +74,18 @@ class Report(ProgramTest):
         with open(path, "rb") as f:
             return f.read()
 
+    def start_after_a_tick(self):
+        d = self.driver
+        d.start()
+        wait_for(lambda: d.string("Memo4"), lambda text: text.endswith(" MB"), 5, "the memory figures")
+
     def start_with_figures(self):
         """The window after its first tick and a clock measurement."""
         d = self.driver
-        d.start()
+        self.start_after_a_tick()
         d.tab(2)
         d.click("Keisoku")
         wait_for(lambda: d.string("Memo7"), lambda text: text.endswith("Hz"), 15, "the clock")
-        wait_for(lambda: d.string("Memo4"), lambda text: text.endswith(" MB"), 5, "the memory figures")
 
     def copied(self, window="main"):
         d = self.driver
@@ -125,7 +129,7 @@ class Report(ProgramTest):
 
     def test_the_taskbar_entrys_menu_copies_too_also_while_minimised(self):
         d = self.driver
-        d.start()
+        self.start_after_a_tick()
         main = comparable(self.copied("main"))
         self.assertEqual(comparable(self.copied("entry")), main)
         d("syscommand", "entry", 0xF020)  # minimised: only the entry is left
