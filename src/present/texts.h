@@ -1,7 +1,7 @@
 // Every text the program writes, in one place: the application's title and
-// caption, what the pages put into their controls, and its messages. The
-// sources are UTF-8; the compiler makes them Shift-JIS, the system code page
-// the program's texts are in.
+// caption, what the pages put into their controls, its messages and the
+// words of its report. The sources are UTF-8; the compiler makes them
+// Shift-JIS, the system code page the program's texts are in.
 #pragma once
 
 namespace texts {
