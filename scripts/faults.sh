@@ -2,7 +2,7 @@
 # The fault and bad-input runs and the check of what the program writes,
 # under Wine in Windows 98 mode and in an NT mode, each in a fresh copy of the
 # mode's prefix; then docs/robustness.md is written from the results.
-# Slow (about a quarter of an hour): not part of `make test`.
+# Slow (about twenty minutes): not part of `make test`.
 # Usage: scripts/faults.sh [mode...] [--limit N]   (--limit: a quick look, no report)
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"

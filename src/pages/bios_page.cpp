@@ -43,6 +43,17 @@ std::string readRomText(platform::Platform& platform, std::uint32_t address) {
     return std::string(bytes.begin(), end);
 }
 
+std::string registryLine(const std::string& text, platform::Platform& platform) {
+    if (text.size() <= kRegistryTextBound) return text;
+    std::size_t end = 0;
+    while (end < kRegistryTextBound) {
+        std::size_t width = platform.isLeadByte(static_cast<std::uint8_t>(text[end])) ? 2 : 1;
+        if (end + width > kRegistryTextBound) break;
+        end += width;
+    }
+    return text.substr(0, end);
+}
+
 BiosPage::BiosPage(const BiosControls& controls, platform::Platform& platform,
                    const platform::PlatformProfile& profile)
     : c_(controls), platform_(platform), profile_(profile) {}
@@ -77,7 +88,7 @@ void BiosPage::addRegistryLines() {
     // raised) is refused full access to these keys.
     registry::Accessor accessor(platform_, platform::kLocalMachine, platform::kKeyRead);
     auto addLine = [&](const std::string& prefix, const registry::Read<std::string>& read) {
-        if (read.ok()) c_.Memo8.addLine(prefix + read.value);
+        if (read.ok()) c_.Memo8.addLine(prefix + registryLine(read.value, platform_));
         return read.ok();
     };
     // Neither open is tested: reads after a failed one go to the key opened

@@ -40,6 +40,16 @@ inline constexpr std::uint32_t kRomAreaEnd = 0x100000;
 // first byte that cannot be read; empty where nothing there can be read.
 std::string readRomText(platform::Platform& platform, std::uint32_t address);
 
+// The most bytes of a BIOS string from the registry that the page shows as
+// its line. Real ones are a date, a version, a description of at most 256
+// characters; a value of megabytes would keep a text box busy for minutes
+// (Wine's lays a long line out in time that grows with its square).
+inline constexpr std::size_t kRegistryTextBound = 1024;
+
+// A registry string as one line of the page: cut at the bound, never in the
+// middle of a two-byte character.
+std::string registryLine(const std::string& text, platform::Platform& platform);
+
 class BiosPage {
 public:
     BiosPage(const BiosControls& controls, platform::Platform& platform, const platform::PlatformProfile& profile);

@@ -46,6 +46,15 @@ class NtBiosPage(BiosPageTest):
             sjis("システム ボード"), b"Ver 5.1.2600.0"])
         self.assertTitleAndTab()
 
+    def test_a_date_of_a_megabyte_shows_its_first_kilobyte(self):
+        # The whole value in one line kept Wine's text box laying it out for
+        # many minutes, and the window did not appear.
+        d = self.driver
+        d.reg_set(HKLM, SYSTEM_KEY, "SystemBIOSDate", REG_SZ, b"D" * 1048576 + b"\0")
+        d.start()
+        self.assertEqual(self.memo_lines()[4], b"D" * 1024)
+        self.assertTitleAndTab()
+
     def test_a_version_of_101_bytes_leaves_the_first_empty_line_only(self):
         d = self.driver
         d.reg_set(HKLM, SYSTEM_KEY, "SystemBIOSVersion", REG_BINARY, b"A" * 101)

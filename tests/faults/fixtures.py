@@ -20,6 +20,9 @@ NAME_LENGTHS = (1, 100, 255, 256)
 
 # The user page reads each value into a buffer of this many bytes.
 TEXT_BUFFER = 255
+# A BIOS string from the registry is shown up to this many bytes, never half
+# of a Shift-JIS character.
+REGISTRY_TEXT_BOUND = 1024
 # SystemBIOSVersion is read into a buffer of 100 bytes, of which 99 are cut into lines.
 VERSION_BUFFER = 100
 VERSION_SCANNED = 99
@@ -239,7 +242,20 @@ def bios_string(stored):
     text = text_of(data)
     if not text:
         return b"", "empty line: nothing before the first zero byte"
+    if len(text) > REGISTRY_TEXT_BOUND:
+        return cut_text(text), "the first %d bytes before the first zero byte" % REGISTRY_TEXT_BOUND
     return text, "the bytes before the first zero byte"
+
+
+def cut_text(text):
+    """The text cut at the bound, a Shift-JIS lead byte never without its trail."""
+    end = 0
+    while end < REGISTRY_TEXT_BOUND:
+        width = 2 if 0x81 <= text[end] <= 0x9F or 0xE0 <= text[end] <= 0xFC else 1
+        if end + width > REGISTRY_TEXT_BOUND:
+            break
+        end += width
+    return text[:end]
 
 
 def statistic(stored):

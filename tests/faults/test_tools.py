@@ -77,8 +77,15 @@ class ReadingRules(unittest.TestCase):
                 self.assertEqual(fx.user_text(stored), (b"", "empty: over 255 bytes"), (type_, size))
                 self.assertIsNone(fx.version_lines(stored)[0], (type_, size))
                 self.assertEqual(fx.statistic(stored)[:2], (None, None), (type_, size))
-            # A string of the BIOS is taken whole, up to its zero byte.
-            self.assertEqual(len(fx.bios_string((fx.REG_SZ, fx.pattern("text", size)))[0]), size - 1)
+            # A string of the BIOS is shown up to the bound, a two-byte
+            # character across it left out whole (high: 80 5C, then 81 5C ...).
+            self.assertEqual(fx.bios_string((fx.REG_SZ, fx.pattern("text", size)))[0],
+                             fx.pattern("text", size)[:fx.REGISTRY_TEXT_BOUND])
+            cut = fx.bios_string((fx.REG_SZ, fx.pattern("high", size)))[0]
+            self.assertEqual(cut, fx.pattern("high", size)[:fx.REGISTRY_TEXT_BOUND])
+        # 表 is 95 5C in Shift-JIS.
+        self.assertEqual(fx.cut_text(b"A" * 1023 + b"\x95\x5c" + b"B"), b"A" * 1023)
+        self.assertEqual(fx.cut_text(b"A" * 1022 + b"\x95\x5c" + b"B"), b"A" * 1022 + b"\x95\x5c")
 
     def test_the_load(self):
         self.assertEqual(fx.statistic((fx.REG_BINARY, struct.pack("<i", -5)))[:2], (b"-5 %", 0))

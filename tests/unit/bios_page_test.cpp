@@ -169,6 +169,21 @@ TEST_F(BiosPageTest, NtShowsTheVersionStringsTheDateAndTheSystemBoardDriver) {
     expectTitleAndNoMessage();
 }
 
+TEST_F(BiosPageTest, NtStringsOfMegabytesAreCutToABoundedLine) {
+    completeNtMachine();
+    const std::string longest(pages::kRegistryTextBound, 'D');
+    // 表 is 95 5C in Shift-JIS: a two-byte character across the bound is left out whole.
+    std::string across = std::string(pages::kRegistryTextBound - 1, 'V') + "表表";
+    machine.registry.set(kLocalMachine, kSystem, "SystemBIOSDate", platform::kRegSz,
+                         fake::bytes(std::string(1048576, 'D')));
+    machine.registry.set(kLocalMachine, kDevice, "DriverDesc", platform::kRegSz, fake::bytes(longest));
+    machine.registry.set(kLocalMachine, kDevice, "DriverVersion", platform::kRegSz, fake::bytes(across));
+    start();
+    EXPECT_EQ(memo(), (Lines{"", "VBOX   - 1", "BIOS Date: 12/01/06", "", longest, longest,
+                             "Ver " + std::string(pages::kRegistryTextBound - 1, 'V')}));
+    expectTitleAndNoMessage();
+}
+
 TEST_F(BiosPageTest, NtMissingValuesAndKeysGiveEmptyLines) {
     struct Case {
         const char* what;

@@ -44,20 +44,18 @@ RUN_TIME_ONLY = {
     "QT_Thunk": "the NT family lacks it",
     "K32WOWCallback16Ex": "exported by ordinal only",
 }
+
+
 class ImageError(Exception):
     pass
 
 
 def read_image(data):
     """(header facts, [(dll, function or '#ordinal')], has delay imports)"""
-    if data[:2] != b"MZ":
-        raise ImageError("no MZ header")
-    pe = struct.unpack_from("<I", data, 0x3C)[0]
-    if data[pe:pe + 4] != b"PE\0\0":
-        raise ImageError("no PE signature")
-    machine, sections, _, _, _, optional_size, _ = struct.unpack_from("<HHIIIHH", data, pe + 4)
-    optional = pe + 24
-    magic = struct.unpack_from("<H", data, optional)[0]
+    try:
+        machine, sections, optional, optional_size, magic = processors.pe_header(data)
+    except ValueError as error:
+        raise ImageError(str(error)) from None
     facts = {"machine": machine, "magic": magic}
     if magic != 0x10B:
         return facts, [], False

@@ -125,8 +125,9 @@ def group_of(instruction):
     return max(found, key=lambda group: CLASSES.index(group[0])) if found else None
 
 
-def executable_sections(data):
-    """(machine, [(name, address, bytes)]) of the sections marked as code or executable."""
+def pe_header(data):
+    """(machine, section count, optional header's offset and size, its magic)
+    of a PE image; ValueError for anything else."""
     if data[:2] != b"MZ":
         raise ValueError("no MZ header")
     pe = struct.unpack_from("<I", data, 0x3C)[0]
@@ -134,7 +135,12 @@ def executable_sections(data):
         raise ValueError("no PE signature")
     machine, count, _, _, _, optional_size, _ = struct.unpack_from("<HHIIIHH", data, pe + 4)
     optional = pe + 24
-    magic = struct.unpack_from("<H", data, optional)[0]
+    return machine, count, optional, optional_size, struct.unpack_from("<H", data, optional)[0]
+
+
+def executable_sections(data):
+    """(machine, [(name, address, bytes)]) of the sections marked as code or executable."""
+    machine, count, optional, optional_size, magic = pe_header(data)
     image_base = struct.unpack_from("<Q" if magic == 0x20B else "<I", data, optional + (24 if magic == 0x20B else 28))[0]
     sections = []
     for i in range(count):
