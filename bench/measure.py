@@ -14,6 +14,10 @@ Task Manager where it is a peer:
 - one refresh tick: CPU time per tick of the real handler in the real window
   (tick_bench.exe), with steady figures on the memory page and with a new
   load every tick on the CPU page;
+- the report: from the command line (velnor.exe /report FILE, process start
+  to end, less the clock's 4000 ms measuring window), and copied from the
+  window menu (the command handled, the window open after its first tick),
+  medians of the runs;
 - the executable's size;
 - the clock measurement against the host's time-stamp-counter frequency
   (VELNOR_HOST_TSC, in hertz).
@@ -21,12 +25,17 @@ Task Manager where it is a peer:
 Writes its figures as JSON for bench/report.py.
 Usage: bench/run.sh MODE bench/measure.py OUT.json [runs] [idle seconds] [ticks] [clock runs]"""
 import os
+import shutil
 import statistics
 import sys
+import tempfile
 import time
 
 import benchlib
-from velnor_e2e import EXE, MODE, Driver, wait_for
+from velnor_e2e import EXE, MODE, Driver, wait_for, windows_path
+
+COPY_REPORT = 0x0100  # the window menu's command (ids::CopyReport)
+CLOCK_WINDOW_MS = 4000
 
 
 PROGRAMS = ("startup_floor", "velnor", "taskmgr")
@@ -66,6 +75,27 @@ def idle(driver, program, seconds):
     }
 
 
+def report(driver, runs):
+    folder = tempfile.mkdtemp(prefix="velnor-bench-")
+    try:
+        target = windows_path(os.path.join(folder, "report.txt"))
+        total = []
+        for _ in range(runs):
+            code, window, ms = driver.run('/report "%s"' % target)
+            if code != 0 or window:
+                sys.exit("the report from the command line failed: exit code %d, window %s" % (code, window))
+            total.append(ms)
+    finally:
+        shutil.rmtree(folder, True)
+    driver.start()
+    driver("tick", 1)
+    copies = [float(driver("timed_syscommand", "main", COPY_REPORT)) for _ in range(runs)]
+    driver.close()
+    less_clock = [ms - CLOCK_WINDOW_MS for ms in total]
+    return {"command_line_ms": total, "command_line_less_clock_median_ms": statistics.median(less_clock),
+            "copy_ms": copies, "copy_median_ms": statistics.median(copies)}
+
+
 def clock(driver, runs, host_hz):
     driver.start()
     driver.tab(2)
@@ -90,6 +120,8 @@ def main():
         figures["startup"] = start_ups(driver, runs)
         print("%s: idle, %d s each" % (MODE, seconds), file=sys.stderr)
         figures["idle"] = {p: idle(driver, p, seconds) for p in ("velnor", "taskmgr")}
+        print("%s: report, %d runs" % (MODE, runs), file=sys.stderr)
+        figures["report"] = report(driver, runs)
         print("%s: clock, %d runs" % (MODE, clock_runs), file=sys.stderr)
         figures["clock"] = clock(driver, clock_runs, host_hz)
     finally:

@@ -9,7 +9,7 @@ script=$1; shift
 pristine=$("$VELNOR_ROOT/scripts/wine-prefix.sh" "$mode")
 prefix="$pristine-bench"
 rm -rf "$prefix"
-cp -a "$pristine" "$prefix"
+velnor_copy_prefix "$pristine" "$prefix"
 status=0
 velnor_session "$prefix" "$mode" -- python3 "$(cd "$(dirname "$script")" && pwd)/$(basename "$script")" "$@" ||
   status=$?

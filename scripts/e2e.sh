@@ -37,7 +37,7 @@ for mode in "${modes[@]}"; do
   pristine=$("$VELNOR_ROOT/scripts/wine-prefix.sh" "$mode")
   prefix="$pristine-test"
   rm -rf "$prefix"
-  cp -a "$pristine" "$prefix"
+  velnor_copy_prefix "$pristine" "$prefix"
   # Two more drives, made before Wine's mount manager first lists the drives:
   # q: a small directory of our own, r: a drive whose directory is missing.
   drive_dir=$(mktemp -d "${TMPDIR:-/tmp}/velnor-drive-q.XXXXXX")

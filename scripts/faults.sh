@@ -28,7 +28,7 @@ for mode in "${modes[@]}"; do
 
   prefix="$pristine-faults"
   rm -rf "$prefix"
-  cp -a "$pristine" "$prefix"
+  velnor_copy_prefix "$pristine" "$prefix"
   echo "=== fault runs, $mode ===" >&2
   # One X server and one persistent Wine server for the whole mode: the
   # HARDWARE and HKEY_DYN_DATA fixtures live as long as the server.
@@ -40,7 +40,7 @@ for mode in "${modes[@]}"; do
 
   prefix="$pristine-writes"
   rm -rf "$prefix"
-  cp -a "$pristine" "$prefix"
+  velnor_copy_prefix "$pristine" "$prefix"
   echo "=== what the program writes, $mode ===" >&2
   # Sessions of its own: the registry files are read after each server ends.
   if ! velnor_session --sessions "$prefix" "$mode" -- \

@@ -142,6 +142,23 @@ velnor_prefix() {
   fi
 }
 
+# Copies a prefix for a run. Wine's binaries and fonts under drive_c/windows
+# are written once by wineboot and only read after, so the copy shares them
+# as hard links (a 64-bit prefix is 1.3 GB, most of it DLLs, and a test run
+# makes several copies); the registry, the .ini files and everything else
+# are real copies, since a run writes them.
+# Usage: velnor_copy_prefix FROM TO
+velnor_copy_prefix() {
+  local from=$1 to=$2
+  rm -rf "$to"
+  cp -al "$from" "$to"
+  find "$to" -type f ! \( -path "$to/drive_c/windows/*" -a \( \
+      -iname '*.dll' -o -iname '*.exe' -o -iname '*.drv' -o -iname '*.sys' -o -iname '*.nls' \
+      -o -iname '*.ocx' -o -iname '*.acm' -o -iname '*.cpl' -o -iname '*.tlb' -o -iname '*.ax' \
+      -o -iname '*.ds' -o -iname '*.vxd' -o -iname '*.ttf' -o -iname '*.ttc' -o -iname '*.fon' \) \) \
+    -exec sh -c 'for f; do cp -p "$f" "$f.copy" && mv -f "$f.copy" "$f"; done' velnor-copy {} +
+}
+
 # Runs a command in a platform mode's prefix under an X server of its own
 # (Xvfb, 1024 x 768 in 24-bit colour), with the Japanese locale, the build
 # paths and the test bed in its environment, and gives back its status. A

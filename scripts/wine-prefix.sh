@@ -65,7 +65,7 @@ if [ ! -f "$template/.velnor-ready" ] || [ "$(cat "$template/.velnor-ready")" !=
 fi
 
 rm -rf "$prefix"
-cp -a "$template" "$prefix"
+velnor_copy_prefix "$template" "$prefix"
 in_prefix "setting the Windows version $version" "$prefix" "
     \"\$VELNOR_WINE\" reg add 'HKCU\\Software\\Wine' /v Version /d $version /f && wineserver -w"
 echo "$recipe" > "$stamp"

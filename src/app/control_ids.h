@@ -138,6 +138,12 @@ enum : int {
     Timer2 = 2,
 };
 
+// The window menu's own command: the system command it sends (below the
+// system's own, the low four bits clear).
+enum : int {
+    CopyReport = 0x0100,
+};
+
 struct ControlName {
     const char* name;
     int id;

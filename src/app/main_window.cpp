@@ -5,7 +5,10 @@
 #include "app/control_ids.h"
 #include "app/layout/layouts.h"
 #include "pages/load_statistics.h"
+#include "platform/paths.h"
+#include "platform/quiet_drives.h"
 #include "platform/registry_locations.h"
+#include "present/texts.h"
 
 namespace app {
 namespace {
@@ -43,19 +46,6 @@ constexpr struct {
 
 Position centredPosition(platform::ScreenSize screen, ui::Size outer) {
     return {(screen.width - outer.width) / 2, (screen.height - outer.height) / 2};
-}
-
-std::string directoryOf(const std::string& path, platform::Platform& platform) {
-    std::size_t end = 0;
-    for (std::size_t i = 0; i < path.size(); ++i) {
-        auto byte = static_cast<std::uint8_t>(path[i]);
-        if (platform.isLeadByte(byte) && i + 1 < path.size()) {
-            ++i;
-            continue;
-        }
-        if (byte == '\\' || byte == ':') end = i + 1;
-    }
-    return path.substr(0, end);
 }
 
 pages::UsageControls MainWindow::usageControls(int totalCaption, int usedCaption, int freeCaption,
@@ -98,6 +88,7 @@ MainWindow::MainWindow(platform::Platform& platform)
                      control<ui::TextBox>(ids::NewPCName)},
                     platform, profile_, user_, form_, [this] { refreshUserInformation(); }) {
     control<ui::PageControl>(ids::PageControl1).setInitialPage(control<ui::TabPage>(ids::DiskTab));
+    form_.addWindowMenuCommand(ids::CopyReport, texts::kCopyReport, [this] { copyReport(); });
     wireEvents();
 }
 
@@ -179,6 +170,68 @@ void MainWindow::refreshTick() {
     resources_.refresh();
 }
 
+std::string MainWindow::report(const std::vector<char>& driveLetters) {
+    return pages::reportText(reportFacts(driveLetters), separatorsOf(platform_));
+}
+
+void MainWindow::copyReport() {
+    form_.copyText(report(driveBoxLetters()));
+}
+
+void MainWindow::takeReadingsForReport() {
+    showComputerName();
+    fillBiosPage();
+    listDisplayModes();
+    refreshUserInformation();
+    memory_.refresh();
+    resources_.refresh();
+    cpu_.measureSilently();
+}
+
+std::vector<char> MainWindow::driveBoxLetters() {
+    std::vector<char> letters;
+    for (const std::string& entry : control<ui::DriveBox>(ids::DriveComboBox1).items())
+        if (!entry.empty()) letters.push_back(entry[0]);
+    return letters;
+}
+
+pages::ReportFacts MainWindow::reportFacts(const std::vector<char>& driveLetters) {
+    pages::ReportFacts facts;
+    facts.taken = platform_.localTime();
+    facts.version = platform::queryVersion(platform_);
+    facts.kind = profile_.kind;
+    {
+        // A copy from the window as much as a report without one: no
+        // question about an empty floppy or CD drive for each drive listed.
+        platform::QuietDrives quiet(platform_);
+        const std::optional<pages::DriveReading>& chosen = disk_.reading();
+        for (char letter : driveLetters) {
+            if (letter < 'a' || letter > 'z') continue;
+            pages::DriveReading drive =
+                chosen && chosen->letter == letter ? *chosen : pages::readDrive(platform_, letter);
+            if (pages::isReady(drive)) facts.drives.push_back(std::move(drive));
+        }
+    }
+    facts.memory = memory_.reading();
+    facts.clockHertz = cpu_.measuredHertz();
+    facts.processorName = cpu_.processorName();
+    facts.vendor = cpu_.vendor();
+    facts.showsLoad = cpu_.showsLoad();
+    facts.load = cpu_.load();
+    facts.showsResources = profile_.has16BitServices;
+    facts.resources = resources_.shown();
+    facts.showsBios = bios_.shown();
+    facts.biosLines = bios_.lines();
+    facts.modes = display_.modes();
+    facts.owner = user_.owner();
+    facts.organisation = user_.organisation();
+    facts.computerName = user_.computerNameAtStart();
+    std::string pending = pages::pendingComputerName(platform_);
+    if (!pending.empty() && !pages::sameComputerName(pending, facts.computerName, platform_))
+        facts.pendingComputerName = pending;
+    return facts;
+}
+
 // Step 1: the computer name into NowPCName and NewPCName.
 void MainWindow::showComputerName() {
     user_.showComputerName();
@@ -211,7 +264,7 @@ void MainWindow::startStatistics() {
 // Without a directory part (the path could not be learnt) the name alone
 // would make it in the current directory, which is not beside the executable.
 void MainWindow::createWorkingDirectory() {
-    std::string directory = directoryOf(platform_.moduleFileName(), platform_);
+    std::string directory = platform::directoryOf(platform_.moduleFileName(), platform_);
     if (directory.empty()) return;
     platform_.createDirectory(directory + "TempData");
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "pages/bios_page.h"
 #include "pages/cpu_page.h"
@@ -13,6 +14,7 @@
 #include "pages/display_page.h"
 #include "pages/memory_page.h"
 #include "pages/registration.h"
+#include "pages/report.h"
 #include "pages/resources_page.h"
 #include "pages/user_page.h"
 #include "platform/platform.h"
@@ -28,11 +30,6 @@ struct Position {
     int top;
 };
 Position centredPosition(platform::ScreenSize screen, ui::Size outer);
-
-// The directory part of a path (up to and including its last backslash or
-// colon), read character by character so that a trail byte 0x5C of a
-// two-byte character is not taken for a backslash.
-std::string directoryOf(const std::string& path, platform::Platform& platform);
 
 class MainWindow {
 public:
@@ -57,6 +54,23 @@ public:
     pages::DiskPage& diskPage() { return disk_; }
     pages::UserPage& userPage() { return user_; }
 
+    // The report of every page as the pages hold their figures now, with
+    // the disk section's drives taken from those of the letters given that
+    // are ready: the chosen one as the disk page shows it, the others read
+    // anew, with no prompt for a drive without a medium.
+    std::string report(const std::vector<char>& driveLetters);
+    // The window menu's command: the report, with the drive box's drives,
+    // onto the clipboard. A clock not measured yet stays unmeasured.
+    void copyReport();
+
+    // Where there is no window, what the pages would hold after the start-up
+    // and one refresh, and a measured clock, for a report: every start-up
+    // step that reads, the memory and resources pages' refreshes, then
+    // the clock's four seconds (without the beep). Nothing is written: no
+    // TempData, and the statistics, which only a running window can sample,
+    // are not started, so the load stays unmeasured.
+    void takeReadingsForReport();
+
 private:
     template <class T>
     T& control(int id) {
@@ -65,6 +79,8 @@ private:
     pages::UsageControls usageControls(int totalCaption, int usedCaption, int freeCaption, int shareCaption,
                                        int total, int used, int free, int share, int pie);
     void wireEvents();
+    pages::ReportFacts reportFacts(const std::vector<char>& driveLetters);
+    std::vector<char> driveBoxLetters();
 
     // The steps of create(), in their order.
     void showComputerName();

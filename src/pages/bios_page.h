@@ -59,6 +59,11 @@ public:
     // on any other platform kind the page is hidden, tab and all.
     void fill();
 
+    // Whether the page is there at all (a platform of neither kind hides it).
+    bool shown() const { return c_.BIOSTab.visible(); }
+    // The lines the step put into the page (the box is read-only).
+    std::vector<std::string> lines() const { return c_.Memo8.lines(); }
+
 private:
     void fillFromRom();
     void fillFromRegistry();

@@ -15,27 +15,39 @@ CpuPage::CpuPage(const CpuControls& controls, platform::Platform& platform, cons
     : c_(controls), platform_(platform), profile_(profile), separators_(separators) {}
 
 void CpuPage::requestMeasurement() {
+    measuredHertz_.reset();
     c_.Memo7.setFontColour(present::colours::yellow);
     c_.Memo7.setText(texts::kClockMeasuring);
     c_.Timer1.setEnabled(true);
 }
 
 void CpuPage::measure() {
+    if (!measureAndShow()) return;
+    platform_.beep();
+    c_.Label16.show();
+}
+
+void CpuPage::measureSilently() {
+    if (measureAndShow()) c_.Label16.show();
+}
+
+bool CpuPage::measureAndShow() {
+    measuredHertz_.reset();
     if (!platform_.hasTimeStampCounter()) {
         // A processor without a time-stamp counter has nothing to measure:
         // the box goes back to its idle text.
         c_.Memo7.setFontColour(present::colours::infoBackground);
         c_.Memo7.setText(texts::kClockIdle);
         c_.Timer1.setEnabled(false);
-        return;
+        return false;
     }
     double hertz = measureCpuClock(platform_);
     FrequencyDisplay shown = frequencyDisplay(hertz, separators_);
     c_.Memo7.setFontColour(shown.colour);
     c_.Memo7.setText(shown.text);
     c_.Timer1.setEnabled(false);
-    platform_.beep();
-    c_.Label16.show();
+    measuredHertz_ = hertz;
+    return true;
 }
 
 void CpuPage::keepFocusOnClock() {
@@ -59,12 +71,15 @@ void CpuPage::showProcessor() {
         registry::Key open = registry::Key::open(platform_, platform::kLocalMachine, key, 0);
         return registry::readText(platform_, open, value);
     };
-    c_.Edit3.setText(read(profile_.processorNameKey, profile_.processorNameValue));
-    c_.Edit4.setText(read(profile_.processorKey, registry::kVendorIdentifier));
+    processorName_ = read(profile_.processorNameKey, profile_.processorNameValue);
+    vendor_ = read(profile_.processorKey, registry::kVendorIdentifier);
+    c_.Edit3.setText(processorName_);
+    c_.Edit4.setText(vendor_);
 }
 
 void CpuPage::showLoad(std::optional<std::int32_t> load) {
     if (!load) return;
+    load_ = load;
     present::Colour colour = present::loadColour(*load);
     c_.Gauge6.setForeColour(colour);
     c_.Label21.setFontColour(colour);

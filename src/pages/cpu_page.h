@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "platform/platform.h"
 #include "platform/platform_profile.h"
@@ -37,6 +38,9 @@ public:
     // Timer1's event: measures for about four seconds, shows the result,
     // disarms the timer, beeps.
     void measure();
+    // The same measurement without the beep, which tells someone at the
+    // window that the result is there: for a report taken without one.
+    void measureSilently();
     // Memo7's change: the focus stays on the clock's frame.
     void keepFocusOnClock();
 
@@ -47,11 +51,27 @@ public:
     // figures as they are rather than show a value nobody measured.
     void showLoad(std::optional<std::int32_t> load);
 
+    // The figures the page holds: the clock while it shows one (none before
+    // a measurement, while one is pending, or where there is no counter);
+    // the name and vendor as last read; the load of the last tick that read one.
+    std::optional<double> measuredHertz() const { return measuredHertz_; }
+    const std::string& processorName() const { return processorName_; }
+    const std::string& vendor() const { return vendor_; }
+    std::optional<std::int32_t> load() const { return load_; }
+    bool showsLoad() const { return c_.Label21.visible(); }
+
 private:
+    // Measures and shows the result; false where there is nothing to measure.
+    bool measureAndShow();
+
     CpuControls c_;
     platform::Platform& platform_;
     const platform::PlatformProfile& profile_;
     present::Separators separators_;
+    std::optional<double> measuredHertz_;
+    std::string processorName_;
+    std::string vendor_;
+    std::optional<std::int32_t> load_;
 };
 
 }  // namespace pages

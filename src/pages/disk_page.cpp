@@ -48,21 +48,40 @@ void DiskPage::driveChanged() {
     for (int k = 1; k <= 26; ++k) {
         if (letter == static_cast<char>('a' + k - 1)) driveNumber_ = k;
     }
+    reading_.reset();
+    chosen_ = DriveReading{};
+    chosen_.letter = letter;
 
     // The volume query's failure is not reported; the boxes then show nothing
     // rather than what an earlier drive had.
     std::string root = letter != 0 ? std::string(1, letter) + ":\\" : std::string(":\\");
-    std::uint32_t serial = 0;
-    std::string fileSystem;
-    if (platform_.getVolumeInformation(root, serial, fileSystem)) {
-        c_.Memo9.setText(serialText(serial));
-        c_.Memo10.setText(fileSystem);
+    Volume volume;
+    if (platform_.getVolumeInformation(root, volume.serial, volume.fileSystem)) {
+        c_.Memo9.setText(serialText(volume.serial));
+        c_.Memo10.setText(volume.fileSystem);
+        chosen_.volume = volume;
     } else {
         c_.Memo9.setText("");
         c_.Memo10.setText("");
     }
 
     refreshSpace();
+}
+
+bool isReady(const DriveReading& drive) {
+    return drive.totalBytes >= 0 && drive.freeBytes >= 0;
+}
+
+DriveReading readDrive(platform::Platform& platform, char letter) {
+    DriveReading drive;
+    drive.letter = letter;
+    Volume volume;
+    if (platform.getVolumeInformation(std::string(1, letter) + ":\\", volume.serial, volume.fileSystem))
+        drive.volume = volume;
+    int number = letter - 'a' + 1;
+    drive.totalBytes = platform.diskSize(number);
+    drive.freeBytes = platform.diskFree(number);
+    return drive;
 }
 
 UsageFigures diskUsage(std::int64_t totalBytes, std::int64_t freeBytes, present::Separators separators) {
@@ -82,6 +101,9 @@ void DiskPage::refreshSpace() {
     std::int64_t totalBytes = platform_.diskSize(driveNumber_);
     std::int64_t freeBytes = platform_.diskFree(driveNumber_);
     showUsage(c_.usage, diskUsage(totalBytes, freeBytes, separators_));
+    chosen_.totalBytes = totalBytes;
+    chosen_.freeBytes = freeBytes;
+    reading_ = chosen_;
 }
 
 }  // namespace pages

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "pages/usage_display.h"
@@ -28,6 +29,26 @@ UsageFigures diskUsage(std::int64_t totalBytes, std::int64_t freeBytes, present:
 // digits with leading zeros ('0000ABCD').
 std::string serialText(std::uint32_t serial);
 
+// What the volume query told of a drive.
+struct Volume {
+    std::uint32_t serial = 0;
+    std::string fileSystem;
+};
+
+// What the page's two queries told of one drive.
+struct DriveReading {
+    char letter = 0;                // lower case; 0 for the current directory's drive without a letter
+    std::int64_t totalBytes = -1;   // -1: the drive could not be queried
+    std::int64_t freeBytes = -1;
+    std::optional<Volume> volume;   // none: the volume query failed
+};
+
+// A drive that answers has a size; one without a medium does not.
+bool isReady(const DriveReading& drive);
+
+// Both queries of the page for the drive of a letter from 'a' to 'z'.
+DriveReading readDrive(platform::Platform& platform, char letter);
+
 class DiskPage {
 public:
     DiskPage(const DiskControls& controls, platform::Platform& platform, present::Separators separators);
@@ -40,12 +61,17 @@ public:
 
     // 0 (the current directory's drive) until a drive letter is chosen, then 1 for a to 26 for z.
     int driveNumber() const { return driveNumber_; }
+    // The figures the page shows, once it shows figures.
+    const std::optional<DriveReading>& reading() const { return reading_; }
 
 private:
     DiskControls c_;
     platform::Platform& platform_;
     present::Separators separators_;
     int driveNumber_ = 0;
+    // The chosen drive's letter and volume, then its space.
+    DriveReading chosen_;
+    std::optional<DriveReading> reading_;
 };
 
 }  // namespace pages

@@ -34,6 +34,7 @@ void DisplayPage::listModes() {
     platform::DisplayMode mode;
     for (std::int32_t number = 0; number < kMaxDisplayModes; ++number) {
         if (!platform_.enumDisplaySettings(static_cast<std::uint32_t>(number), mode)) break;
+        modes_.push_back(mode);
         for (std::string& line : modeLines(number, mode)) lines.push_back(std::move(line));
     }
     if (lines.empty()) return;

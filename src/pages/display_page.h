@@ -38,9 +38,13 @@ public:
     // list, and so does the bound above. (ListDisplayModes)
     void listModes();
 
+    // The modes listed, in their order (the box itself takes typing).
+    const std::vector<platform::DisplayMode>& modes() const { return modes_; }
+
 private:
     DisplayControls c_;
     platform::Platform& platform_;
+    std::vector<platform::DisplayMode> modes_;
 };
 
 }  // namespace pages

@@ -33,7 +33,8 @@ UsageFigures memoryUsage(const PhysicalMemory& memory, present::Separators separ
 }
 
 void MemoryPage::refresh() {
-    showUsage(c_.usage, memoryUsage(queryPhysicalMemory(platform_), separators_));
+    reading_ = queryPhysicalMemory(platform_);
+    showUsage(c_.usage, memoryUsage(*reading_, separators_));
 }
 
 }  // namespace pages

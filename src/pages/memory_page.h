@@ -1,6 +1,8 @@
 // The memory page: total, used and free physical memory, and the used share.
 #pragma once
 
+#include <optional>
+
 #include "pages/usage_display.h"
 #include "platform/platform.h"
 #include "present/number_mask.h"
@@ -34,10 +36,14 @@ public:
     // share in figures, colour and pie.
     void refresh();
 
+    // What the last refresh read; none before the first.
+    const std::optional<PhysicalMemory>& reading() const { return reading_; }
+
 private:
     MemoryControls c_;
     platform::Platform& platform_;
     present::Separators separators_;
+    std::optional<PhysicalMemory> reading_;
 };
 
 }  // namespace pages

@@ -63,7 +63,7 @@ void Registration::registerChanges() {
 
     // A refused name is not pending: the field shows what really waits for
     // the restart, and the status line follows it.
-    if (nameRefused) user_.showPendingComputerName(pendingComputerName());
+    if (nameRefused) user_.showPendingComputerName(pendingComputerName(platform_));
     if (c_.NewPCName.text() != user_.computerNameAtStart()) {
         c_.M1.setFontColour(present::colours::fuchsia);
         c_.M1.setText(texts::kRestartPending);
@@ -92,12 +92,6 @@ bool Registration::writeOwnerAndOrganisation() {
             platform::kSuccess)
         written = false;
     return written;
-}
-
-std::string Registration::pendingComputerName() {
-    registry::Key key =
-        registry::Key::open(platform_, platform::kLocalMachine, registry::kComputerNameKey, platform::kKeyRead);
-    return registry::readText(platform_, key, registry::kComputerNameValue, kLongestComputerName + 1);
 }
 
 void Registration::cancelEditing() {

@@ -22,9 +22,6 @@ struct RegistrationControls {
     ui::TextBox& NewPCName;   // edit field: the computer name
 };
 
-// The longest computer name the system keeps (MAX_COMPUTERNAME_LENGTH).
-inline constexpr std::size_t kLongestComputerName = 15;
-
 class Registration {
 public:
     // refreshUserInformation reads everything the user page and the CPU page
@@ -49,8 +46,6 @@ public:
 private:
     // False when a value the user changed could not be written.
     bool writeOwnerAndOrganisation();
-    // The name the system takes at its next start; empty where it cannot be read.
-    std::string pendingComputerName();
 
     RegistrationControls c_;
     platform::Platform& platform_;

@@ -43,6 +43,11 @@ bool ResourcesPage::readFreeResources(std::uint16_t& system, std::uint16_t& gdi,
     return freeResourcesProc_ != 0;
 }
 
+std::optional<FreeShares> ResourcesPage::shown() const {
+    if (!c_.Gauge2.showText()) return std::nullopt;
+    return FreeShares{c_.Gauge2.share(), c_.Gauge3.share(), c_.Gauge4.share()};
+}
+
 std::uint16_t ResourcesPage::callFreeSystemResources(std::uint16_t index) {
     return platform_.callProc16(freeResourcesProc_, index);
 }

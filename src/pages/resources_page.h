@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "platform/platform.h"
 #include "ui/gauge.h"
@@ -13,6 +14,13 @@ struct ResourcesControls {
     ui::Gauge& Gauge2;  // the System share's bar
     ui::Gauge& Gauge3;  // the GDI heap's bar
     ui::Gauge& Gauge4;  // the USER heap's bar
+};
+
+// The free shares the three bars show, in percent.
+struct FreeShares {
+    int system = 0;
+    int gdi = 0;
+    int user = 0;
 };
 
 class ResourcesPage {
@@ -26,6 +34,10 @@ public:
     // The three free shares; false, with the places untouched, when the 16-bit
     // library or its function is not there.
     bool readFreeResources(std::uint16_t& system, std::uint16_t& gdi, std::uint16_t& user);
+
+    // The shares the bars show once a refresh has turned their text on
+    // (the last shares read, 0 where none ever were); none before.
+    std::optional<FreeShares> shown() const;
 
 private:
     // GetFreeSystemResources(index) at freeResourcesProc_; only while the

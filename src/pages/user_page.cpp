@@ -32,6 +32,8 @@ void UserPage::refresh() {
         owner = registry::readText(platform_, key, registry::kRegisteredOwner);
         organisation = registry::readText(platform_, key, registry::kRegisteredOrganization);
     }
+    owner_ = owner;
+    organisation_ = organisation;
     c_.NowName.setText(owner);
     c_.NowCompany.setText(organisation);
     c_.NewName.setText(c_.NowName.text());
@@ -56,6 +58,26 @@ void UserPage::showComputerName() {
     c_.NewPCName.setText(c_.NowPCName.text());
     computerNameAtStart_ = c_.NowPCName.text();
     shownComputerName_ = computerNameAtStart_;
+}
+
+std::string pendingComputerName(platform::Platform& platform) {
+    registry::Key key =
+        registry::Key::open(platform, platform::kLocalMachine, registry::kComputerNameKey, platform::kKeyRead);
+    return registry::readText(platform, key, registry::kComputerNameValue, kLongestComputerName + 1);
+}
+
+bool sameComputerName(const std::string& a, const std::string& b, platform::Platform& platform) {
+    if (a.size() != b.size()) return false;
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (platform.isLeadByte(static_cast<std::uint8_t>(a[i])) && i + 1 < a.size()) {
+            if (a[i] != b[i] || a[i + 1] != b[i + 1]) return false;
+            ++i;
+        } else if (lower(a[i]) != lower(b[i])) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void UserPage::showPendingComputerName(const std::string& readBack) {

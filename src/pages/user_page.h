@@ -3,6 +3,7 @@
 // side is the registration (registration.h).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -11,6 +12,9 @@
 #include "ui/control.h"
 
 namespace pages {
+
+// The longest computer name the system keeps (MAX_COMPUTERNAME_LENGTH).
+inline constexpr std::size_t kLongestComputerName = 15;
 
 struct UserControls {
     ui::TextBox& NowName;     // the registered owner, as read
@@ -47,6 +51,10 @@ public:
     bool computerNameChanged() const { return c_.NewPCName.text() != shownComputerName_; }
     // The computer name read at start-up, or the placeholder when it could not be read.
     const std::string& computerNameAtStart() const { return computerNameAtStart_; }
+    // The owner and organisation as the last refresh read them (the boxes
+    // that show them take typing).
+    const std::string& owner() const { return owner_; }
+    const std::string& organisation() const { return organisation_; }
     // The system took the name in NewPCName: the field now shows the pending name.
     void computerNameTaken() { shownComputerName_ = c_.NewPCName.text(); }
     // After a refused name: NewPCName shows the name that really waits for
@@ -63,6 +71,17 @@ private:
     std::string shownOrganisation_;
     std::string shownComputerName_;
     std::string computerNameAtStart_;
+    std::string owner_;
+    std::string organisation_;
 };
+
+// The computer name the system takes at its next start, as its own
+// name-setting keeps it; empty where it cannot be read.
+std::string pendingComputerName(platform::Platform& platform);
+
+// Whether two computer names name the same computer: the system does not
+// tell the case of letters apart (the second byte of a two-byte character
+// is no letter).
+bool sameComputerName(const std::string& a, const std::string& b, platform::Platform& platform);
 
 }  // namespace pages

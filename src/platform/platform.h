@@ -44,6 +44,19 @@ struct VersionInfo {
     std::uint32_t major = 0;
     std::uint32_t minor = 0;
     std::uint32_t build = 0;
+    // The service pack ("Service Pack 3"), or on Windows 9x the release
+    // letter (" A " for 98 Second Edition), as the system gives it.
+    std::string servicePack;
+};
+
+// A moment of the local clock.
+struct LocalTime {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
 };
 
 // The 32-bit record of GlobalMemoryStatus.
@@ -95,6 +108,7 @@ public:
     // The user's decimal point and thousands separator.
     virtual char decimalSeparator() = 0;
     virtual char thousandsSeparator() = 0;
+    virtual LocalTime localTime() = 0;
 
     // --- memory ---
     virtual void globalMemoryStatus(MemoryStatus& status) = 0;
@@ -109,6 +123,13 @@ public:
     // of the current directory's drive for 0; -1 when the drive cannot be queried.
     virtual std::int64_t diskSize(int driveNumber) = 0;
     virtual std::int64_t diskFree(int driveNumber) = 0;
+    // The drives the system has: bit 0 for A to bit 25 for Z.
+    virtual std::uint32_t logicalDrives() = 0;
+    // Keeps the system from asking the user to insert a medium or to retry
+    // when a drive without one is queried: the query fails instead. Returns
+    // what restoreDrivePrompts gives back (see QuietDrives).
+    virtual std::uint32_t suppressDrivePrompts() = 0;
+    virtual void restoreDrivePrompts(std::uint32_t previous) = 0;
 
     // --- time ---
     virtual std::uint32_t tickCount() = 0;
@@ -167,6 +188,10 @@ public:
     // Whether a byte starts a two-byte character in the system code page.
     virtual bool isLeadByte(std::uint8_t byte) = 0;
     virtual bool createDirectory(const std::string& path) = 0;
+    // Makes the file at path hold exactly the bytes given, in place of what
+    // it held: afterwards the file is either whole or as it was before, and
+    // nothing else is left behind. False when that could not be done.
+    virtual bool replaceFile(const std::string& path, const std::string& contents) = 0;
 };
 
 }  // namespace platform

@@ -13,10 +13,16 @@ PlatformKind kindOf(std::uint32_t platformId) {
     }
 }
 
-std::optional<PlatformKind> queryPlatformKind(Platform& platform) {
+std::optional<VersionInfo> queryVersion(Platform& platform) {
     VersionInfo version;
-    if (platform.getKernelVersion(version) || platform.getVersion(version)) return kindOf(version.platformId);
+    if (platform.getKernelVersion(version) || platform.getVersion(version)) return version;
     return std::nullopt;
+}
+
+std::optional<PlatformKind> queryPlatformKind(Platform& platform) {
+    std::optional<VersionInfo> version = queryVersion(platform);
+    if (!version) return std::nullopt;
+    return kindOf(version->platformId);
 }
 
 PlatformProfile profileOf(std::optional<PlatformKind> kind) {

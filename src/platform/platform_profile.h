@@ -18,12 +18,15 @@ enum class PlatformKind {
 
 PlatformKind kindOf(std::uint32_t platformId);
 
-// The running system's kind, taken from what a compatibility mode does not
+// The running system's version, from what a compatibility mode does not
 // change: the kernel's own version where the system has that call, else the
 // version query (Windows 9x has no compatibility modes to see through). None
-// when neither answers. A user who runs the program in a "Windows 98" mode on
-// the NT family must still get the NT registry keys, no ROM reads and no
-// 16-bit services.
+// when neither answers.
+std::optional<VersionInfo> queryVersion(Platform& platform);
+
+// The running system's kind, from its version (queryVersion). A user who
+// runs the program in a "Windows 98" mode on the NT family must still get
+// the NT registry keys, no ROM reads and no 16-bit services.
 std::optional<PlatformKind> queryPlatformKind(Platform& platform);
 
 // Where the BIOS page takes its lines from.

@@ -1,7 +1,7 @@
 // Every text the program writes, in one place: the application's title and
-// caption, what the pages put into their controls, and its messages. The
-// sources are UTF-8; the compiler makes them Shift-JIS, the system code page
-// the program's texts are in.
+// caption, what the pages put into their controls, its messages and the
+// words of its report. The sources are UTF-8; the compiler makes them
+// Shift-JIS, the system code page the program's texts are in.
 #pragma once
 
 namespace texts {
@@ -11,6 +11,36 @@ inline constexpr const char* kApplicationTitle = "Velnor(Win9x)";
 // The main window's caption: one ideographic space first, six blanks before
 // "Ver", two ideographic spaces before "Tollen", two blanks at the end.
 inline constexpr const char* kCaption = "　Velnor(Win9x)      Ver 1.2　　Tollen  ";
+
+// The executable's file version, as its version information gives it.
+inline constexpr const char* kFileVersion = "1.2.3.1";
+
+// The tab captions.
+inline constexpr const char* kDiskTab = "ディスク";
+inline constexpr const char* kMemoryTab = "メモリ";
+inline constexpr const char* kCpuTab = "CPU";
+inline constexpr const char* kResourcesTab = "リソース 残量";
+inline constexpr const char* kBiosTab = "BIOS";
+inline constexpr const char* kDisplayTab = "画面";
+inline constexpr const char* kUserTab = "ユーザー 情報";
+
+// The captions of the pages' figures. The disk and memory pages share the
+// four of a used share; the CPU page's load is captioned as a share too.
+inline constexpr const char* kTotalCaption = "全容量";
+inline constexpr const char* kUsedCaption = "使用量";
+inline constexpr const char* kFreeCaption = "空容量";
+inline constexpr const char* kShareCaption = "使用率";
+inline constexpr const char* kFileSystemCaption = "ファイルシステム";
+inline constexpr const char* kSerialCaption = "シリアル番号";
+inline constexpr const char* kClockCaption = "周波数";
+inline constexpr const char* kProcessorNameCaption = "Name";
+inline constexpr const char* kVendorCaption = "Vendor";
+inline constexpr const char* kSystemHeapCaption = "システム";
+inline constexpr const char* kGdiHeapCaption = " G D I";
+inline constexpr const char* kUserHeapCaption = " USER";
+inline constexpr const char* kOwnerCaption = "使用者";
+inline constexpr const char* kOrganisationCaption = "会社名";
+inline constexpr const char* kComputerNameCaption = "ＰＣ名";
 
 // The program's own messages, each in a modal box under the application title.
 inline constexpr const char* kCannotChangeComputerName = "コンピュータ名を変更できません。";
@@ -51,5 +81,25 @@ inline constexpr const char* kColourDepthUnit = " Bit";
 
 // A share as a page shows it: the number, then these.
 inline constexpr const char* kPercentUnit = " %";
+
+// The window menu's command that puts the report on the clipboard.
+inline constexpr const char* kCopyReport = "情報をコピー(&C)";
+
+// The report: its first line is the application title and the file
+// version; then when it was taken, on which Windows of which kind; then one
+// section per page under the page's tab caption, with the page's own
+// captions. A figure a page has not taken yet is not measured; a list
+// without entries (no drive ready, no mode, no BIOS line) says so.
+inline constexpr const char* kReportVersion = " Ver ";
+inline constexpr const char* kReportTaken = "作成日時";
+inline constexpr const char* kReportWindows = "Windows";
+inline constexpr const char* kWindows9x = "Windows 9x";
+inline constexpr const char* kWindowsNt = "Windows NT";
+inline constexpr const char* kOtherPlatform = "その他";
+inline constexpr const char* kUnknown = "不明";
+inline constexpr const char* kNotMeasured = "未計測";
+inline constexpr const char* kNoEntries = "なし";
+// A computer name that waits for the next start of the system.
+inline constexpr const char* kPendingComputerName = "新ＰＣ名";
 
 }  // namespace texts

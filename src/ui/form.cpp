@@ -2,6 +2,7 @@
 #include "ui/form.h"
 
 #include <exception>
+#include <utility>
 
 namespace ui {
 
@@ -43,6 +44,20 @@ Timer& Form::addTimer(int id, unsigned interval, bool enabled) {
     return *timers_.back();
 }
 
+void Form::addWindowMenuCommand(int id, const char* text, Handler onChoose) {
+    if (id <= 0 || id >= 0xF000 || (id & 0xF) != 0) base::fail("not a window menu command's ID");
+    menuCommands_.push_back({id, text, std::move(onChoose)});
+}
+
+bool Form::chooseWindowMenuCommand(int id) {
+    for (const WindowMenuCommand& command : menuCommands_) {
+        if (command.id != id) continue;
+        dispatch(command.onChoose);
+        return true;
+    }
+    return false;
+}
+
 Control* Form::find(int id) const {
     for (const auto& c : controls_) {
         if (c->id() == id) return c.get();
@@ -82,6 +97,10 @@ void Form::hideCaret() {
 
 void Form::paintNow() {
     if (peer_) peer_->paintNow();
+}
+
+void Form::copyText(const std::string& text) {
+    if (peer_) peer_->copyText(text);
 }
 
 void Form::dispatch(const Handler& handler) {

@@ -17,6 +17,15 @@
 
 namespace ui {
 
+// A command of the window menu (the system menu under the title bar's
+// icon). Its ID is the system command the menu sends: below 0xF000, the
+// system's own, with the low four bits clear, which the system uses itself.
+struct WindowMenuCommand {
+    int id;
+    const char* text;
+    Handler onChoose;
+};
+
 struct FormSpec {
     const char* caption = "";
     const char* title = "";  // the application title: taskbar text and message box caption
@@ -38,6 +47,13 @@ public:
     // Builds the controls of a layout table; parents come before their children.
     void build(std::span<const ControlSpec> table);
     Timer& addTimer(int id, unsigned interval, bool enabled);
+    // A command of the window menu; the back end shows the commands before
+    // the menu's Close item, in the order they were added.
+    void addWindowMenuCommand(int id, const char* text, Handler onChoose);
+    const std::vector<WindowMenuCommand>& windowMenuCommands() const { return menuCommands_; }
+    // The back end reports a command chosen from the window menu: true when
+    // it is one of the form's (its handler has run).
+    bool chooseWindowMenuCommand(int id);
 
     Control* find(int id) const;
     template <class T>
@@ -75,6 +91,8 @@ public:
     // Shows what the handler has changed so far, before it goes on with a
     // step that may block (a drive that takes seconds to answer).
     void paintNow();
+    // Puts a text on the clipboard.
+    void copyText(const std::string& text);
     // Runs an event handler as the message loop does: an exception that
     // escapes it is shown in the error box and ends that handler only. (The
     // Windows build has no exceptions: nothing there raises one.)
@@ -93,6 +111,7 @@ private:
     int top_;
     std::vector<std::unique_ptr<Control>> controls_;
     std::vector<std::unique_ptr<Timer>> timers_;
+    std::vector<WindowMenuCommand> menuCommands_;
     Control* focused_ = nullptr;
     FormPeer* peer_ = nullptr;
 };

@@ -47,6 +47,9 @@ public:
     virtual void hideCaret() = 0;
     // Paints every window that waits for painting, before the handler goes on.
     virtual void paintNow() = 0;
+    // Puts a text in the system code page on the clipboard, in place of
+    // what it held.
+    virtual void copyText(const std::string& text) = 0;
 };
 
 }  // namespace ui

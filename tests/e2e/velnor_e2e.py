@@ -113,6 +113,14 @@ class Driver:
     def close(self):
         return int(self("close"))
 
+    def run(self, arguments, exe=EXE, directory=None, within_ms=60000):
+        """Runs the program with arguments (a text, Shift-JIS on the way) and
+        waits for its end: (exit code, whether it showed a window, ms it ran)."""
+        code, shown, ms = self("run", hexed(windows_path(exe)),
+                               hexed(windows_path(directory or os.path.dirname(exe))), hexed(arguments),
+                               within_ms).split()
+        return int(code), shown == "1", float(ms)
+
     def running(self):
         return self("running") == "1"
 
@@ -202,6 +210,20 @@ class Driver:
         if reply == "none":
             return None
         return [unhexed(p).decode("cp932", "replace") for p in reply.split()]
+
+    # --- clipboard and window menus ---
+    def clipboard(self):
+        """(the clipboard's CF_TEXT bytes, its CF_LOCALE), each None where it has none."""
+        text, locale = self("clipboard").split()
+        return (None if text == "-" else unhexed(text)), (None if locale == "-" else int(locale, 16))
+
+    def clipboard_set(self, text):
+        self("clipboard_set", hexed(text))
+
+    def window_menu(self, window, *keys):
+        """Opens the window menu of "main" or "entry" with Alt+Space and
+        presses the keys (virtual key codes); "closed" once it has gone."""
+        return self("window_menu", window, *keys)
 
     # --- registry ---
     def reg_set(self, root, path, name, kind, data, view=""):

@@ -182,13 +182,15 @@ def writes_section(writes):
             "; ".join(line.replace("\\\\", "\\") for line in registering["registry"]),
             "; ".join(registering["files"]) or "none created or changed",
             ", ".join("%s = %s" % item for item in sorted(registering["written"].items()))))
-        refused = result.get("refused")
-        if refused is not None:
-            out.append("- A refused registration: %s. Registry: %s. Files: %s." % (
-                "passed" if refused["ok"] else "FAILED",
-                "; ".join(line.replace("\\\\", "\\") for line in refused["registry"]) or "no change",
-                "; ".join(refused["files"]) or "none created or changed"))
-            viewing["problems"] = viewing["problems"] + refused["problems"]
+        for key, label in (("reporting", "From the command line"), ("refused", "A refused registration")):
+            part = result.get(key)
+            if part is None:
+                continue
+            out.append("- %s: %s. Registry: %s. Files: %s." % (
+                label, "passed" if part["ok"] else "FAILED",
+                "; ".join(line.replace("\\\\", "\\") for line in part["registry"]) or "no change",
+                "; ".join(part["files"]) or "none created or changed"))
+            viewing["problems"] = viewing["problems"] + part["problems"]
         for problem in viewing["problems"] + registering["problems"]:
             out.append("- Problem: %s" % problem)
         out.append("- Set aside as Wine's own (seen in sessions of the test driver alone, %d registry entries; "
@@ -289,6 +291,8 @@ def main():
                "values and each key's time) and its whole file tree, with the program copied to "
                "C:\\Velnor, compared before and after one Wine session each: a run without registering (start, "
                "three ticks, all seven pages, one real tick, a clock measurement, editing and Cancel, close), "
+               "three runs from the command line (`/report` alone, `/report` into a missing folder, and "
+               "`/report \"C:\\Velnor\\レポート 1.txt\"`, which alone may write, and only its file), "
                "a run that registers a new owner (in Shift-JIS), organisation and computer name, and a run whose "
                "registration of a new owner the registry refuses (the owner key denies writing, as HKLM does to "
                "a user who is no administrator). What Wine changes by itself "
@@ -298,7 +302,8 @@ def main():
     out.append("## Notes")
     out.append("")
     out.append(("- No run found a fault in the program. " if not failures and all(
-        w["viewing"]["ok"] and w["registering"]["ok"] and w.get("refused", {"ok": True})["ok"] for w in writes)
+        w["viewing"]["ok"] and w["registering"]["ok"] and w.get("refused", {"ok": True})["ok"]
+        and w.get("reporting", {"ok": True})["ok"] for w in writes)
         else "- Failures are listed above. ") +
                "The telling cases (texts at the edge of the 255-byte buffer "
                "with 0x5C trail bytes, loads of every kind up to the 32-bit extremes, statistics keys with odd "

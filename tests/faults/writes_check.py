@@ -9,7 +9,10 @@ tree, compared before and after whole Wine sessions (each ended with
       in Shift-JIS) and the computer name;
   (c) a run whose registration is refused (the owner key denies writing, as
       HKLM does to a user who is no administrator) shows the program's
-      message and changes nothing.
+      message and changes nothing;
+  (d) runs from the command line: `/report FILE` writes FILE and nothing
+      else (no TempData, no registry), `/report` alone and `/report` into a
+      missing folder write nothing at all.
 
 Wine changes some keys by itself in every session (its device enumeration,
 a key's time): sessions of the driver alone learn exactly which entries,
@@ -34,6 +37,7 @@ VERSION_KEY = ("Software\\\\Microsoft\\\\Windows\\\\CurrentVersion" if NINE_X
 NAME_KEY = "System\\\\CurrentControlSet\\\\Control\\\\ComputerName\\\\ComputerName"
 OWNER, ORGANISATION, COMPUTER = "所有者　書込み", "Organisation Written", "VELNORWRITES"
 REFUSED_OWNER = "Owner Refused"
+REPORT_NAME = "レポート 1.txt"
 VERSION_PATH = (r"SOFTWARE\Microsoft\Windows\CurrentVersion" if NINE_X
                 else r"SOFTWARE\Microsoft\Windows NT\CurrentVersion")
 CANNOT_OWNER = "所有者名と組織名を変更できません。"
@@ -125,6 +129,18 @@ def refused_run(d):
     return problems
 
 
+def reporting_run(d):
+    """The report from the command line, and two runs that must not write."""
+    problems = []
+    report = "C:\\Velnor\\" + REPORT_NAME
+    for arguments, wanted in (("/report", 2), ('/report "C:\\Velnor\\missing\\r.txt"', 1),
+                              ('/report "%s"' % report, 0)):
+        code, window, _ = d.run(arguments, exe=PROGRAM, directory=EXE_DIR)
+        if (code, window) != (wanted, False):
+            problems.append("%s: exit code %d%s" % (arguments, code, ", a window" if window else ""))
+    return problems
+
+
 def wine_string(spelled):
     """The text of a string value as Wine's registry file spells it: in
     quotes, with \\xN... (up to four hex digits) for a character beyond
@@ -176,9 +192,14 @@ def main():
     ok_a = not viewing_problems and not registry_a and files_a == allowed_files_a
     tempdata = viewed[1].get(os.path.join(EXE_DIR, "TempData"))
 
+    reporting_problems, reported = session(reporting_run)
+    registry_d = snapshot.registry_changes(viewed[0], reported[0]) - noise_registry
+    files_d = snapshot.file_changes(viewed[1], reported[1]) - noise_files
+    ok_d = not reporting_problems and not registry_d and files_d == {(os.path.join(EXE_DIR, REPORT_NAME), "created")}
+
     registering_problems, registered = session(registering_run)
-    registry_b = snapshot.registry_changes(viewed[0], registered[0]) - noise_registry
-    files_b = snapshot.file_changes(viewed[1], registered[1]) - noise_files
+    registry_b = snapshot.registry_changes(reported[0], registered[0]) - noise_registry
+    files_b = snapshot.file_changes(reported[1], registered[1]) - noise_files
     wanted_values = {("system.reg", VERSION_KEY, "value changed", "RegisteredOwner"),
                      ("system.reg", VERSION_KEY, "value changed", "RegisteredOrganization"),
                      ("system.reg", NAME_KEY, "value changed", "ComputerName")}
@@ -218,17 +239,19 @@ def main():
                         "written": {name: wine_string(text) for name, text in written.items()}},
         "refused": {"ok": ok_c, "problems": refused_problems, "registry": listed(registry_c),
                     "files": sorted("%s %s" % (os.path.relpath(p, PREFIX), w) for p, w in files_c)},
+        "reporting": {"ok": ok_d, "problems": reporting_problems, "registry": listed(registry_d),
+                      "files": sorted("%s %s" % (os.path.relpath(p, PREFIX), w) for p, w in files_d)},
     }
     with open(out_path, "w") as f:
         json.dump(result, f, indent=1)
-    for name in ("viewing", "registering", "refused"):
+    for name in ("viewing", "reporting", "registering", "refused"):
         part = result[name]
         print("%s, %s: %s" % (MODE, name, "ok" if part["ok"] else "FAIL"), flush=True)
         for line in part["problems"] + part["registry"] + part["files"]:
             print("   ", line, flush=True)
     print("Wine's own changes set aside: %d registry entries, %d files" %
           (len(noise_registry), len(noise_files)), flush=True)
-    return 0 if ok_a and ok_b and ok_c else 1
+    return 0 if ok_a and ok_b and ok_c and ok_d else 1
 
 
 if __name__ == "__main__":

@@ -321,7 +321,7 @@ TEST_F(BiosPageTest, AFailedVersionQueryLeavesThePageAsDesigned) {
 TEST_F(BiosPageTest, OtherPlatformKindsHideThePage) {
     for (std::uint32_t kind : {0u, 3u}) {
         machine = fake::Platform();
-        machine.version = platform::VersionInfo{kind, 3, 10, 0};
+        machine.version = platform::VersionInfo{kind, 3, 10, 0, ""};
         RecordedWindow other(machine);
         other.create();
         auto& page = other.control<ui::TabPage>(ids::BIOSTab);

@@ -247,6 +247,7 @@ bool Platform::globalMemoryStatusEx(platform::MemoryStatusEx& status) {
 bool Platform::getVolumeInformation(const std::string& rootPath, std::uint32_t& serialNumber,
                                     std::string& fileSystem) {
     volumeQueries.push_back(rootPath);
+    if (quietDrives == 0) promptingQueries.push_back(rootPath);
     auto volume = volumes.find(lowered(rootPath));
     if (volume == volumes.end()) return false;
     serialNumber = volume->second.serial;
@@ -256,12 +257,14 @@ bool Platform::getVolumeInformation(const std::string& rootPath, std::uint32_t& 
 
 std::int64_t Platform::diskSize(int driveNumber) {
     diskQueries.push_back(driveNumber);
+    if (quietDrives == 0) promptingQueries.push_back("size " + std::to_string(driveNumber));
     auto disk = disks.find(driveNumber);
     return disk == disks.end() ? -1 : disk->second.size;
 }
 
 std::int64_t Platform::diskFree(int driveNumber) {
     diskQueries.push_back(driveNumber);
+    if (quietDrives == 0) promptingQueries.push_back("free " + std::to_string(driveNumber));
     auto disk = disks.find(driveNumber);
     return disk == disks.end() ? -1 : disk->second.free;
 }
@@ -384,13 +387,21 @@ bool Platform::createDirectory(const std::string& path) {
     return directoryCreatable;
 }
 
+bool Platform::replaceFile(const std::string& path, const std::string& contents) {
+    calls.push_back("file");
+    fileWrites.push_back(path);
+    if (unwritablePaths.count(path)) return false;
+    files[path] = contents;
+    return true;
+}
+
 void makeWindows98(Platform& platform) {
-    platform.version = platform::VersionInfo{1, 4, 10, 2222};
+    platform.version = platform::VersionInfo{1, 4, 10, 2222, " A "};
     platform.clock.tickPeriodMs = 55.0;
 }
 
 void makeWindowsXp(Platform& platform) {
-    platform.version = platform::VersionInfo{2, 5, 1, 2600};
+    platform.version = platform::VersionInfo{2, 5, 1, 2600, "Service Pack 3"};
     platform.clock.tickPeriodMs = 15.625;
 }
 

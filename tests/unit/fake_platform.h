@@ -98,7 +98,7 @@ public:
     Platform();
 
     // --- the machine ---
-    std::optional<platform::VersionInfo> version = platform::VersionInfo{1, 4, 10, 2222};
+    std::optional<platform::VersionInfo> version = platform::VersionInfo{1, 4, 10, 2222, " A "};
     // What RtlGetVersion reports; none where the system lacks it (Windows 9x).
     // A compatibility mode of the NT family changes version, not this.
     std::optional<platform::VersionInfo> kernelVersion;
@@ -109,6 +109,7 @@ public:
     platform::ScreenSize screen{1024, 768};
     char decimal = '.';
     char thousands = ',';
+    platform::LocalTime now{2025, 1, 2, 3, 4, 5};
 
     platform::MemoryStatus memory{};
     std::optional<platform::MemoryStatusEx> memoryEx;  // none: the system has no GlobalMemoryStatusEx
@@ -126,6 +127,12 @@ public:
     };
     std::map<int, Disk> disks;  // by drive number; a missing drive is not ready (-1)
     std::vector<int> diskQueries;
+    std::uint32_t drives = 0x4;  // the drives the system has: C:
+    // How many drive-prompt suppressions are in force, and the drive
+    // queries (volume roots, "size N", "free N") made while none was, when a
+    // drive without a medium would have brought up the system's prompt.
+    int quietDrives = 0;
+    std::vector<std::string> promptingQueries;
 
     Clock clock;
     bool timeStampCounter = true;
@@ -158,6 +165,11 @@ public:
     std::string moduleFile = "C:\\Program Files\\Velnor\\velnor.exe";
     bool directoryCreatable = true;
     std::vector<std::string> directoriesCreated;
+    // Files by path, as replaceFile left them; a path that cannot be written
+    // is refused and left as it was.
+    std::map<std::string, std::string> files;
+    std::set<std::string> unwritablePaths;
+    std::vector<std::string> fileWrites;
 
     // The machine's operations in the order they were asked for, by kind:
     // "computer name", "rom", "display modes", "directory", "screen size",
@@ -176,12 +188,16 @@ public:
     }
     char decimalSeparator() override { return decimal; }
     char thousandsSeparator() override { return thousands; }
+    platform::LocalTime localTime() override { return now; }
     void globalMemoryStatus(platform::MemoryStatus& status) override;
     bool globalMemoryStatusEx(platform::MemoryStatusEx& status) override;
     bool getVolumeInformation(const std::string& rootPath, std::uint32_t& serialNumber,
                               std::string& fileSystem) override;
     std::int64_t diskSize(int driveNumber) override;
     std::int64_t diskFree(int driveNumber) override;
+    std::uint32_t logicalDrives() override { return drives; }
+    std::uint32_t suppressDrivePrompts() override { return static_cast<std::uint32_t>(quietDrives++); }
+    void restoreDrivePrompts(std::uint32_t previous) override { quietDrives = static_cast<int>(previous); }
     std::uint32_t tickCount() override { return clock.tick(); }
     bool hasTimeStampCounter() override { return timeStampCounter; }
     std::uint64_t readTimeStampCounter() override;
@@ -208,6 +224,7 @@ public:
     std::string moduleFileName() override { return moduleFile; }
     bool isLeadByte(std::uint8_t byte) override;
     bool createDirectory(const std::string& path) override;
+    bool replaceFile(const std::string& path, const std::string& contents) override;
 
     // The registry path a WOW64 process reaches for a path and an access.
     std::string viewOf(platform::RegKey root, const std::string& path, std::uint32_t access) const;

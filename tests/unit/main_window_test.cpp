@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "platform/paths.h"
+
 namespace {
 
 using ui::MouseButton;
@@ -87,8 +89,10 @@ TEST_F(MainFormTest, TheWorkingDirectoryRespectsTwoByteCharacters) {
         // 表 is 95 5C in Shift-JIS: its trail byte is not a backslash.
         {"C:\\表\\velnor.exe", "C:\\表\\"},
         {"C:\\ソフト表", "C:\\"},
+        // The system takes a slash for a backslash (a report's file may be given so).
+        {"//server/share/Reports/PC 1.txt", "//server/share/Reports/"},
     };
-    for (const Case& c : cases) EXPECT_EQ(app::directoryOf(c.module, machine), c.directory) << c.module;
+    for (const Case& c : cases) EXPECT_EQ(platform::directoryOf(c.module, machine), c.directory) << c.module;
 }
 
 TEST_F(MainFormTest, NoWorkingDirectoryWhereTheExecutablesDirectoryIsUnknown) {

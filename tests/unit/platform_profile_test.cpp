@@ -22,12 +22,12 @@ TEST(PlatformKindTest, TheKernelsOwnVersionComesBeforeTheVersionQuery) {
         std::optional<platform::VersionInfo> kernel;
         std::optional<PlatformKind> kind;
     };
-    const platform::VersionInfo win98{1, 4, 10, 2222}, win8{2, 6, 2, 9200};
+    const platform::VersionInfo win98{1, 4, 10, 2222, " A "}, win8{2, 6, 2, 9200, ""};
     const Case cases[] = {
         {"Windows 98", win98, std::nullopt, PlatformKind::Windows9x},
         {"Windows 8", win8, win8, PlatformKind::WindowsNt},
         {"Windows 8 in a Windows 98 mode", win98, win8, PlatformKind::WindowsNt},
-        {"NT 4, without the kernel's call", platform::VersionInfo{2, 4, 0, 1381}, std::nullopt,
+        {"NT 4, without the kernel's call", platform::VersionInfo{2, 4, 0, 1381, "Service Pack 6"}, std::nullopt,
          PlatformKind::WindowsNt},
         {"the version query failing where the kernel answers", std::nullopt, win8, PlatformKind::WindowsNt},
         {"nothing answers", std::nullopt, std::nullopt, std::nullopt},
@@ -45,7 +45,7 @@ protected:
     // Windows 8 told by its compatibility layer to say it is Windows 98.
     CompatibilityModeTest() {
         fake::makeWindows98(machine);
-        machine.kernelVersion = platform::VersionInfo{2, 6, 2, 9200};
+        machine.kernelVersion = platform::VersionInfo{2, 6, 2, 9200, ""};
         auto& r = machine.registry;
         r.setString(kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "RegisteredOwner", "Owner 9x");
         r.setString(kLocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "RegisteredOwner", "Owner NT");

@@ -1,5 +1,6 @@
 // A back end for the window's model that records what a real one would show:
-// message boxes, error boxes, caret hides and requests to paint at once. The
+// message boxes, error boxes, caret hides, requests to paint at once and
+// texts put on the clipboard. The
 // window's outer size is that of a single-border window with a caption at
 // 96 DPI, as Windows gives it.
 #pragma once
@@ -26,11 +27,13 @@ public:
     }
     void hideCaret() override { ++caretHides; }
     void paintNow() override { ++paints; }
+    void copyText(const std::string& text) override { copied.push_back(text); }
 
     std::vector<std::string> messages;
     std::vector<std::string> errors;
     int caretHides = 0;
     int paints = 0;
+    std::vector<std::string> copied;  // what went to the clipboard, in order
 
 private:
     ui::Form& form_;

@@ -1,5 +1,5 @@
 // The control model's rules: change events, repaints only on change, lines,
-// page switching, timers, focus and the error box.
+// page switching, timers, focus, the error box and the window menu's commands.
 #include <gtest/gtest.h>
 
 #include <new>
@@ -242,6 +242,23 @@ TEST_F(ModelTest, BuildingRefusesABrokenTable) {
     EXPECT_THROW(form.build(duplicate), base::Error);
     const ControlSpec orphan[] = {{.id = 50, .kind = ControlKind::Label, .parent = 99}};
     EXPECT_THROW(form.build(orphan), base::Error);
+}
+
+// A window menu command runs as an event handler does; an ID the system
+// menu cannot carry as a command of the program's own is a fault of the program.
+TEST_F(ModelTest, AWindowMenuCommandRunsAsAnEventHandler) {
+    RecordingFormPeer shown(form);
+    int chosen = 0;
+    form.addWindowMenuCommand(0x0100, "one", [&] { ++chosen; });
+    form.addWindowMenuCommand(0x0110, "two", [] { throw base::Error("broken"); });
+    EXPECT_TRUE(form.chooseWindowMenuCommand(0x0100));
+    EXPECT_TRUE(form.chooseWindowMenuCommand(0x0110));
+    EXPECT_FALSE(form.chooseWindowMenuCommand(0xF060));  // the system's own Close
+    EXPECT_EQ(chosen, 1);
+    EXPECT_EQ(shown.errors, std::vector<std::string>{"broken"});
+    for (int id : {0, 0x0105, 0xF000, 0xF100})
+        EXPECT_THROW(form.addWindowMenuCommand(id, "bad", [] {}), base::Error) << id;
+    EXPECT_EQ(form.windowMenuCommands().size(), 2u);
 }
 
 TEST_F(ModelTest, ControlsInheritTheirParentsFontAndColour) {

@@ -71,7 +71,7 @@ TEST_F(UserPageTest, WithoutAKnownPlatformNothingIsReadFromElsewhere) {
     EXPECT_EQ(text(ids::M1), "登録情報を表示中です\r\n変更は登録変更ボタン");
 
     fake::Platform other = machine;
-    other.version = platform::VersionInfo{3, 10, 0, 0};  // neither 9x nor NT
+    other.version = platform::VersionInfo{3, 10, 0, 0, ""};  // neither 9x nor NT
     RecordedWindow neither(other);
     neither.create();
     EXPECT_EQ(neither.control(ids::NowName).text(), "");

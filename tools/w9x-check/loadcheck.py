@@ -40,6 +40,7 @@ RUN_TIME_ONLY = {
     "GetDiskFreeSpaceExA": "Windows 95 before OSR2 lacks it",
     "GlobalMemoryStatusEx": "Windows 9x lacks it",
     "IsWow64Process": "Windows 9x and NT 4 lack it",
+    "MoveFileExA": "Windows 9x has it only as a function that fails",
     "QT_Thunk": "the NT family lacks it",
     "K32WOWCallback16Ex": "exported by ordinal only",
 }

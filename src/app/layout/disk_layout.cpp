@@ -1,6 +1,7 @@
 // The disk page's controls.
 #include "app/layout/layout_kit.h"
 #include "app/layout/layouts.h"
+#include "present/texts.h"
 
 namespace layout {
 namespace {
@@ -14,7 +15,7 @@ constexpr ControlSpec kDisk[] = {
     {.id = ids::DriveComboBox1, .kind = ControlKind::DriveBox, .parent = ids::Panel2,
      .bounds = {16, 13, 150, 18}, .font = pgothic(-12, colours::window), .colour = colours::black,
      .cursor = Cursor::Hand},
-    label(ids::Label12, ids::Panel2, {40, 55, 45, 15}, "使用率", kRowLabel, true),
+    label(ids::Label12, ids::Panel2, {40, 55, 45, 15}, texts::kShareCaption, kRowLabel, true),
     {.id = ids::Label20, .kind = ControlKind::Label, .parent = ids::Panel2,
      .bounds = {95, 53, 45, 19}, .text = "100%", .font = pgothic(-19, colours::red, true), .align = Align::Right},
     {.id = ids::Gauge5, .kind = ControlKind::Gauge, .parent = ids::Panel2,
@@ -22,9 +23,9 @@ constexpr ControlSpec kDisk[] = {
      .gauge = {.kind = present::GaugeKind::Pie, .fore = colours::red, .back = colours::navy}},
     framePanel(ids::Panel3, ids::Panel2, {195, 7, 254, 106}, colours::white, 1),
     framePanel(ids::Panel4, ids::Panel3, {1, 1, 252, 104}, colours::black),
-    label(ids::Label2, ids::Panel4, {10, 15, 45, 15}, "全容量", kRowLabel, true),
-    label(ids::Label3, ids::Panel4, {10, 45, 45, 15}, "使用量", kRowLabel, true),
-    label(ids::Label4, ids::Panel4, {10, 75, 45, 15}, "空容量", kRowLabel, true),
+    label(ids::Label2, ids::Panel4, {10, 15, 45, 15}, texts::kTotalCaption, kRowLabel, true),
+    label(ids::Label3, ids::Panel4, {10, 45, 45, 15}, texts::kUsedCaption, kRowLabel, true),
+    label(ids::Label4, ids::Panel4, {10, 75, 45, 15}, texts::kFreeCaption, kRowLabel, true),
     displayBox(ids::Memo1, ids::Panel4, {60, 10, 185, 30}, "ハードディスク等\r\n\r\n", kFigures, true, true,
                Align::Right, 0),
     displayBox(ids::Memo2, ids::Panel4, {60, 40, 185, 30}, "の使用状況を、", kFigures, true, true,
@@ -33,8 +34,8 @@ constexpr ControlSpec kDisk[] = {
                Align::Right, 2),
     framePanel(ids::Panel5, ids::Panel2, {195, 125, 254, 78}, colours::white, 2),
     framePanel(ids::Panel6, ids::Panel5, {1, 1, 252, 76}, colours::black),
-    label(ids::Label15, ids::Panel6, {10, 15, 105, 15}, "ファイルシステム", kRowLabel),
-    label(ids::Label14, ids::Panel6, {10, 45, 82, 15}, "シリアル番号", kRowLabel),
+    label(ids::Label15, ids::Panel6, {10, 15, 105, 15}, texts::kFileSystemCaption, kRowLabel),
+    label(ids::Label14, ids::Panel6, {10, 45, 82, 15}, texts::kSerialCaption, kRowLabel),
     displayBox(ids::Memo10, ids::Panel6, {120, 10, 125, 25}, "", kVolume, true, true, Align::Right, 0),
     displayBox(ids::Memo9, ids::Panel6, {120, 40, 125, 25}, "", kVolume, true, true, Align::Right, 1),
     hiddenButton(ids::Button1, ids::Panel2, {112, 184, 50, 25}, "Button1", 3),

@@ -11,19 +11,19 @@ constexpr Rect kSheet{4, 24, 464, 214};  // the back end places pages in the tab
 constexpr ControlSpec kFrame[] = {
     {.id = ids::PageControl1, .kind = ControlKind::PageControl, .bounds = {0, 0, 472, 242}},
     {.id = ids::DiskTab, .kind = ControlKind::TabPage, .parent = ids::PageControl1,
-     .bounds = kSheet, .text = "ディスク"},
+     .bounds = kSheet, .text = texts::kDiskTab},
     {.id = ids::MemTab, .kind = ControlKind::TabPage, .parent = ids::PageControl1,
-     .bounds = kSheet, .text = "メモリ"},
+     .bounds = kSheet, .text = texts::kMemoryTab},
     {.id = ids::CPUTab, .kind = ControlKind::TabPage, .parent = ids::PageControl1,
-     .bounds = kSheet, .text = "CPU"},
+     .bounds = kSheet, .text = texts::kCpuTab},
     {.id = ids::ResTab, .kind = ControlKind::TabPage, .parent = ids::PageControl1,
-     .bounds = kSheet, .text = "リソース 残量"},
+     .bounds = kSheet, .text = texts::kResourcesTab},
     {.id = ids::BIOSTab, .kind = ControlKind::TabPage, .parent = ids::PageControl1,
-     .bounds = kSheet, .text = "BIOS"},
+     .bounds = kSheet, .text = texts::kBiosTab},
     {.id = ids::DisplayTab, .kind = ControlKind::TabPage, .parent = ids::PageControl1,
-     .bounds = kSheet, .text = "画面"},
+     .bounds = kSheet, .text = texts::kDisplayTab},
     {.id = ids::UserTab, .kind = ControlKind::TabPage, .parent = ids::PageControl1,
-     .bounds = kSheet, .text = "ユーザー 情報"},
+     .bounds = kSheet, .text = texts::kUserTab},
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The memory page's controls.
 #include "app/layout/layout_kit.h"
 #include "app/layout/layouts.h"
+#include "present/texts.h"
 
 namespace layout {
 namespace {
@@ -10,7 +11,7 @@ constexpr FontSpec kFigures = pmincho(-23, colours::infoBackground, true, true);
 
 constexpr ControlSpec kMem[] = {
     pagePanel(ids::Panel7, ids::MemTab, {0, 0, 463, 215}),
-    label(ids::Label8, ids::Panel7, {40, 55, 45, 15}, "使用率", kRowLabel),
+    label(ids::Label8, ids::Panel7, {40, 55, 45, 15}, texts::kShareCaption, kRowLabel),
     {.id = ids::Gauge1, .kind = ControlKind::Gauge, .parent = ids::Panel7,
      .bounds = {42, 82, 100, 100}, .font = pgothic(-20, colours::white, true), .colour = colours::black,
      .gauge = {.kind = present::GaugeKind::Pie, .fore = colours::red, .back = colours::navy}},
@@ -21,9 +22,9 @@ constexpr ControlSpec kMem[] = {
      .hidden = true, .tabOrder = 0, .cursor = Cursor::Hand},
     framePanel(ids::Panel8, ids::Panel7, {195, 7, 254, 106}, colours::white, 1),
     framePanel(ids::Panel9, ids::Panel8, {1, 1, 252, 104}, colours::black),
-    label(ids::Label5, ids::Panel9, {10, 15, 45, 15}, "全容量", kRowLabel, true),
-    label(ids::Label6, ids::Panel9, {10, 45, 45, 15}, "使用量", kRowLabel, true),
-    label(ids::Label7, ids::Panel9, {10, 75, 45, 15}, "空容量", kRowLabel, true),
+    label(ids::Label5, ids::Panel9, {10, 15, 45, 15}, texts::kTotalCaption, kRowLabel, true),
+    label(ids::Label6, ids::Panel9, {10, 45, 45, 15}, texts::kUsedCaption, kRowLabel, true),
+    label(ids::Label7, ids::Panel9, {10, 75, 45, 15}, texts::kFreeCaption, kRowLabel, true),
     displayBox(ids::Memo4, ids::Panel9, {60, 10, 185, 30}, "メイン・メモリー", kFigures, true, true,
                Align::Right, 0),
     displayBox(ids::Memo5, ids::Panel9, {60, 40, 185, 30}, "の使用状況を、", kFigures, true, true,

@@ -1,6 +1,7 @@
 // The system resources page's controls: three bars in silver frames.
 #include "app/layout/layout_kit.h"
 #include "app/layout/layouts.h"
+#include "present/texts.h"
 
 namespace layout {
 namespace {
@@ -20,9 +21,9 @@ constexpr ControlSpec kRes[] = {
      .singleBorder = true},
     framePanel(ids::Panel18, ids::Panel15, {20, 20, 422, 170}, colours::white),
     framePanel(ids::Panel19, ids::Panel18, {1, 1, 420, 168}, colours::black),
-    label(ids::Label17, ids::Panel19, {10, 30, 50, 12}, "システム", pgothic(-12, colours::white, true)),
-    label(ids::Label18, ids::Panel19, {15, 82, 39, 15}, " G D I", pgothic(-15, colours::white)),
-    label(ids::Label19, ids::Panel19, {15, 132, 41, 15}, " USER", pgothic(-15, colours::white)),
+    label(ids::Label17, ids::Panel19, {10, 30, 50, 12}, texts::kSystemHeapCaption, pgothic(-12, colours::white, true)),
+    label(ids::Label18, ids::Panel19, {15, 82, 39, 15}, texts::kGdiHeapCaption, pgothic(-15, colours::white)),
+    label(ids::Label19, ids::Panel19, {15, 132, 41, 15}, texts::kUserHeapCaption, pgothic(-15, colours::white)),
     {.id = ids::Button4, .kind = ControlKind::Button, .parent = ids::Panel19,
      .bounds = {14, 97, 50, 25}, .text = "表示", .font = pgothic(-15, colours::windowText), .hidden = true},
     framePanel(ids::Panel37, ids::Panel19, {70, 25, 332, 22}, colours::silver, 1),

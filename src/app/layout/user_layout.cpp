@@ -1,6 +1,7 @@
 // The user page's controls: the viewing side and the editing panel.
 #include "app/layout/layout_kit.h"
 #include "app/layout/layouts.h"
+#include "present/texts.h"
 
 namespace layout {
 namespace {
@@ -33,19 +34,20 @@ constexpr ControlSpec kUser[] = {
                Align::Left, 0),
     framePanel(ids::Panel16, ids::Panel1, {2, 2, 240, 200}, colours::white),
     framePanel(ids::Panel17, ids::Panel16, {1, 1, 238, 198}, colours::black),
-    userBox(ids::Name1, {5, 30, 55, 41}, "使用者", colours::white),
-    userBox(ids::Company1, {5, 85, 55, 41}, "会社名", colours::white),
+    userBox(ids::Name1, {5, 30, 55, 41}, texts::kOwnerCaption, colours::white),
+    userBox(ids::Company1, {5, 85, 55, 41}, texts::kOrganisationCaption, colours::white),
     {.id = ids::Label23, .kind = ControlKind::Label, .parent = ids::Panel17,
-     .bounds = {5, 140, 49, 15}, .text = "ＰＣ名", .font = kCaption, .popupMenu = true, .hidesCaret = true},
+     .bounds = {5, 140, 49, 15}, .text = texts::kComputerNameCaption, .font = kCaption, .popupMenu = true,
+     .hidesCaret = true},
     userBox(ids::NowName, {60, 30, 175, 50}, "", colours::aqua),
     userBox(ids::NowCompany, {60, 85, 175, 50}, "", colours::yellow),
     userBox(ids::NowPCName, {60, 140, 175, 50}, "", colours::lime),
     {.id = ids::Panel20, .kind = ControlKind::Panel, .parent = ids::Panel1,
      .bounds = {150, 2, 300, 140}, .colour = colours::blue, .hidden = true},
     framePanel(ids::P2, ids::Panel20, {1, 1, 298, 138}, colours::black),
-    editLabel(ids::Label10, {5, 22, 43, 13}, "使用者"),
-    editLabel(ids::Label11, {5, 57, 43, 13}, "会社名"),
-    editLabel(ids::Label25, {5, 92, 43, 13}, "ＰＣ名"),
+    editLabel(ids::Label10, {5, 22, 43, 13}, texts::kOwnerCaption),
+    editLabel(ids::Label11, {5, 57, 43, 13}, texts::kOrganisationCaption),
+    editLabel(ids::Label25, {5, 92, 43, 13}, texts::kComputerNameCaption),
     framePanel(ids::Panel21, ids::P2, {50, 20, 150, 20}, colours::silver, 0),
     framePanel(ids::Panel34, ids::Panel21, {1, 1, 148, 18}, colours::navy),
     inputBox(ids::NewName, ids::Panel34, "NewName", colours::aqua),

@@ -1,10 +1,31 @@
-// Program entry: start the program and run its message loop.
+// Program entry: the window and its message loop, or, asked for on the
+// command line, the report into a file without a window.
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/report_mode.h"
 #include "app/win32/application.h"
 #include "app/win32/resource_ids.h"
+#include "platform/win32/win32_platform.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    // The start-up code hands over no command line: it is read here.
+    std::vector<std::string> words =
+        app::splitCommandLine(GetCommandLineA(), [](unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; });
+    app::Invocation invocation = app::invocationOf({words.begin() + 1, words.end()});
+    switch (invocation.action) {
+        case app::Invocation::Action::Refuse:
+            return app::kCommandLineRefused;
+        case app::Invocation::Action::WriteReport: {
+            platform::Win32Platform platform;
+            return app::writeReport(platform, invocation.file);
+        }
+        case app::Invocation::Action::ShowWindow:
+            break;
+    }
     app::win32::Application program(instance, IDI_VELNOR, IDC_HAND_POINT);
     program.start();
     return program.run();

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/paths.h"
 #include "platform/platform_profile.h"
 #include "platform/win32/thunk16.h"
 
@@ -70,6 +71,73 @@ bool isGuardPage(const void* address) {
     return info.State == MEM_COMMIT && (info.Protect & PAGE_GUARD) != 0;
 }
 
+// The service pack text of a version record, whatever its width, as far as
+// its terminating zero and never past the record's field.
+template <class Char, std::size_t N>
+std::string servicePackOf(const Char (&text)[N]) {
+    std::size_t length = 0;
+    while (length < N && text[length] != 0) ++length;
+    std::string out;
+    for (std::size_t i = 0; i < length; ++i) {
+        // The field holds plain ASCII ("Service Pack 3", " A "); anything
+        // else would be no letter of a release.
+        auto c = static_cast<unsigned>(text[i]);
+        out += c >= 0x20 && c < 0x7F ? static_cast<char>(c) : '?';
+    }
+    return out;
+}
+
+// A file handle, closed when it goes; close() tells whether closing
+// succeeded, which is when the last of the data is known to be written.
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    ~FileHandle() { close(); }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return handle_; }
+    bool close() {
+        if (!valid()) return false;
+        bool closed = CloseHandle(handle_) != FALSE;
+        handle_ = INVALID_HANDLE_VALUE;
+        return closed;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+// A file made to be renamed into place, deleted unless it was.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(const char* path) : path_(path) {}
+    ~TemporaryFile() {
+        if (!placed_) DeleteFileA(path_.c_str());
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    const char* path() const { return path_.c_str(); }
+    void placed() { placed_ = true; }
+
+private:
+    std::string path_;
+    bool placed_ = false;
+};
+
+bool writeWhole(HANDLE file, const std::string& contents) {
+    std::size_t written = 0;
+    while (written < contents.size()) {
+        std::size_t left = contents.size() - written;
+        DWORD chunk = left < (DWORD{1} << 20) ? static_cast<DWORD>(left) : DWORD{1} << 20;
+        DWORD done = 0;
+        if (!WriteFile(file, contents.data() + written, chunk, &done, nullptr) || done == 0) return false;
+        written += done;
+    }
+    // A share or a full disk may refuse the data only now.
+    return FlushFileBuffers(file) != FALSE;
+}
+
 }  // namespace
 
 Win32Platform::Win32Platform() {
@@ -77,15 +145,18 @@ Win32Platform::Win32Platform() {
     memoryStatusEx_ = bind<MemoryStatusExFunction>("kernel32.dll", "GlobalMemoryStatusEx");
     isWow64Process_ = bind<IsWow64ProcessFunction>("kernel32.dll", "IsWow64Process");
     rtlGetVersion_ = bind<RtlGetVersionFunction>("ntdll.dll", "RtlGetVersion");
-    bind16BitServices();
+    const PlatformProfile profile = profileOf(queryPlatformKind(*this));
+    if (profile.kind == PlatformKind::WindowsNt)
+        moveFileEx_ = bind<MoveFileExFunction>("kernel32.dll", "MoveFileExA");
+    bind16BitServices(profile);
 }
 
 // A 64-bit program cannot reach 16-bit code on any Windows.
-void Win32Platform::bind16BitServices() {
+void Win32Platform::bind16BitServices([[maybe_unused]] const PlatformProfile& profile) {
 #if defined(__i386__)
     // Only Windows 9x has the 16-bit USER library to ask; Wine in an NT mode
     // resolves the services too, so the platform kind decides, not the binding.
-    if (!profileOf(queryPlatformKind(*this)).has16BitServices) return;
+    if (!profile.has16BitServices) return;
     HMODULE kernel = GetModuleHandleA("kernel32.dll");
     auto load = reinterpret_cast<LoadLibrary16Function>(reinterpret_cast<void*>(win32::exportByOrdinal(kernel, 35)));
     auto release = reinterpret_cast<FreeLibrary16Function>(reinterpret_cast<void*>(win32::exportByOrdinal(kernel, 36)));
@@ -114,6 +185,7 @@ bool Win32Platform::getVersion(VersionInfo& version) {
     version.major = info.dwMajorVersion;
     version.minor = info.dwMinorVersion;
     version.build = info.dwBuildNumber;
+    version.servicePack = servicePackOf(info.szCSDVersion);
     return true;
 }
 
@@ -126,6 +198,7 @@ bool Win32Platform::getKernelVersion(VersionInfo& version) {
     version.major = info.dwMajorVersion;
     version.minor = info.dwMinorVersion;
     version.build = info.dwBuildNumber;
+    version.servicePack = servicePackOf(info.szCSDVersion);
     return true;
 }
 
@@ -157,6 +230,12 @@ char Win32Platform::decimalSeparator() {
 char Win32Platform::thousandsSeparator() {
     char text[8] = {};
     return GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, text, sizeof text) > 1 ? text[0] : ',';
+}
+
+LocalTime Win32Platform::localTime() {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
 }
 
 void Win32Platform::globalMemoryStatus(MemoryStatus& status) {
@@ -215,6 +294,22 @@ std::int64_t Win32Platform::diskSize(int driveNumber) {
 
 std::int64_t Win32Platform::diskFree(int driveNumber) {
     return diskBytes(driveNumber, false);
+}
+
+std::uint32_t Win32Platform::logicalDrives() {
+    return GetLogicalDrives();
+}
+
+// The mode is the process's: everything else it holds stays as it was.
+std::uint32_t Win32Platform::suppressDrivePrompts() {
+    constexpr UINT kQuiet = SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX;
+    UINT previous = SetErrorMode(kQuiet);
+    SetErrorMode(previous | kQuiet);
+    return previous;
+}
+
+void Win32Platform::restoreDrivePrompts(std::uint32_t previous) {
+    SetErrorMode(previous);
 }
 
 std::uint32_t Win32Platform::tickCount() {
@@ -390,6 +485,27 @@ bool Win32Platform::createDirectory(const std::string& path) {
     security.lpSecurityDescriptor = nullptr;
     security.bInheritHandle = FALSE;
     return CreateDirectoryA(path.c_str(), &security) != FALSE;
+}
+
+// Written whole into a new file beside the old one, which is then put in its
+// place: a write that fails (a full disk, a share gone) leaves the old file.
+bool Win32Platform::replaceFile(const std::string& path, const std::string& contents) {
+    std::string directory = directoryOf(path, *this);
+    char made[MAX_PATH + 1] = {};
+    if (GetTempFileNameA(directory.empty() ? "." : directory.c_str(), "vel", 0, made) == 0) return false;
+    TemporaryFile temporary(made);
+    FileHandle file(CreateFileA(temporary.path(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                nullptr));
+    if (!file.valid() || !writeWhole(file.get(), contents) || !file.close()) return false;
+    if (moveFileEx_ != nullptr) {
+        if (!moveFileEx_(temporary.path(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) return false;
+    } else {
+        // Windows 9x renames only onto no file: the old one goes first.
+        if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES && !DeleteFileA(path.c_str())) return false;
+        if (!MoveFileA(temporary.path(), path.c_str())) return false;
+    }
+    temporary.placed();
+    return true;
 }
 
 }  // namespace platform

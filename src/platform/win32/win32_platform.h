@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "platform/platform.h"
+#include "platform/platform_profile.h"
 
 namespace platform {
 
@@ -20,6 +21,7 @@ public:
     ScreenSize screenSize() override;
     char decimalSeparator() override;
     char thousandsSeparator() override;
+    LocalTime localTime() override;
 
     void globalMemoryStatus(MemoryStatus& status) override;
     bool globalMemoryStatusEx(MemoryStatusEx& status) override;
@@ -28,6 +30,9 @@ public:
                               std::string& fileSystem) override;
     std::int64_t diskSize(int driveNumber) override;
     std::int64_t diskFree(int driveNumber) override;
+    std::uint32_t logicalDrives() override;
+    std::uint32_t suppressDrivePrompts() override;
+    void restoreDrivePrompts(std::uint32_t previous) override;
 
     std::uint32_t tickCount() override;
     bool hasTimeStampCounter() override;
@@ -56,6 +61,7 @@ public:
     std::string moduleFileName() override;
     bool isLeadByte(std::uint8_t byte) override;
     bool createDirectory(const std::string& path) override;
+    bool replaceFile(const std::string& path, const std::string& contents) override;
 
 private:
     using DiskFreeSpaceEx = BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER, PULARGE_INTEGER);
@@ -69,16 +75,19 @@ private:
     using GetProcAddress16Function = DWORD(WINAPI*)(WORD, LPCSTR);
     using FreeLibrary16Function = void(WINAPI*)(WORD);
     using WowCallback16ExFunction = BOOL(WINAPI*)(DWORD, DWORD, DWORD, LPVOID, LPDWORD);
+    // Windows 9x exports MoveFileExA only as a function that fails.
+    using MoveFileExFunction = BOOL(WINAPI*)(LPCSTR, LPCSTR, DWORD);
 
     // Total (whole = true) or free bytes of a drive; -1 when it cannot be queried.
     std::int64_t diskBytes(int driveNumber, bool whole);
-    // Binds the 16-bit services where the platform kind is Windows 9x.
-    void bind16BitServices();
+    // Binds the 16-bit services where the platform has them (Windows 9x).
+    void bind16BitServices(const PlatformProfile& profile);
 
     DiskFreeSpaceEx diskFreeSpaceEx_ = nullptr;
     MemoryStatusExFunction memoryStatusEx_ = nullptr;
     IsWow64ProcessFunction isWow64Process_ = nullptr;
     RtlGetVersionFunction rtlGetVersion_ = nullptr;
+    MoveFileExFunction moveFileEx_ = nullptr;
     LoadLibrary16Function loadLibrary16_ = nullptr;
     GetProcAddress16Function getProcAddress16_ = nullptr;
     FreeLibrary16Function freeLibrary16_ = nullptr;

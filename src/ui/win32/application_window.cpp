@@ -111,6 +111,14 @@ LRESULT ApplicationWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case kActivateMain:
             activateMain();
             return 0;
+        case WM_SYSCOMMAND:
+            // The commands of the program's own that the entry's menu
+            // carries are the main window's.
+            if ((wParam & 0xFFF0) < 0xF000 && main_ != nullptr && IsWindow(main_)) {
+                SendMessageA(main_, WM_SYSCOMMAND, wParam, lParam);
+                return 0;
+            }
+            break;
         case WM_CLOSE:
             // The taskbar's close, or Alt+F4 while the entry was active,
             // closes the main window, which ends the program. While a

@@ -2,9 +2,31 @@
 #include "ui/win32/form_window.h"
 
 #include "ui/win32/application_window.h"
+#include "ui/win32/clipboard.h"
 #include "ui/win32/window_system.h"
 
 namespace ui::win32 {
+namespace {
+
+// The form's commands in a window's system menu, after a separator, before
+// the separator that comes before Close: Close stays last, and of two items
+// with the same mnemonic the system picks the upper one first.
+void addWindowMenuCommands(HWND window, const Form& form) {
+    HMENU menu = GetSystemMenu(window, FALSE);
+    if (menu == nullptr || form.windowMenuCommands().empty()) return;
+    int count = GetMenuItemCount(menu);
+    int close = -1;
+    for (int i = 0; i < count; ++i) {
+        if (GetMenuItemID(menu, i) == SC_CLOSE) close = i;
+    }
+    UINT at = static_cast<UINT>(close >= 0 ? close : count > 0 ? count : 0);
+    if (close > 0 && (GetMenuState(menu, static_cast<UINT>(close - 1), MF_BYPOSITION) & MF_SEPARATOR)) --at;
+    InsertMenuA(menu, at, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+    for (const WindowMenuCommand& command : form.windowMenuCommands())
+        InsertMenuA(menu, ++at, MF_BYPOSITION | MF_STRING, static_cast<UINT_PTR>(command.id), command.text);
+}
+
+}  // namespace
 
 class FormWindow::TimerLink : public TimerPeer {
 public:
@@ -32,6 +54,10 @@ FormWindow::FormWindow(WindowSystem& system, Form& form, ApplicationWindow& appl
     create(system.instance(), "VelnorForm", kStyle, 0, application.hwnd(), 0,
            {form.left(), form.top(), outer.right - outer.left, outer.bottom - outer.top}, form.caption());
     application.attachMain(hwnd());
+    // The taskbar entry's menu is this window's menu as far as the user
+    // can tell: it carries the same commands, and passes them on here.
+    addWindowMenuCommands(hwnd(), form);
+    addWindowMenuCommands(application.hwnd(), form);
     form.attach(this);
     for (const auto& timer : form.timers()) timers_.push_back(std::make_unique<TimerLink>(hwnd(), *timer));
 }
@@ -64,6 +90,11 @@ void FormWindow::paintNow() {
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
+// A clipboard that cannot be had leaves it as it was, without a message.
+void FormWindow::copyText(const std::string& text) {
+    copyToClipboard(hwnd(), text);
+}
+
 LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_TIMER:
@@ -83,6 +114,7 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 application_.minimize();
                 return 0;
             }
+            if (form_.chooseWindowMenuCommand(static_cast<int>(wParam & 0xFFF0))) return 0;
             break;
         case WM_ACTIVATE:
             // A window of our own kind does not keep its focus across

@@ -1,5 +1,6 @@
 // The main window: fixed size, caption, minimise and close only; it owns the
-// timers and shows the message boxes.
+// timers, shows the message boxes, carries the form's window menu commands
+// and puts texts on the clipboard.
 #pragma once
 
 #include <memory>
@@ -24,6 +25,7 @@ public:
     void showMessage(const std::string& text, MessageKind kind) override;
     void hideCaret() override;
     void paintNow() override;
+    void copyText(const std::string& text) override;
 
     static constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 

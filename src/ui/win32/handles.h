@@ -1,5 +1,6 @@
-// One owner per Win32 handle: GDI objects, device contexts, menus. Copying is
-// forbidden so that no handle is deleted twice; release() hands one over.
+// One owner per Win32 handle: GDI objects, device contexts, global memory.
+// Copying is forbidden so that no handle is deleted twice; release() hands
+// one over.
 #pragma once
 
 #include <windows.h>
@@ -40,6 +41,9 @@ struct DeleteGdiObject {
 struct DeleteDcHandle {
     void operator()(HDC dc) const { DeleteDC(dc); }
 };
+struct FreeGlobalMemory {
+    void operator()(HGLOBAL memory) const { GlobalFree(memory); }
+};
 
 using Font = Unique<HFONT, DeleteGdiObject>;
 using Brush = Unique<HBRUSH, DeleteGdiObject>;
@@ -47,6 +51,8 @@ using Pen = Unique<HPEN, DeleteGdiObject>;
 using Region = Unique<HRGN, DeleteGdiObject>;
 using Bitmap = Unique<HBITMAP, DeleteGdiObject>;
 using MemoryDc = Unique<HDC, DeleteDcHandle>;
+// A global memory block for the clipboard, until the clipboard takes it.
+using GlobalMemory = Unique<HGLOBAL, FreeGlobalMemory>;
 
 // Selects an object into a device context and puts the previous one back.
 class SelectGuard {

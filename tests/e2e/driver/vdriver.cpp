@@ -315,8 +315,9 @@ std::string throughEdit(bool multiline, const std::string& text) {
 
 // ----- commands -----
 
-// Starts a program in its own directory; the time it started, for start-up figures.
-LARGE_INTEGER launch(std::istringstream& args) {
+// Starts a program in its own directory, with the arguments given after its
+// quoted name; the time it started, for start-up figures.
+LARGE_INTEGER launch(std::istringstream& args, const std::string& arguments = "") {
     std::string exe, directory;
     args >> exe >> directory;
     exe = unhex(exe);
@@ -326,6 +327,7 @@ LARGE_INTEGER launch(std::istringstream& args) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     std::string commandLine = "\"" + exe + "\"";
+    if (!arguments.empty()) commandLine += " " + arguments;
     LARGE_INTEGER began;
     QueryPerformanceCounter(&began);
     if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
@@ -1509,6 +1511,153 @@ std::string commandWindowState(const std::string&, std::istringstream& args) {
            (GetForegroundWindow() == hwnd ? " 1" : " 0");
 }
 
+// Exe directory arguments [ms]: started with the arguments, and waited for
+// until it ends; its exit code, 1 if it showed a window meanwhile (else 0),
+// and the milliseconds from its start to its end
+std::string commandRun(const std::string&, std::istringstream& args) {
+    std::string exe, directory, arguments;
+    args >> exe >> directory >> arguments;
+    int ms = 60000;
+    if (!(args >> ms)) ms = 60000;
+    std::istringstream where(exe + " " + directory);
+    LARGE_INTEGER frequency, began = launch(where, unhex(arguments)), now;
+    QueryPerformanceFrequency(&frequency);
+    bool windowShown = false;
+    for (;;) {
+        for (HWND hwnd : processWindows()) windowShown = windowShown || IsWindowVisible(hwnd);
+        if (WaitForSingleObject(g_process.hProcess, 5) == WAIT_OBJECT_0) break;
+        QueryPerformanceCounter(&now);
+        if ((now.QuadPart - began.QuadPart) * 1000 / frequency.QuadPart > ms) fail("did not end");
+    }
+    QueryPerformanceCounter(&now);
+    DWORD code = 0;
+    GetExitCodeProcess(g_process.hProcess, &code);
+    closeHandles();
+    char elapsed[32];
+    std::snprintf(elapsed, sizeof elapsed, "%.1f",
+                  1000.0 * static_cast<double>(now.QuadPart - began.QuadPart) / static_cast<double>(frequency.QuadPart));
+    return std::to_string(code) + (windowShown ? " 1 " : " 0 ") + elapsed;
+}
+
+// The clipboard's text (CF_TEXT, hexadecimal) and locale (CF_LOCALE, in
+// hexadecimal), each "-" where it has none
+std::string commandClipboard(const std::string&, std::istringstream&) {
+    if (!OpenClipboard(nullptr)) fail("the clipboard is busy");
+    std::string text = "-", locale = "-";
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const auto* bytes = static_cast<const char*>(GlobalLock(data))) {
+            text = hex(std::string(bytes, strnlen(bytes, GlobalSize(data))));
+            GlobalUnlock(data);
+        }
+    }
+    if (HANDLE data = GetClipboardData(CF_LOCALE)) {
+        if (const auto* lcid = static_cast<const LCID*>(GlobalLock(data))) {
+            char value[16];
+            std::snprintf(value, sizeof value, "%lx", static_cast<unsigned long>(*lcid));
+            locale = value;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text + " " + locale;
+}
+
+// The clipboard's owner while the driver's text is on it: a window on a
+// thread of its own that answers messages, as another program's would. The
+// program asks it to let go (WM_DESTROYCLIPBOARD) when it takes the
+// clipboard, and waits for the answer; the driver's main thread, blocked on
+// its input between commands, would never give one.
+DWORD WINAPI clipboardOwnerThread(LPVOID ready) {
+    HWND window = CreateWindowExA(0, "STATIC", "vdriver clipboard", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+    *static_cast<HWND*>(ready) = window;
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
+    return 0;
+}
+
+HWND clipboardOwner() {
+    static HWND owner = nullptr;
+    if (owner == nullptr) {
+        HWND made = nullptr;
+        CloseHandle(CreateThread(nullptr, 0, clipboardOwnerThread, &made, 0, nullptr));
+        for (int i = 0; i < 500 && made == nullptr; ++i) Sleep(10);
+        owner = made;
+        if (owner == nullptr) fail("no clipboard owner");
+    }
+    return owner;
+}
+
+// Text: puts it on the clipboard as CF_TEXT, as another program would
+std::string commandClipboardSet(const std::string&, std::istringstream& args) {
+    std::string text;
+    args >> text;
+    text = unhex(text);
+    if (!OpenClipboard(clipboardOwner())) fail("the clipboard is busy");
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+    GlobalUnlock(memory);
+    if (SetClipboardData(CF_TEXT, memory) == nullptr) GlobalFree(memory);
+    CloseClipboard();
+    return "";
+}
+
+bool menuOpen() {
+    HWND menu = FindWindowA("#32768", nullptr);
+    return menu != nullptr && IsWindowVisible(menu);
+}
+
+// Main|entry keys...: the window's menu opened by the system command that
+// Alt+Space sends it (for the entry: as its taskbar button's menu), then the
+// keys (virtual key codes) pressed in it one by one; "closed" once the menu
+// has gone, "open" if it is still there
+std::string commandWindowMenu(const std::string&, std::istringstream& args) {
+    std::string name;
+    args >> name;
+    std::vector<WORD> keys;
+    int vk;
+    while (args >> vk) keys.push_back(static_cast<WORD>(vk));
+    HWND target = namedWindow(name);
+    SetForegroundWindow(target);
+    settle(100);
+    PostMessageA(target, WM_SYSCOMMAND, SC_KEYMENU, VK_SPACE);
+    DWORD deadline = GetTickCount() + 3000;
+    while (!menuOpen()) {
+        if (static_cast<int>(deadline - GetTickCount()) < 0) fail("no menu opened");
+        Sleep(20);
+    }
+    settle(100);
+    for (WORD k : keys) {
+        key(k, true);
+        key(k, false);
+        settle(150);
+    }
+    deadline = GetTickCount() + 3000;
+    while (menuOpen() && static_cast<int>(deadline - GetTickCount()) > 0) Sleep(20);
+    settle(100);
+    return menuOpen() ? "open" : "closed";
+}
+
+// Main|entry code: the system command sent, as a window menu sends it when an
+// item is chosen; the milliseconds until the program had handled it
+std::string commandTimedSyscommand(const std::string&, std::istringstream& args) {
+    std::string name, code;
+    args >> name >> code;
+    LARGE_INTEGER frequency, began, ended;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&began);
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(namedWindow(name), WM_SYSCOMMAND, std::stoul(code, nullptr, 0), 0, SMTO_NORMAL, 30000,
+                             &result))
+        fail("not handled");
+    QueryPerformanceCounter(&ended);
+    char elapsed[32];
+    std::snprintf(elapsed, sizeof elapsed, "%.2f",
+                  1000.0 * static_cast<double>(ended.QuadPart - began.QuadPart) / static_cast<double>(frequency.QuadPart));
+    return elapsed;
+}
+
 // Main|entry code: what a title-bar button, the system menu or the taskbar asks
 std::string commandSyscommand(const std::string&, std::istringstream& args) {
     std::string name, code;
@@ -1814,7 +1963,12 @@ const CommandEntry kCommands[] = {
     {"start_minimised", commandStartMinimised},
     {"taskbar", commandTaskbar},
     {"window_state", commandWindowState},
+    {"run", commandRun},
+    {"clipboard", commandClipboard},
+    {"clipboard_set", commandClipboardSet},
+    {"window_menu", commandWindowMenu},
     {"syscommand", commandSyscommand},
+    {"timed_syscommand", commandTimedSyscommand},
     {"activate", commandActivate},
     {"wait_end", commandWaitEnd},
     {"post", commandPost},

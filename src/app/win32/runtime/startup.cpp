@@ -46,7 +46,8 @@ void runDestructors() {
     for (std::size_t i = 1; __DTOR_LIST__[i] != nullptr; ++i) __DTOR_LIST__[i]();
 }
 
-// The program takes no arguments.
+// WinMain reads the whole command line itself (GetCommandLineA), split as
+// the system's C runtime splits it; this start-up code does not cut it up.
 char noArguments[] = "";
 
 }  // namespace

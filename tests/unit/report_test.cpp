@@ -1,0 +1,336 @@
+// The report of all seven pages: a fixture machine of each kind against the
+// expected texts in tests/unit/expected (Shift-JIS, CRLF), pages whose
+// figures are missing, the window menu's copy and the report mode.
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "app/command_line.h"
+#include "app/report_mode.h"
+#include "form_fixture.h"
+#include "present/texts.h"
+
+namespace {
+
+using platform::kLocalMachine;
+using Lines = std::vector<std::string>;
+
+constexpr const char* kComputerNameKey = "SYSTEM\\CurrentControlSet\\Control\\ComputerName\\ComputerName";
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The text against the expected file; with VELNOR_WRITE_EXPECTED set in the
+// environment the file is written instead, for a change of the format that
+// is meant (the review then shows it).
+void expectSameAsFile(const std::string& text, const std::string& name) {
+    const std::string path = std::string(VELNOR_EXPECTED_DIR) + "/" + name;
+    if (std::getenv("VELNOR_WRITE_EXPECTED") != nullptr) {
+        std::ofstream(path, std::ios::binary) << text;
+        return;
+    }
+    EXPECT_EQ(text, readFile(path)) << "differs from " << path;
+}
+
+// The report's sections by title ("" for the lines before the first), each
+// with its lines; the CR LF at every line's end checked on the way.
+std::map<std::string, Lines> sectionsOf(const std::string& text) {
+    std::map<std::string, Lines> sections;
+    std::string title;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find("\r\n", start);
+        if (end == std::string::npos) {
+            ADD_FAILURE() << "the last line has no CR LF";
+            break;
+        }
+        std::string line = text.substr(start, end - start);
+        EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos) << "a lone CR or LF in " << line;
+        if (line.size() > 2 && line.front() == '[' && line.back() == ']') {
+            title = line.substr(1, line.size() - 2);
+            sections[title];
+        } else if (!line.empty()) {
+            sections[title].push_back(line);
+        }
+        start = end + 2;
+    }
+    return sections;
+}
+
+// A machine with something on every page.
+void fillCommon(fake::Platform& m) {
+    m.disks[3] = {2147483648LL, 536870912LL};         // c: 2 GB, 1.5 GB used
+    m.disks[4] = {42949672960LL, 8589934592LL};       // d: 40 GB
+    m.volumes["c:\\"] = {0x1A2B3C4D, "FAT32"};
+    m.volumes["d:\\"] = {0xABCD, "FAT32"};
+    m.drives = 0x1D;  // a:, c:, d:, e: (a: and e: have no medium)
+    m.clock.cpuHz = 733012345.0;
+    m.clock.callCostMs = 0.005;
+    m.displayModes = {{640, 480, 8}, {800, 600, 16}, {1024, 768, 32}};
+    m.computerName = std::string("VELNOR-PC");
+}
+
+void makeFixture98(fake::Platform& m) {
+    fake::makeWindows98(m);
+    fillCommon(m);
+    m.memory.totalPhys = 134217728;
+    m.memory.availPhys = 33554432;
+    auto& r = m.registry;
+    r.setString(kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "RegisteredOwner", "山田 太郎");
+    r.setString(kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "RegisteredOrganization",
+                "Velnor 研究所");
+    r.setString(kLocalMachine, "Hardware\\Description\\System\\CentralProcessor\\0", "Identifier",
+                "x86 Family 5 Model 8 Stepping 12");
+    r.setString(kLocalMachine, "Hardware\\Description\\System\\CentralProcessor\\0", "VendorIdentifier",
+                "AuthenticAMD");
+    r.set(platform::kDynData, "PerfStats\\StartStat", "KERNEL\\CPUUsage", platform::kRegBinary, {0, 0, 0, 0});
+    r.set(platform::kDynData, "PerfStats\\StatData", "KERNEL\\CPUUsage", platform::kRegBinary, {37, 0, 0, 0});
+    // A new name registered before, waiting for the restart.
+    r.setString(kLocalMachine, kComputerNameKey, "ComputerName", "NEWNAME");
+    m.services16 = true;
+    m.freeResources = {85, 85, 92};
+    m.lowMemory[0xFE061] = fake::bytes("Award Modular BIOS v4.51PG");
+    m.lowMemory[0xFE091] = fake::bytes("Copyright (C) 1984-98, Award Software, Inc.");
+    m.lowMemory[0xFFFF5] = fake::bytes("08/13/98");
+    m.lowMemory[0xFEC71] = fake::bytes("08/13/1998-i440BX-W977-2A69KA1IC-00");
+}
+
+void makeFixtureXp(fake::Platform& m) {
+    fake::makeWindowsXp(m);
+    fillCommon(m);
+    m.memoryEx = platform::MemoryStatusEx{1610612736ULL, 536870912ULL};
+    auto& r = m.registry;
+    r.setString(kLocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "RegisteredOwner", "Owner XP");
+    r.setString(kLocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "RegisteredOrganization", "");
+    r.setString(kLocalMachine, "SYSTEM\\ControlSet001\\Control\\Class\\{50127DC3-0F36-415E-A6CC-4CB3BE910B65}\\0000",
+                "DriverDesc", "Intel(R) Pentium(R) III processor");
+    r.setString(kLocalMachine, "Hardware\\Description\\System\\CentralProcessor\\0", "VendorIdentifier",
+                "GenuineIntel");
+    r.set(kLocalMachine, "HARDWARE\\DESCRIPTION\\System", "SystemBIOSVersion", platform::kRegMultiSz,
+          fake::bytes(std::string("INTEL  - 6040000\0PhoenixBIOS 4.0 Release 6.0\0\0", 47), false));
+    r.setString(kLocalMachine, "HARDWARE\\DESCRIPTION\\System", "SystemBIOSDate", "12/31/99");
+    const char* device = "SYSTEM\\ControlSet001\\Control\\Class\\{4D36E97D-E325-11CE-BFC1-08002BE10318}\\0014";
+    r.setString(kLocalMachine, device, "DriverDesc", "ISA Plug and Play bus");
+    r.setString(kLocalMachine, device, "DriverVersion", "5.1.2600.0");
+    // The name in use, spelt in other letters' case: no new name waits.
+    r.setString(kLocalMachine, kComputerNameKey, "ComputerName", "velnor-pc");
+}
+
+class ReportTest : public FormTest {
+protected:
+    // Start-up, the drive box's drives, c: chosen, a tick and a measured clock.
+    std::string copyAfterAMeasurement() {
+        control<ui::DriveBox>(ids::DriveComboBox1).setItems({"a:", "c: [SYSTEM]", "d:", "e:"});
+        start('c');
+        form().dispatch([&] { window().refreshTick(); });
+        form().dispatch([&] { control(ids::Keisoku).click(); });
+        form().dispatch([&] { timer(ids::Timer1).fire(); });
+        return copy();
+    }
+    std::string copy() {
+        std::size_t before = shown().copied.size();
+        EXPECT_TRUE(form().chooseWindowMenuCommand(ids::CopyReport));
+        EXPECT_EQ(shown().copied.size(), before + 1);
+        return shown().copied.empty() ? std::string() : shown().copied.back();
+    }
+};
+
+TEST_F(ReportTest, OfAWindows98Machine) {
+    makeFixture98(machine);
+    expectSameAsFile(copyAfterAMeasurement(), "report-win98.txt");
+}
+
+TEST_F(ReportTest, OfAWindowsXpMachine) {
+    makeFixtureXp(machine);
+    expectSameAsFile(copyAfterAMeasurement(), "report-winxp.txt");
+}
+
+// The window menu carries the one command, under its own text and ID.
+TEST_F(ReportTest, TheWindowMenuHasTheCopyCommand) {
+    const auto& commands = form().windowMenuCommands();
+    ASSERT_EQ(commands.size(), 1u);
+    EXPECT_EQ(commands[0].id, ids::CopyReport);
+    EXPECT_STREQ(commands[0].text, texts::kCopyReport);
+    EXPECT_FALSE(form().chooseWindowMenuCommand(ids::CopyReport + 0x10));
+}
+
+// A copy right after the start: what the pages hold, nothing measured for
+// it; the chosen drive as the page shows it, the others read without prompts.
+TEST_F(ReportTest, ACopyTakesWhatThePagesHoldAndMeasuresNothing) {
+    makeFixture98(machine);
+    control<ui::DriveBox>(ids::DriveComboBox1).setItems({"a:", "c: [SYSTEM]", "d:", "e:"});
+    start('c');
+    machine.disks[3] = {4294967296LL, 0};  // c: changed since the page read it
+    machine.diskQueries.clear();
+    machine.promptingQueries.clear();
+    int readsBefore = machine.counterReads;
+    std::string text = copy();
+    std::map<std::string, Lines> sections = sectionsOf(text);
+    EXPECT_EQ(machine.counterReads, readsBefore);  // no measurement
+    EXPECT_FALSE(timer(ids::Timer1).enabled());
+    EXPECT_EQ(machine.diskQueries, (std::vector<int>{1, 1, 4, 4, 5, 5}));  // a:, d:, e:; not c:
+    EXPECT_TRUE(machine.promptingQueries.empty()) << machine.promptingQueries.front();
+    EXPECT_EQ(sections["メモリ"], (Lines{"  全容量            未計測", "  使用量            未計測",
+                                       "  空容量            未計測", "  使用率            未計測"}));
+    EXPECT_EQ(sections["CPU"][0], "  周波数            未計測");
+    EXPECT_EQ(sections["CPU"][3], "  使用率            未計測");
+    EXPECT_EQ(sections["ディスク"][1], "  全容量            2 GB");  // as the page shows c:
+    EXPECT_EQ(sections["リソース 残量"][0], "  システム          未計測");
+    // A measurement asked for but still waiting: the clock is not measured.
+    form().dispatch([&] { window().refreshTick(); });
+    form().dispatch([&] { control(ids::Keisoku).click(); });
+    form().dispatch([&] { timer(ids::Timer1).fire(); });
+    form().dispatch([&] { control(ids::Keisoku).click(); });
+    EXPECT_EQ(sectionsOf(copy())["CPU"][0], "  周波数            未計測");
+    EXPECT_EQ(sectionsOf(copy())["CPU"][3], "  使用率            37 %");
+}
+
+// Pages without figures still give whole sections: no drive ready, the BIOS
+// keys gone, no display mode, a processor without a time-stamp counter.
+TEST_F(ReportTest, PagesWithoutFiguresGiveWholeSections) {
+    struct Case {
+        const char* what;
+        void (*make)(fake::Platform&);
+        Lines bios;
+        const char* firstTitle;
+    };
+    const Case cases[] = {
+        {"Windows 98", fake::makeWindows98, {"  なし"}, "ディスク"},
+        // The version list and the date missing, the device key gone: the
+        // page's one line that is not empty.
+        {"Windows XP", fake::makeWindowsXp, {"  Ver "}, "ディスク"},
+    };
+    for (const Case& c : cases) {
+        fake::Platform bare;
+        c.make(bare);
+        bare.computerName.reset();
+        bare.timeStampCounter = false;
+        bare.drives = 0x5;  // a: and c:, neither ready
+        RecordedWindow window(bare);
+        window.control<ui::DriveBox>(ids::DriveComboBox1).setItems({"a:", "c:"});
+        window.create();
+        window.window.form().dispatch([&] { window.control<ui::DriveBox>(ids::DriveComboBox1).select('c'); });
+        window.window.form().dispatch([&] { window.window.refreshTick(); });
+        window.window.form().dispatch([&] { window.control(ids::Keisoku).click(); });
+        window.window.form().dispatch([&] { window.window.form().timers()[0]->fire(); });
+        window.window.form().chooseWindowMenuCommand(ids::CopyReport);
+        ASSERT_EQ(window.shown.copied.size(), 1u) << c.what;
+        std::map<std::string, Lines> sections = sectionsOf(window.shown.copied[0]);
+        EXPECT_EQ(sections["ディスク"], Lines{"  なし"}) << c.what;
+        EXPECT_EQ(sections["BIOS"], c.bios) << c.what;
+        EXPECT_EQ(sections["画面"], Lines{"  なし"}) << c.what;
+        EXPECT_EQ(sections["CPU"][0], "  周波数            未計測") << c.what;
+        EXPECT_EQ(sections["ユーザー 情報"],
+                  (Lines{"  使用者", "  会社名", "  ＰＣ名            ???"})) << c.what;
+        // Every section there, in the window's order, none of them empty.
+        for (const auto& [title, lines] : sections) {
+            EXPECT_FALSE(lines.empty()) << c.what << " " << title;
+        }
+        std::string text = window.shown.copied[0];
+        std::size_t last = 0;
+        for (const char* title : {"[ディスク]", "[メモリ]", "[CPU]", "[BIOS]", "[画面]", "[ユーザー 情報]"}) {
+            std::size_t at = text.find(title);
+            EXPECT_NE(at, std::string::npos) << c.what << " " << title;
+            EXPECT_GT(at, last) << c.what << " " << title;
+            last = at;
+        }
+        EXPECT_EQ(text.find("[リソース 残量]") != std::string::npos, c.make == fake::makeWindows98) << c.what;
+    }
+}
+
+// Texts from the system stay one line each: control bytes become blanks, a
+// two-byte character cut after its first byte loses it.
+TEST_F(ReportTest, TextsFromTheSystemStayOneLineEach) {
+    fake::makeWindows98(machine);
+    auto& r = machine.registry;
+    r.setString(kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "RegisteredOwner",
+                "Line one\r\nLine\ttwo\x1a");
+    r.setString(kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "RegisteredOrganization",
+                "cut \x83");
+    machine.lowMemory[0xFE061] = fake::bytes("ROM\rtext\x82");
+    machine.lowMemory[0xFE091] = fake::bytes("\x83\x5c\x95\x5c");  // ソ表, both ending in 0x5C
+    start('c');
+    std::map<std::string, Lines> sections = sectionsOf(copy());
+    EXPECT_EQ(sections["ユーザー 情報"][0], "  使用者            Line one  Line two ");
+    EXPECT_EQ(sections["ユーザー 情報"][1], "  会社名            cut ");
+    EXPECT_EQ(sections["BIOS"], (Lines{"  ROM text", "  ソ表"}));
+}
+
+// Under a compatibility mode of the NT family the report names the system
+// the kernel reports, as the pages take their kind from it.
+TEST_F(ReportTest, NamesTheSystemTheKernelReports) {
+    fake::makeWindows98(machine);
+    machine.kernelVersion = platform::VersionInfo{2, 6, 2, 9200, ""};
+    start('c');
+    EXPECT_EQ(sectionsOf(copy())[""][2], "  Windows           6.2.9200 (Windows NT)");
+    fake::Platform silent;
+    silent.version.reset();
+    RecordedWindow window(silent);
+    window.create();
+    window.window.form().chooseWindowMenuCommand(ids::CopyReport);
+    EXPECT_EQ(sectionsOf(window.shown.copied.at(0))[""][2], "  Windows           不明");
+}
+
+// ----- the report from the command line -----
+
+TEST(ReportModeTest, WritesTheFileAloneWithAMeasuredClockAndNoPrompt) {
+    fake::Platform machine;
+    makeFixture98(machine);
+    EXPECT_EQ(app::writeReport(machine, "\\\\server\\share\\PC 1.txt"), app::kReportWritten);
+    EXPECT_EQ(machine.fileWrites, (std::vector<std::string>{"\\\\server\\share\\PC 1.txt"}));
+    EXPECT_TRUE(machine.directoriesCreated.empty());  // no TempData
+    EXPECT_TRUE(machine.registry.writes.empty());
+    EXPECT_EQ(machine.registry.openHandles(), 0u);
+    // The statistics are not started, nor is the load read: nothing of them is switched.
+    for (const std::string& call : machine.calls) EXPECT_EQ(call.find("PerfStats"), std::string::npos) << call;
+    EXPECT_EQ(machine.counterReads, 2);
+    EXPECT_EQ(machine.beeps, 0);
+    EXPECT_TRUE(machine.promptingQueries.empty());
+    EXPECT_EQ(machine.quietDrives, 0);  // the prompts come back afterwards
+
+    // The pages' figures as a window after its start-up, a tick and a
+    // measurement shows them, but for the load, which a window samples as
+    // it runs, and the drives the system has rather than those of a box.
+    const std::string written = machine.files.begin()->second;
+    fake::Platform same;
+    makeFixture98(same);
+    RecordedWindow window(same);
+    window.control<ui::DriveBox>(ids::DriveComboBox1).setItems({"a:", "c:", "d:", "e:"});
+    window.create();
+    window.window.form().dispatch([&] { window.control<ui::DriveBox>(ids::DriveComboBox1).select('c'); });
+    window.window.form().dispatch([&] { window.window.refreshTick(); });
+    window.window.form().dispatch([&] { window.window.form().timers()[0]->fire(); });
+    window.window.form().chooseWindowMenuCommand(ids::CopyReport);
+    std::string copied = window.shown.copied.at(0);
+    const std::string load = "  使用率            37 %\r\n";
+    ASSERT_NE(copied.find(load), std::string::npos);
+    copied.replace(copied.find(load), load.size(), "  使用率            未計測\r\n");
+    EXPECT_EQ(written, copied);
+}
+
+TEST(ReportModeTest, AFileThatCannotBeWrittenGivesOneAndNothingElse) {
+    fake::Platform machine;
+    makeFixtureXp(machine);
+    machine.unwritablePaths.insert("Z:\\missing\\r.txt");
+    EXPECT_EQ(app::writeReport(machine, "Z:\\missing\\r.txt"), app::kReportNotWritten);
+    EXPECT_TRUE(machine.files.empty());
+    EXPECT_TRUE(machine.directoriesCreated.empty());
+    EXPECT_TRUE(machine.registry.writes.empty());
+}
+
+// The version the report names is the executable's own.
+TEST(ReportVersionTest, IsTheFileVersionOfTheExecutable) {
+    std::string resources = readFile(std::string(VELNOR_SOURCE_DIR) + "/src/app/win32/resources.rc");
+    EXPECT_NE(resources.find(std::string("VALUE \"FileVersion\", \"") + texts::kFileVersion + "\\0\""),
+              std::string::npos);
+    std::string numbers = texts::kFileVersion;
+    for (char& c : numbers)
+        if (c == '.') c = ',';
+    EXPECT_NE(resources.find("FILEVERSION " + numbers), std::string::npos);
+}
+
+}  // namespace
