@@ -4,6 +4,7 @@ velnor.exe and Task Manager launches, and the clock measurement."""
 import json
 import os
 import re
+import statistics
 import subprocess
 import sys
 import tempfile
@@ -13,6 +14,8 @@ from velnor_e2e import BUILD, EXE, MODE, PREFIX, hexed, wait_for, windows_path
 
 CLOCK = os.sysconf("SC_CLK_TCK")
 TASKMGR = "C:\\windows\\system32\\taskmgr.exe"
+# The bare window that start-up is measured against (bench/startup_floor.cpp).
+FLOOR = os.path.join(os.path.dirname(EXE), "startup_floor.exe")
 WAITING = " 只今・・・計測中！"
 
 
@@ -77,10 +80,13 @@ def wineserver():
 
 
 def start_up(driver, program):
-    """Milliseconds from process start to the program's first figures; the
-    program is left running."""
+    """Milliseconds from process start to the program's first figures (the
+    floor: its one text) painted; the program is left running."""
     if program == "velnor":
         return float(driver("startup", hexed(windows_path(EXE)), hexed(windows_path(os.path.dirname(EXE))), "velnor"))
+    if program == "startup_floor":
+        return float(driver("startup", hexed(windows_path(FLOOR)), hexed(windows_path(os.path.dirname(FLOOR))),
+                            "floor"))
     return float(driver("startup", hexed(TASKMGR), hexed(os.path.dirname(TASKMGR)), "peer"))
 
 
@@ -107,19 +113,39 @@ def measure_clock(driver, timeout=30):
     return float(match.group(1).replace(",", "")) * (1e9 if match.group(2) == "GHz" else 1e6)
 
 
+def run_windows_program(name, *arguments):
+    """The output of one of the benchmark's own Windows programs."""
+    # Into a file, not a pipe: Wine's service processes, started with the
+    # first program of a session, inherit the handles and outlive it.
+    with tempfile.TemporaryFile() as out:
+        run = subprocess.run(["wine", os.path.join(BUILD, "win", name)] + [str(a) for a in arguments], stdout=out,
+                             stderr=subprocess.DEVNULL, env=dict(os.environ, WINEPREFIX=PREFIX), timeout=600)
+        out.seek(0)
+        output = out.read().decode("cp932", "replace")
+    if run.returncode != 0:
+        sys.exit("%s failed: %s" % (name, output))
+    return output
+
+
+def first_show_cost(runs):
+    """Per page, the median milliseconds of its first showing (its windows
+    made on the spot) and of a later one, over several runs of the program."""
+    times = {}
+    for _ in range(runs):
+        for line in run_windows_program("first_show_bench.exe").splitlines():
+            showing, page, ms = line.split()
+            times.setdefault(page, {}).setdefault(showing, []).append(float(ms))
+    return {"runs": runs,
+            "pages": {page: {showing: statistics.median(t) for showing, t in kinds.items()}
+                      for page, kinds in times.items()}}
+
+
 def run_tick_bench(ticks, page, vary):
     """tick_bench's figures and the Wine server's CPU seconds over its run."""
     server = wineserver()
     server_before = cpu_seconds(server) if server else 0.0
-    # Into a file, not a pipe: Wine's service processes, started with the
-    # first program of a session, inherit the handles and outlive it.
-    with tempfile.TemporaryFile() as out:
-        run = subprocess.run(["wine", os.path.join(BUILD, "win", "tick_bench.exe"), str(ticks), str(page),
-                              "1" if vary else "0"], stdout=out, stderr=subprocess.DEVNULL,
-                             env=dict(os.environ, WINEPREFIX=PREFIX), timeout=600)
-        out.seek(0)
-        output = out.read().decode("cp932", "replace")
-    if run.returncode != 0 or not output.startswith("ticks"):
+    output = run_windows_program("tick_bench.exe", ticks, page, "1" if vary else "0")
+    if not output.startswith("ticks"):
         sys.exit("tick_bench failed: %s" % output)
     figures = {}
     for line in output.splitlines():

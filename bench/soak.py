@@ -10,12 +10,16 @@ with its window open:
   reads it), the test driver takes or gives back 16 MB of memory (the memory
   page's figures), and the next of the seven pages comes to the front by a
   click on its tab; each tick is painted before the next;
-- 200 page switches and 50 clock measurements.
+- 200 page switches and 50 clock measurements;
+- before all these, right after the start: the first showing of every page
+  (the pages not in front get their windows after the start), then ten
+  rounds of all seven pages.
 
 The program's GDI objects, windows, kernel handles and committed private
 memory are sampled after the warm-up and then every 1,000 ticks, 500
 painting ticks, 50 switches and 10 measurements; none may grow over the
-second half of a run. A counter hooked into the program's GUI thread counts
+second half of a run. The first showings are sampled at the start, after
+each page and after the rounds; nothing may grow after the first round. A counter hooked into the program's GUI thread counts
 the WM_PAINT messages its windows receive, so each stretch shows the paints
 it caused.
 Writes the samples as JSON for bench/report.py; fails on growth, and when
@@ -44,6 +48,29 @@ def grown(samples):
     return [key for key in KEYS if last[key] > middle[key]]
 
 
+def grown_after_first_round(samples):
+    """The counts that end above where they stood once every page had been
+    shown and the first page was back in front."""
+    first_round, last = next(s for s in samples if s["at"] == PAGES), samples[-1]
+    return [key for key in KEYS if last[key] > first_round[key]]
+
+
+def first_showings(driver):
+    """Samples at the start, after the first showing of each page, and after
+    one, three and ten rounds of all the pages; "at" counts the switches."""
+    samples = [dict(benchlib.objects(driver), at=0)]
+    for page in range(1, PAGES + 1):
+        driver.tab(page % PAGES)
+        samples.append(dict(benchlib.objects(driver), at=page))
+    done = PAGES
+    for rounds in (1, 3, 10):
+        while done < PAGES * (rounds + 1):
+            done += 1
+            driver.tab(done % PAGES)
+        samples.append(dict(benchlib.objects(driver), at=done))
+    return samples
+
+
 def main():
     out = sys.argv[1]
     ticks = int(sys.argv[2]) if len(sys.argv) > 2 else 10000
@@ -56,6 +83,8 @@ def main():
     try:
         driver.start()
         driver("paints")  # hooks the paint counter into the program
+        print("%s: first showings" % MODE, file=sys.stderr)
+        results["first_showings"] = first_showings(driver)
         # Warm-up: every page shown a few times, a measurement and a few
         # ticks, so that fonts, brushes, the gauges' buffers and the caches of
         # the window system behind them exist before the first sample.
@@ -104,6 +133,7 @@ def main():
         driver.quit()
 
     failures = {name: grown(results[name]) for name in ("ticks", "painting", "switches", "measurements")}
+    failures["first_showings"] = grown_after_first_round(results["first_showings"])
     results["grown"] = {name: keys for name, keys in failures.items() if keys}
     benchlib.save(out, results)
     if results["grown"]:

@@ -4,7 +4,7 @@ import os
 import shutil
 import tempfile
 
-from velnor_e2e import EXE, ProgramTest, hexed, sjis, windows_path
+from velnor_e2e import EXE, MODE, LayoutAlign, LayoutKind, ProgramTest, hexed, sjis, wait_for, windows_path
 
 CAPTION = "\u3000Velnor(Win9x)      Ver 1.2\u3000\u3000Tollen  "
 TITLE = "Velnor(Win9x)"
@@ -14,6 +14,16 @@ OWN_WINDOWS = ("VelnorForm", "VelnorApp")
 SC_MINIMIZE, SC_RESTORE, SC_CLOSE = 0xF020, 0xF120, 0xF060
 IDLE_CLOCK = "CPUクロック   "
 CANNOT_NAME = "コンピュータ名を変更できません。"
+PAGES = ["DiskTab", "MemTab", "CPUTab", "ResTab", "BIOSTab", "DisplayTab", "UserTab"]
+# What the refresh tick (and the resources page's show event) may change
+# between two reads: the memory figures, the processor load, the free resources.
+LIVE = {"Memo4", "Memo5", "Memo6", "Label13", "Gauge1", "Label21", "Gauge6", "Gauge2", "Gauge3", "Gauge4"}
+# Labels whose design text gives way to a percentage at the start.
+PERCENTAGES = {"Label20", "Label13"}
+# The disk and memory pages' captions, hidden until their figures show.
+FIGURE_CAPTIONS = {"Label2", "Label3", "Label4", "Label12", "Label5", "Label6", "Label7"}
+# The processor load's controls, shown on Windows 9x only.
+LOAD = {"Label9", "Gauge6", "Label21"}
 
 
 class MainWindow(ProgramTest):
@@ -209,6 +219,64 @@ class MainWindow(ProgramTest):
         d("double_click", "Memo9", "right")
         self.assertEqual(d.focus(), "Memo9")
         self.assertEqual(d("blink", "Memo9", 1500), "0")
+
+    def test_every_page_shows_its_controls_as_laid_out_when_shown_first(self):
+        # The pages not in front get their windows after the start; each is
+        # read before it was ever shown and again once shown the first time:
+        # texts, visibility and gauges are the same, as the layout has them
+        # where the start-up leaves them alone, and every window lies where
+        # the layout puts it (a label sized to its text from its left edge,
+        # or from its right edge when right-aligned).
+        d = self.driver
+        layout = d.layout()
+        # After the first refresh tick, which shows the memory page's captions.
+        wait_for(lambda: d.visible("Label5"), bool, 5, "the first refresh tick")
+
+        def page_of(name):
+            while name is not None and layout[name][1] != LayoutKind.TAB_PAGE:
+                name = layout[name][0]
+            return name
+
+        def read(name):
+            kind = layout[name][1]
+            return {"text": d.text(name), "visible": d.visible(name),
+                    "gauge": d.gauge(name) if kind == LayoutKind.GAUGE else None}
+
+        checked = 0
+        for index, page in enumerate(PAGES):
+            names = [n for n in layout if n != page and page_of(n) == page]
+            before = {n: read(n) for n in names}
+            self.assertEqual(d.tab(index), index)
+            self.assertTrue(d.showing(page))
+            for name in names:
+                parent, kind, align, hidden, (left, top, width, height), design = layout[name]
+                now = read(name)
+                if name in PERCENTAGES:
+                    self.assertTrue(now["text"].endswith(b" %"), name)
+                elif design and kind != LayoutKind.TEXT_BOX and name not in LIVE:
+                    self.assertEqual(now["text"], design, name)
+                if name in LOAD:
+                    self.assertEqual(now["visible"], MODE == "win98", name)
+                else:
+                    self.assertEqual(now["visible"], name in FIGURE_CAPTIONS or not hidden, name)
+                if name not in LIVE:
+                    self.assertEqual(now, before[name], name)
+                if now["gauge"] is not None:
+                    position, low, high = now["gauge"]
+                    self.assertTrue(low <= position <= high, name)
+                placed = d.placed(name)
+                if kind == LayoutKind.LABEL:
+                    self.assertEqual(placed[1], top, name)
+                    if align == LayoutAlign.RIGHT:
+                        self.assertEqual(placed[0] + placed[2], left + width, name)
+                    else:
+                        self.assertEqual(placed[0], left, name)
+                elif kind == LayoutKind.DRIVE_BOX:
+                    self.assertEqual(placed[:3], (left, top, width), name)
+                else:
+                    self.assertEqual(placed, (left, top, width, height), name)
+                checked += 1
+        self.assertGreater(checked, 100)
 
     def test_later_controls_lie_above_earlier_ones(self):
         # Control IDs follow the layout's rows, so among siblings the topmost

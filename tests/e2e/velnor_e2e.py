@@ -52,6 +52,14 @@ def windows_path(path):
     return "Z:" + os.path.abspath(path).replace("/", "\\")
 
 
+class LayoutKind:
+    PAGE_CONTROL, TAB_PAGE, PANEL, LABEL, TEXT_BOX, GAUGE, DRIVE_BOX, BUTTON = range(8)
+
+
+class LayoutAlign:
+    LEFT, RIGHT, CENTER = range(3)
+
+
 class DriverError(Exception):
     pass
 
@@ -134,6 +142,22 @@ class Driver:
 
     def rect(self, name):
         return tuple(int(v) for v in self("rect", name).split())
+
+    def placed(self, name):
+        """Left, top, width and height in the parent's client area."""
+        return tuple(int(v) for v in self("placed", name).split())
+
+    def layout(self):
+        """The layout tables the program is built from, in their order: name ->
+        (parent or None, kind, alignment, hidden, (left, top, width, height),
+        design text), kind and alignment as the numbers of LayoutKind and
+        LayoutAlign, the text as bytes."""
+        rows = {}
+        for record in self("layout").split():
+            name, parent, kind, align, hidden, *bounds, text = record.split(",")
+            rows[name] = (None if parent == "-" else parent, int(kind), int(align), hidden == "1",
+                          tuple(int(v) for v in bounds), unhexed(text))
+        return rows
 
     def client(self, name):
         return tuple(int(v) for v in self("client", name).split())

@@ -59,6 +59,8 @@ DriveBoxWindow::DriveBoxWindow(WindowSystem& system, DriveBox& box) : ControlWin
     int adjusted = static_cast<int>(field) + box.bounds().height - (outer.bottom - outer.top);
     if (adjusted > 0) SendMessageA(hwnd(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), adjusted);
     SendMessageA(hwnd(), CB_SETITEMHEIGHT, 0, adjusted > 0 ? adjusted : field);
+    // Entries and a selection made before the window was.
+    if (!box.items().empty()) fillList();
     box.attach(this);
 }
 

@@ -130,6 +130,11 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
+        case WM_ENTERIDLE:
+            // A message box or menu of ours waits for input: its loop, not
+            // ours, is the one going idle.
+            system_.idle();
+            break;
         case WM_DESTROY:
             for (const auto& timer : form_.timers()) KillTimer(hwnd(), static_cast<UINT_PTR>(timer->id()));
             if (system_.onDestroy) system_.onDestroy();

@@ -106,6 +106,9 @@ void PageControlWindow::showActivePage() {
 
 void PageControlWindow::update(Property property) {
     if (property == Property::ActivePage) {
+        // A page shown before its turn gets its windows now, before it shows
+        // and before its show event moves the focus onto it.
+        if (pages_.activePage() != nullptr) system_.makePageWindows(*pages_.activePage());
         showActivePage();
         return;
     }

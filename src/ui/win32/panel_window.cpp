@@ -11,6 +11,8 @@ namespace ui::win32 {
 PanelWindow::PanelWindow(WindowSystem& system, Panel& panel) : ControlWindow(system, panel), panel_(panel) {
     create(system.instance(), "VelnorPanel", childStyle(), panel.singleBorder() ? WS_EX_CLIENTEDGE : 0,
            system.parentWindowFor(panel), panel.id(), panel.bounds(), panel.text().c_str());
+    // An outline set before the window was made.
+    if (panel.elliptic()) applyEllipticRegion();
     panel.attach(this);
 }
 

@@ -28,10 +28,16 @@ DWORD editStyle(const TextBox& box) {
 }  // namespace
 
 TextBoxWindow::TextBoxWindow(WindowSystem& system, TextBox& box) : ControlWindow(system, box), box_(box) {
+    // A multi-line box holds any length only once it is told so, and its
+    // text may be long already (a page made after the start-up filled it):
+    // the text comes after the limit.
     createSubclassed(system.instance(), "EDIT", childStyle() | editStyle(box), 0, system.parentWindowFor(box),
-                     box.id(), box.bounds(), box.text().c_str());
+                     box.id(), box.bounds(), box.multiline() ? "" : box.text().c_str());
     SendMessageA(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(system.gdi().font(box.font())), FALSE);
-    if (box.multiline()) SendMessageA(hwnd(), EM_LIMITTEXT, 0, 0);
+    if (box.multiline()) {
+        SendMessageA(hwnd(), EM_LIMITTEXT, 0, 0);
+        if (!box.text().empty()) setWindowText(box.text());
+    }
     box.attach(this);
 }
 

@@ -57,7 +57,7 @@ void collectTabStops(const std::vector<Control*>& level, std::vector<Control*>& 
 }  // namespace
 
 WindowSystem::WindowSystem(Form& form, HINSTANCE instance, int iconResource, int handCursorResource)
-    : form_(form), instance_(instance) {
+    : form_(form), instance_(instance), plan_(form, [this](Control& control) { makeWindowFor(control); }) {
     icon_ = LoadIconA(instance, MAKEINTRESOURCEA(iconResource));
     handCursor_ = LoadCursorA(instance, MAKEINTRESOURCEA(handCursorResource));
     if (handCursor_ == nullptr) handCursor_ = LoadCursorA(nullptr, IDC_ARROW);
@@ -83,35 +83,42 @@ void WindowSystem::create() {
     main_ = std::make_unique<FormWindow>(*this, form_, *application_);
     controls_.clear();
     controls_.resize(form_.controls().size());
-    std::vector<Control*> top;
-    for (const auto& control : form_.controls())
-        if (control->parent() == nullptr) top.push_back(control.get());
-    createLastRowFirst(top);
+    // Only the page in front is filled now: the other pages' windows (about
+    // a hundred, with their fonts and measured texts) cost as much again as
+    // the rest of the start-up, for pages nobody sees yet. Their controls
+    // live in the model meanwhile, and their windows take the model's state
+    // as they are made.
+    plan_.start();
     for (const auto& window : controls_) {
-        if (window->control().kind() == ControlKind::PageControl)
+        if (window != nullptr && window->control().kind() == ControlKind::PageControl)
             static_cast<PageControlWindow&>(*window).layoutPages();
     }
 }
 
-// Later rows of a layout lie above earlier ones where they overlap. The system
-// links a new child window below the siblings it already has, so each parent's
-// children are made last row first (every parent before its children), which
-// gives that order without restacking windows one by one.
-void WindowSystem::createLastRowFirst(const std::vector<Control*>& siblings) {
+void WindowSystem::makePageWindows(const TabPage& page) {
+    plan_.makePage(page);
+}
+
+void WindowSystem::idle() {
+    plan_.makeNext();
+}
+
+void WindowSystem::makeWindowFor(Control& control) {
     const auto& controls = form_.controls();
-    for (auto control = siblings.rbegin(); control != siblings.rend(); ++control) {
-        for (std::size_t i = 0; i < controls.size(); ++i) {
-            if (controls[i].get() == *control) {
-                controls_[i] = makeWindow(*this, **control);
-                break;
-            }
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        if (controls[i].get() == &control) {
+            controls_[i] = makeWindow(*this, control);
+            if (shown_) controls_[i]->firstShow();
+            return;
         }
-        createLastRowFirst((*control)->children());
     }
 }
 
 void WindowSystem::show() {
-    for (const auto& window : controls_) window->firstShow();
+    shown_ = true;
+    for (const auto& window : controls_) {
+        if (window != nullptr) window->firstShow();
+    }
     // The entry first; a start "minimised" is the entry's alone, and the
     // main window then waits for the restore.
     if (application_->showFirst()) {
@@ -129,7 +136,14 @@ void WindowSystem::show() {
 
 int WindowSystem::run() {
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    for (;;) {
+        // Nothing waits to be handled or painted (the first figures are on
+        // the screen): one waiting page is made, and the loop looks again.
+        if (plan_.waiting() && !PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+            idle();
+            continue;
+        }
+        if (GetMessageA(&message, nullptr, 0, 0) <= 0) break;
         // The guard's hook has made a forged post harmless already; this
         // loop checks for itself where the hook could not be set.
         if (isForgedPost(message)) continue;

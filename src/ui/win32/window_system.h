@@ -1,5 +1,7 @@
 // Gives a form model real windows: the main window and one child window per
-// control, with its control ID; runs the message loop.
+// control, with its control ID; runs the message loop. The controls of a
+// page that is not in front get their windows after the start, while the
+// program has nothing else to do, or at once when the page is shown first.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +11,7 @@
 #include <vector>
 
 #include "ui/form.h"
+#include "ui/window_plan.h"
 #include "ui/win32/gdi_cache.h"
 #include "ui/win32/posted_message_guard.h"
 
@@ -26,7 +29,8 @@ public:
     WindowSystem(const WindowSystem&) = delete;
     WindowSystem& operator=(const WindowSystem&) = delete;
 
-    // Makes every window, hidden; the timers that are enabled start.
+    // Makes the windows of everything but the controls on pages that are not
+    // in front, hidden; the timers that are enabled start.
     void create();
     // Shows the taskbar entry and the main window. Controls that act on their
     // first showing (the drive box) do so first.
@@ -44,8 +48,14 @@ public:
     HWND parentWindowFor(const Control& control) const;
     ControlWindow* windowFor(const Control* control) const;
 
+    // Gives the controls of a page their windows, if they have none yet.
+    void makePageWindows(const TabPage& page);
+    // A message loop has nothing to handle: the next page waiting for its
+    // windows gets them.
+    void idle();
+
 private:
-    void createLastRowFirst(const std::vector<Control*>& siblings);
+    void makeWindowFor(Control& control);
     bool translateKeys(const MSG& message);
     void moveFocus(bool forward);
     void switchPage(bool forward);
@@ -58,7 +68,9 @@ private:
     PostedMessageGuard guard_;
     std::unique_ptr<ApplicationWindow> application_;
     std::unique_ptr<FormWindow> main_;
-    std::vector<std::unique_ptr<ControlWindow>> controls_;
+    std::vector<std::unique_ptr<ControlWindow>> controls_;  // by the model's index; empty until made
+    WindowPlan plan_;
+    bool shown_ = false;
 };
 
 }  // namespace ui::win32

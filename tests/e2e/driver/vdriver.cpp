@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "app/control_ids.h"
+#include "app/layout/layouts.h"
 
 namespace {
 
@@ -85,12 +86,19 @@ HWND mainWindow() {
     return g_main;
 }
 
+// The controls of the pages not in front get their windows once the program
+// has painted its first figures and has nothing else to do, so a control
+// asked for right after the start may need a moment to appear.
 HWND control(const std::string& name) {
     if (name == "main") return mainWindow();
     FindChild find{controlId(name), nullptr};
-    EnumChildWindows(mainWindow(), findChild, reinterpret_cast<LPARAM>(&find));
-    if (find.found == nullptr) fail("no window for " + name);
-    return find.found;
+    DWORD deadline = GetTickCount() + 5000;
+    for (;;) {
+        EnumChildWindows(mainWindow(), findChild, reinterpret_cast<LPARAM>(&find));
+        if (find.found != nullptr) return find.found;
+        if (static_cast<int>(deadline - GetTickCount()) <= 0) fail("no window for " + name);
+        Sleep(10);
+    }
 }
 
 std::string windowText(HWND hwnd) {
@@ -416,9 +424,18 @@ HWND peerWithFigures() {
     return nullptr;
 }
 
+// The start-up floor (bench/startup_floor.cpp) is up when its one window is
+// visible and has painted its text.
+HWND floorPainted() {
+    for (HWND hwnd : processWindows()) {
+        if (className(hwnd) == "VelnorFloor" && IsWindowVisible(hwnd) && painted(hwnd)) return hwnd;
+    }
+    return nullptr;
+}
+
 // Milliseconds from CreateProcess to the first figures painted on the screen:
-// the disk page's (velnor) or the status bar's (peer). The program keeps running, and
-// "close" closes that window.
+// the disk page's (velnor), the status bar's (peer) or the floor's one text
+// (floor). The program keeps running, and "close" closes that window.
 std::string timeStartUp(std::istringstream& args) {
     LARGE_INTEGER frequency, now;
     QueryPerformanceFrequency(&frequency);
@@ -430,7 +447,7 @@ std::string timeStartUp(std::istringstream& args) {
         double ms = 1000.0 * static_cast<double>(now.QuadPart - began.QuadPart) / static_cast<double>(frequency.QuadPart);
         if (ms > 30000) fail("no figures after 30 s");
         if (!running()) fail("the program ended");
-        g_main = kind == "peer" ? peerWithFigures() : velnorWithFigures();
+        g_main = kind == "peer" ? peerWithFigures() : kind == "floor" ? floorPainted() : velnorWithFigures();
         if (g_main != nullptr) {
             char out[32];
             std::snprintf(out, sizeof out, "%.1f", ms);
@@ -861,6 +878,18 @@ std::string commandRect(const std::string&, std::istringstream& args) {
     GetWindowRect(control(name), &r);
     return std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right) + " " +
            std::to_string(r.bottom);
+}
+
+// Where a control lies in its parent's client area: left top width height
+std::string commandPlaced(const std::string&, std::istringstream& args) {
+    std::string name;
+    args >> name;
+    HWND hwnd = control(name);
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
+    return std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right - r.left) + " " +
+           std::to_string(r.bottom - r.top);
 }
 
 // Client size
@@ -1843,6 +1872,25 @@ std::string commandPaintTicks(const std::string&, std::istringstream& args) {
     return std::to_string(GetTickCount() - began);
 }
 
+// The layout the program is built from, every control in its table's order,
+// one record each: name,parent,kind,alignment,hidden,left,top,width,height,text
+// (kind and alignment as numbers in the order the layout declares them;
+// parent "-" for the window itself; the design text in hexadecimal)
+std::string commandLayout(const std::string&, std::istringstream&) {
+    std::string out;
+    for (const auto& table : layout::allTables()) {
+        for (const ui::ControlSpec& spec : table) {
+            const char* parent = spec.parent == 0 ? "-" : ids::nameOf(spec.parent);
+            out += std::string(ids::nameOf(spec.id)) + "," + parent + "," +
+                   std::to_string(static_cast<int>(spec.kind)) + "," + std::to_string(static_cast<int>(spec.align)) +
+                   "," + (spec.hidden ? "1" : "0") + "," + std::to_string(spec.bounds.left) + "," +
+                   std::to_string(spec.bounds.top) + "," + std::to_string(spec.bounds.width) + "," +
+                   std::to_string(spec.bounds.height) + "," + hex(spec.text) + " ";
+        }
+    }
+    return out;
+}
+
 // The commands, by the first word of their line.
 using Command = std::string (*)(const std::string& command, std::istringstream& args);
 struct CommandEntry {
@@ -1870,6 +1918,7 @@ const CommandEntry kCommands[] = {
     {"showing", commandShowing},
     {"rect", commandRect},
     {"client", commandClient},
+    {"placed", commandPlaced},
     {"style", commandStyle},
     {"gauge", commandGauge},
     {"tabs", commandTabs},
@@ -1928,6 +1977,7 @@ const CommandEntry kCommands[] = {
     {"paints", commandPaints},
     {"handles", commandHandles},
     {"paint_ticks", commandPaintTicks},
+    {"layout", commandLayout},
 };
 
 std::string run(const std::string& line) {
