@@ -19,9 +19,10 @@ The program's GDI objects, windows, kernel handles and committed private
 memory are sampled after the warm-up and then every 1,000 ticks, 500
 painting ticks, 50 switches and 10 measurements; none may grow over the
 second half of a run. The first showings are sampled at the start, after
-each page and after the rounds; nothing may grow after the first round. A counter hooked into the program's GUI thread counts
-the WM_PAINT messages its windows receive, so each stretch shows the paints
-it caused.
+each page and after one, three and ten more rounds; nothing may grow after
+the first round but the heap, by one step of 64 KiB. A counter hooked into
+the program's GUI thread counts the WM_PAINT messages its windows receive, so
+each stretch shows the paints it caused.
 Writes the samples as JSON for bench/report.py; fails on growth, and when
 the program does not end with code 0.
 Usage: bench/run.sh MODE bench/soak.py OUT.json [ticks] [switches] [measurements] [painting ticks]"""
@@ -48,11 +49,20 @@ def grown(samples):
     return [key for key in KEYS if last[key] > middle[key]]
 
 
+# Wine's heap takes memory from the system in steps of 64 KiB.
+HEAP_STEP = 64 * 1024
+
+
 def grown_after_first_round(samples):
     """The counts that end above where they stood once every page had been
-    shown and the first page was back in front."""
+    shown and the first page was back in front. The heap may take one more
+    step of its own somewhere in the rounds that follow and then stays (seen
+    once in the first round, once after three rounds, never again over 500
+    switches); a leak of a page switch grows on every round, and the other
+    runs judge memory over their second half."""
     first_round, last = next(s for s in samples if s["at"] == PAGES), samples[-1]
-    return [key for key in KEYS if last[key] > first_round[key]]
+    allowed = {"private": HEAP_STEP}
+    return [key for key in KEYS if last[key] > first_round[key] + allowed.get(key, 0)]
 
 
 def first_showings(driver):
