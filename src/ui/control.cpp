@@ -51,6 +51,9 @@ void Control::setVisible(bool visible) {
     if (visible == visible_) return;
     visible_ = visible;
     notify(Property::Visible);
+    // A control held back while hidden gets its window as it shows.
+    if (visible && peer_ == nullptr && parent_ != nullptr && parent_->peer_ != nullptr)
+        parent_->peer_->childShown(*this);
     if (!visible && form_.focused() && !form_.focused()->showing()) form_.focusLost();
 }
 

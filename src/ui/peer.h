@@ -7,6 +7,8 @@
 
 namespace ui {
 
+class Control;
+
 enum class Property {
     Text,
     Visible,
@@ -26,6 +28,9 @@ public:
     // The model's property changed to a value different from before.
     virtual void update(Property property) = 0;
     virtual void focus() = 0;
+    // A child without a window of its own was shown. A back end that makes
+    // every window at once has nothing to do.
+    virtual void childShown(Control& child) { static_cast<void>(child); }
 };
 
 class TimerPeer {

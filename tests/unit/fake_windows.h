@@ -2,9 +2,12 @@
 // windows: each window made for a control takes what the model holds at that
 // moment, as a real window does when it is made, and afterwards follows only
 // the changes it is told of, one property at a time. Showing a page makes
-// its windows first, as the real page control does.
+// its windows first, as the real page control does, and showing a control
+// without a window asks for one, as the real windows do. Each parent's
+// children are kept in their stacking order.
 #pragma once
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <string>
@@ -81,6 +84,7 @@ public:
 
     void update(ui::Property property) override;
     void focus() override { ++focuses; }
+    void childShown(ui::Control& child) override;
 
     Shown shown;
     std::vector<ui::Property> updates;
@@ -94,9 +98,10 @@ private:
 class FakeWindowLayer {
 public:
     explicit FakeWindowLayer(ui::Form& form)
-        : plan(form, [this](ui::Control& control) {
+        : plan(form, [this](ui::Control& control, ui::WindowPlan::Placement placement) {
               made.push_back(control.id());
               windows[control.id()] = std::make_unique<FakeWindow>(*this, control);
+              stack(control, placement);
           }) {}
     ~FakeWindowLayer() {
         // Windows go before the plan that made them.
@@ -108,10 +113,26 @@ public:
         return found == windows.end() ? nullptr : found->second.get();
     }
 
+    // A new child is linked below its siblings, unless placed.
+    void stack(const ui::Control& control, ui::WindowPlan::Placement placement) {
+        auto& siblings = stacking[control.parent() ? control.parent()->id() : 0];
+        auto at = siblings.end();
+        if (!placement.inTurn) {
+            at = placement.under == nullptr ? siblings.begin()
+                                            : std::find(siblings.begin(), siblings.end(), placement.under->id()) + 1;
+        }
+        siblings.insert(at, control.id());
+    }
+
     ui::WindowPlan plan;
     std::vector<int> made;  // control IDs in the order their windows were made
+    std::map<int, std::vector<int>> stacking;  // by parent ID (0: the form): children's IDs, topmost first
     std::map<int, std::unique_ptr<FakeWindow>> windows;
 };
+
+inline void FakeWindow::childShown(ui::Control& child) {
+    layer_.plan.makeShown(child);
+}
 
 inline void FakeWindow::update(ui::Property property) {
     updates.push_back(property);

@@ -144,6 +144,80 @@ TEST_F(WindowPlanTest, APageShownBeforeItsTurnIsMadeBeforeItsShowEvent) {
     EXPECT_FALSE(layer.plan.waiting());
 }
 
+// A control hidden in the model waits, with all it holds, also on a page that
+// is shown: the front page at the start, another page when it is shown. It
+// gets its window, with what it was given meanwhile, when it is shown or the
+// program is idle, and that window lies among its siblings' as if it had been
+// made in turn (later rows above earlier ones).
+const ControlSpec kHeldBack[] = {
+    {.id = 1, .kind = ControlKind::PageControl},
+    {.id = 2, .kind = ControlKind::TabPage, .parent = 1, .text = "front"},
+    {.id = 3, .kind = ControlKind::Label, .parent = 2, .text = "first"},
+    {.id = 4, .kind = ControlKind::Panel, .parent = 2, .hidden = true},
+    {.id = 5, .kind = ControlKind::Label, .parent = 4, .text = "inside"},
+    {.id = 6, .kind = ControlKind::Label, .parent = 2, .text = "last"},
+    {.id = 10, .kind = ControlKind::TabPage, .parent = 1, .text = "behind"},
+    {.id = 11, .kind = ControlKind::Label, .parent = 10, .text = "first"},
+    {.id = 12, .kind = ControlKind::Panel, .parent = 10, .hidden = true},
+    {.id = 13, .kind = ControlKind::TextBox, .parent = 12, .text = "typed"},
+    {.id = 14, .kind = ControlKind::Panel, .parent = 12, .hidden = true},
+    {.id = 15, .kind = ControlKind::Label, .parent = 14, .text = "deepest"},
+    {.id = 16, .kind = ControlKind::Label, .parent = 10, .text = "last"},
+};
+
+class HeldBackTest : public ::testing::Test {
+protected:
+    HeldBackTest() : form({.caption = "c", .title = "t", .font = {ui::FontFace::PGothic, -12}}), layer(form) {
+        form.build(kHeldBack);
+        form.get<ui::PageControl>(1).setInitialPage(form.get<ui::TabPage>(2));
+        layer.plan.start();
+    }
+    bool made(int id) { return layer.window(id) != nullptr; }
+
+    ui::Form form;
+    FakeWindowLayer layer;
+};
+
+TEST_F(HeldBackTest, TheFrontPagesHiddenControlsWaitForIdleTimeAndStackInTurn) {
+    EXPECT_EQ(layer.made, (std::vector<int>{1, 10, 2, 6, 3}));
+    EXPECT_TRUE(layer.plan.makeNext());  // the front page's hidden panel, then the page behind
+    EXPECT_TRUE(made(4) && made(5));
+    EXPECT_EQ(layer.stacking[2], (std::vector<int>{6, 4, 3}));
+    EXPECT_FALSE(layer.window(4)->shown.visible);
+    EXPECT_TRUE(layer.plan.makeNext());
+    EXPECT_FALSE(layer.plan.waiting());
+    EXPECT_EQ(layer.stacking[10], (std::vector<int>{16, 12, 11}));
+    EXPECT_EQ(layer.stacking[12], (std::vector<int>{14, 13}));
+}
+
+TEST_F(HeldBackTest, AHiddenPanelShownOnAShownPageGetsItsWindowsWithWhatItHoldsInItsPlace) {
+    auto& panel = form.get<ui::Panel>(12);
+    panel.show();  // its page was never shown: it waits for the page's turn
+    EXPECT_FALSE(made(12));
+    panel.hide();
+
+    form.get<ui::PageControl>(1).setActivePage(form.get<ui::TabPage>(10));
+    EXPECT_TRUE(made(11) && made(16));
+    for (int id : {12, 13, 14, 15}) EXPECT_FALSE(made(id)) << id;
+
+    form.get<ui::TextBox>(13).setText("given while waiting");
+    panel.show();
+    EXPECT_TRUE(made(12) && made(13));
+    EXPECT_TRUE(layer.window(12)->shown.visible);
+    EXPECT_EQ(layer.window(13)->shown.text, "given while waiting");
+    EXPECT_FALSE(made(14) || made(15));  // hidden inside it: still waiting
+    EXPECT_EQ(layer.stacking[10], (std::vector<int>{16, 12, 11}));
+
+    form.get<ui::Panel>(14).show();
+    EXPECT_TRUE(made(14) && made(15));
+    EXPECT_EQ(layer.stacking[12], (std::vector<int>{14, 13}));
+    EXPECT_TRUE(layer.plan.makeNext());  // only the front page's hidden panel waited still
+    EXPECT_FALSE(layer.plan.waiting());
+    for (const auto& [id, window] : layer.windows) {
+        EXPECT_TRUE(window->shown == modelOf(form.get<ui::Control>(id))) << id;
+    }
+}
+
 // The real window: after the creation sequence and the first drive selection,
 // with only the disk page made, every page made later shows what the start-up
 // put into it (texts, visibility, outlines, colours, gauge positions) on

@@ -39,6 +39,10 @@ void ControlWindow::focus() {
     if (GetFocus() != hwnd()) SetFocus(hwnd());
 }
 
+void ControlWindow::childShown(Control& child) {
+    system_.makeShownWindows(child);
+}
+
 void ControlWindow::setWindowText(const std::string& text) {
     // The model raised its change event itself; the window's own change
     // notification for this text must not raise it again.

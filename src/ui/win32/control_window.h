@@ -18,6 +18,7 @@ public:
     Control& control() const { return control_; }
     void update(Property property) override;
     void focus() override;
+    void childShown(Control& child) override;
     // Called once: as the main window is shown for the first time, or as
     // the window is made, if that is later.
     virtual void firstShow() {}

@@ -57,7 +57,9 @@ void collectTabStops(const std::vector<Control*>& level, std::vector<Control*>& 
 }  // namespace
 
 WindowSystem::WindowSystem(Form& form, HINSTANCE instance, int iconResource, int handCursorResource)
-    : form_(form), instance_(instance), plan_(form, [this](Control& control) { makeWindowFor(control); }) {
+    : form_(form),
+      instance_(instance),
+      plan_(form, [this](Control& control, WindowPlan::Placement placement) { makeWindowFor(control, placement); }) {
     icon_ = LoadIconA(instance, MAKEINTRESOURCEA(iconResource));
     handCursor_ = LoadCursorA(instance, MAKEINTRESOURCEA(handCursorResource));
     if (handCursor_ == nullptr) handCursor_ = LoadCursorA(nullptr, IDC_ARROW);
@@ -103,11 +105,20 @@ void WindowSystem::idle() {
     plan_.makeNext();
 }
 
-void WindowSystem::makeWindowFor(Control& control) {
+void WindowSystem::makeShownWindows(const Control& control) {
+    plan_.makeShown(control);
+}
+
+void WindowSystem::makeWindowFor(Control& control, WindowPlan::Placement placement) {
     const auto& controls = form_.controls();
     for (std::size_t i = 0; i < controls.size(); ++i) {
         if (controls[i].get() == &control) {
             controls_[i] = makeWindow(*this, control);
+            if (!placement.inTurn) {
+                ControlWindow* under = windowFor(placement.under);
+                SetWindowPos(controls_[i]->hwnd(), under != nullptr ? under->hwnd() : HWND_TOP, 0, 0, 0, 0,
+                             SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+            }
             if (shown_) controls_[i]->firstShow();
             return;
         }

@@ -48,14 +48,18 @@ public:
     HWND parentWindowFor(const Control& control) const;
     ControlWindow* windowFor(const Control* control) const;
 
-    // Gives the controls of a page their windows, if they have none yet.
+    // Gives the controls of a page their windows, if they have none yet,
+    // but those hidden in the model.
     void makePageWindows(const TabPage& page);
+    // A control without a window was shown: it gets its window if it waited
+    // on a page shown before.
+    void makeShownWindows(const Control& control);
     // A message loop has nothing to handle: the next page waiting for its
     // windows gets them.
     void idle();
 
 private:
-    void makeWindowFor(Control& control);
+    void makeWindowFor(Control& control, WindowPlan::Placement placement);
     bool translateKeys(const MSG& message);
     void moveFocus(bool forward);
     void switchPage(bool forward);
