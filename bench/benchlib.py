@@ -10,12 +10,14 @@ import sys
 import tempfile
 import time
 
-from velnor_e2e import BUILD, EXE, MODE, PREFIX, hexed, wait_for, windows_path
+from velnor_e2e import EXE, MODE, PREFIX, WIN, WINE, hexed, wait_for, windows_path
 
 CLOCK = os.sysconf("SC_CLK_TCK")
 TASKMGR = "C:\\windows\\system32\\taskmgr.exe"
 # The bare window that start-up is measured against (bench/startup_floor.cpp).
 FLOOR = os.path.join(os.path.dirname(EXE), "startup_floor.exe")
+# The same with the common controls library loaded, as velnor.exe loads it.
+FLOOR_COMCTL = os.path.join(os.path.dirname(EXE), "startup_floor_comctl.exe")
 WAITING = " 只今・・・計測中！"
 
 
@@ -84,8 +86,9 @@ def start_up(driver, program):
     floor: its one text) painted; the program is left running."""
     if program == "velnor":
         return float(driver("startup", hexed(windows_path(EXE)), hexed(windows_path(os.path.dirname(EXE))), "velnor"))
-    if program == "startup_floor":
-        return float(driver("startup", hexed(windows_path(FLOOR)), hexed(windows_path(os.path.dirname(FLOOR))),
+    if program in ("startup_floor", "startup_floor_comctl"):
+        floor = FLOOR if program == "startup_floor" else FLOOR_COMCTL
+        return float(driver("startup", hexed(windows_path(floor)), hexed(windows_path(os.path.dirname(floor))),
                             "floor"))
     return float(driver("startup", hexed(TASKMGR), hexed(os.path.dirname(TASKMGR)), "peer"))
 
@@ -118,7 +121,7 @@ def run_windows_program(name, *arguments):
     # Into a file, not a pipe: Wine's service processes, started with the
     # first program of a session, inherit the handles and outlive it.
     with tempfile.TemporaryFile() as out:
-        run = subprocess.run(["wine", os.path.join(BUILD, "win", name)] + [str(a) for a in arguments], stdout=out,
+        run = subprocess.run([WINE, os.path.join(WIN, name)] + [str(a) for a in arguments], stdout=out,
                              stderr=subprocess.DEVNULL, env=dict(os.environ, WINEPREFIX=PREFIX), timeout=600)
         out.seek(0)
         output = out.read().decode("cp932", "replace")

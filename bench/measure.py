@@ -4,7 +4,8 @@ Task Manager where it is a peer:
 
 - start-up: process start to the first figures on the screen, taking turns
   with Task Manager and with the floor (bench/startup_floor.cpp: one window
-  and one text, the least a program of this kind does), median of the runs;
+  and one text, the least a program of this kind does) and the floor with
+  the common controls library loaded, median of the runs;
 - the first showing of each page with its windows made on the spot, the
   worst case of a page shown before the program made it in idle time
   (first_show_bench.exe), against a later showing of the same page;
@@ -38,7 +39,7 @@ COPY_REPORT = 0x0100  # the window menu's command (ids::CopyReport)
 CLOCK_WINDOW_MS = 4000
 
 
-PROGRAMS = ("startup_floor", "velnor", "taskmgr")
+PROGRAMS = ("startup_floor", "startup_floor_comctl", "velnor", "taskmgr")
 FIRST_SHOW_RUNS = 5
 
 
@@ -46,7 +47,8 @@ def start_ups(driver, runs):
     times = {p: [] for p in PROGRAMS}
     for run in range(runs):
         # Each program first, in the middle and last in turn.
-        order = PROGRAMS[run % 3:] + PROGRAMS[:run % 3]
+        turn = run % len(PROGRAMS)
+        order = PROGRAMS[turn:] + PROGRAMS[:turn]
         for program in order:
             times[program].append(benchlib.start_up(driver, program))
             driver.close()

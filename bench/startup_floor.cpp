@@ -3,7 +3,14 @@
 // registers one class, opens one window of the main window's size and style,
 // and paints one text in the system font. Built with the same toolchain,
 // flags and start-up code as velnor.exe (bench/measure.py times it).
+//
+// Built a second time with VELNOR_FLOOR_COMMON_CONTROLS, it also loads the
+// common controls library as velnor.exe does for its tab control: the
+// difference between the two is what that one library costs the start-up.
 #include <windows.h>
+#if defined(VELNOR_FLOOR_COMMON_CONTROLS)
+#include <commctrl.h>
+#endif
 
 namespace {
 
@@ -29,6 +36,9 @@ LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+#if defined(VELNOR_FLOOR_COMMON_CONTROLS)
+    InitCommonControls();
+#endif
     WNDCLASSA wc{};
     wc.lpfnWndProc = procedure;
     wc.hInstance = instance;
