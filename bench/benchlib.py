@@ -14,10 +14,10 @@ from velnor_e2e import EXE, MODE, PREFIX, WIN, WINE, hexed, wait_for, windows_pa
 
 CLOCK = os.sysconf("SC_CLK_TCK")
 TASKMGR = "C:\\windows\\system32\\taskmgr.exe"
-# The bare window that start-up is measured against (bench/startup_floor.cpp).
-FLOOR = os.path.join(os.path.dirname(EXE), "startup_floor.exe")
-# The same with the common controls library loaded, as velnor.exe loads it.
-FLOOR_COMCTL = os.path.join(os.path.dirname(EXE), "startup_floor_comctl.exe")
+# The bare window that start-up is measured against (bench/startup_floor.cpp),
+# and the same with the common controls library loaded, as velnor.exe loads it.
+FLOORS = {name: os.path.join(os.path.dirname(EXE), name + ".exe")
+          for name in ("startup_floor", "startup_floor_comctl")}
 WAITING = " 只今・・・計測中！"
 
 
@@ -86,8 +86,8 @@ def start_up(driver, program):
     floor: its one text) painted; the program is left running."""
     if program == "velnor":
         return float(driver("startup", hexed(windows_path(EXE)), hexed(windows_path(os.path.dirname(EXE))), "velnor"))
-    if program in ("startup_floor", "startup_floor_comctl"):
-        floor = FLOOR if program == "startup_floor" else FLOOR_COMCTL
+    if program in FLOORS:
+        floor = FLOORS[program]
         return float(driver("startup", hexed(windows_path(floor)), hexed(windows_path(os.path.dirname(floor))),
                             "floor"))
     return float(driver("startup", hexed(TASKMGR), hexed(os.path.dirname(TASKMGR)), "peer"))

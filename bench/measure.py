@@ -46,7 +46,7 @@ FIRST_SHOW_RUNS = 5
 def start_ups(driver, runs):
     times = {p: [] for p in PROGRAMS}
     for run in range(runs):
-        # Each program first, in the middle and last in turn.
+        # Each program takes every place in the order in turn.
         turn = run % len(PROGRAMS)
         order = PROGRAMS[turn:] + PROGRAMS[:turn]
         for program in order:
