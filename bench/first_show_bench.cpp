@@ -1,10 +1,10 @@
 // The cost of showing a page for the first time at its worst: the windows
 // the page shows are made on the spot (those of hidden controls wait), as
-// when the user picks a page before the program has made them in idle time. The real main window on the real
-// platform, started as the program starts, without its message loop ever
-// going idle; each page not in front is then shown in tab order and painted
-// in full, and shown again later, already made, for comparison. Prints the
-// wall milliseconds of each showing.
+// when the user picks a page before the program has made them in idle time.
+// The real main window on the real platform, started as the program starts,
+// without its message loop ever going idle; each page not in front is then
+// shown in tab order and painted in full, and shown again later, already
+// made, for comparison. Prints the wall milliseconds of each showing.
 // Usage: first_show_bench   (run by bench/measure.py)
 #include <windows.h>
 

@@ -117,9 +117,12 @@ public:
     void stack(const ui::Control& control, ui::WindowPlan::Placement placement) {
         auto& siblings = stacking[control.parent() ? control.parent()->id() : 0];
         auto at = siblings.end();
-        if (!placement.inTurn) {
-            at = placement.under == nullptr ? siblings.begin()
-                                            : std::find(siblings.begin(), siblings.end(), placement.under->id()) + 1;
+        if (!placement.inTurn && placement.under == nullptr) at = siblings.begin();
+        if (!placement.inTurn && placement.under != nullptr) {
+            // An unknown sibling leaves the new window at the bottom, where
+            // the stacking checks will show it.
+            auto under = std::find(siblings.begin(), siblings.end(), placement.under->id());
+            if (under != siblings.end()) at = under + 1;
         }
         siblings.insert(at, control.id());
     }
