@@ -83,11 +83,13 @@ MainWindow::MainWindow(platform::Platform& platform)
              control<ui::TextBox>(ids::NewCompany), control<ui::TextBox>(ids::NewPCName),
              control<ui::TextBox>(ids::M1)},
             platform, profile_),
-      registration_({control<ui::Panel>(ids::Panel20), control<ui::Panel>(ids::Panel25), control<ui::TextBox>(ids::M1),
+      registration_({control<ui::Panel>(ids::Panel20), control<ui::Panel>(ids::Panel25),
+                     control<ui::Panel>(ids::Change), control<ui::TextBox>(ids::M1),
                      control<ui::TextBox>(ids::NewName), control<ui::TextBox>(ids::NewCompany),
                      control<ui::TextBox>(ids::NewPCName)},
                     platform, profile_, user_, form_, [this] { refreshUserInformation(); }) {
     control<ui::PageControl>(ids::PageControl1).setInitialPage(control<ui::TabPage>(ids::DiskTab));
+    form_.setFocusHome(control<ui::PageControl>(ids::PageControl1));
     form_.addWindowMenuCommand(ids::CopyReport, texts::kCopyReport, [this] { copyReport(); });
     wireEvents();
 }
@@ -132,8 +134,15 @@ void MainWindow::wireEvents() {
     control<ui::Control>(ids::Change).onClick = [this] { registration_.enterEditing(); };
     control<ui::Control>(ids::Touroku).onClick = [this] { registration_.registerChanges(); };
     control<ui::Control>(ids::Cancel).onClick = [this] { registration_.cancelEditing(); };
-    for (int id : {ids::NewName, ids::NewCompany, ids::NewPCName})
-        control<ui::TextBox>(id).onChange = [this] { registration_.fieldEdited(); };
+    for (int id : {ids::NewName, ids::NewCompany, ids::NewPCName}) {
+        auto& box = control<ui::TextBox>(id);
+        box.onChange = [this] { registration_.fieldEdited(); };
+        // Enter in a box registers, as a dialog's default button would.
+        box.onEnter = [this] { registration_.registerChanges(); };
+    }
+    // Esc anywhere on the editing panel cancels.
+    for (int id : {ids::NewName, ids::NewCompany, ids::NewPCName, ids::Touroku, ids::Cancel})
+        control<ui::Control>(id).onEscape = [this] { registration_.cancelEditing(); };
 
     refreshTimer_.onTimer = [this] { refreshTick(); };
     // The hidden buttons carry the refreshes as their clicks; nothing in the

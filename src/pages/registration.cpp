@@ -43,6 +43,14 @@ void Registration::fieldEdited() {
     c_.M1.show();
 }
 
+bool Registration::focusInEditing() const {
+    return c_.Panel20.contains(form_.focused());
+}
+
+void Registration::focusChangeIf(bool focusWasInEditing) {
+    if (focusWasInEditing) c_.Change.setFocus();
+}
+
 void Registration::registerChanges() {
     bool nameRefused = false;
     if (user_.computerNameChanged()) {
@@ -55,8 +63,10 @@ void Registration::registerChanges() {
         }
     }
 
+    bool focusWasInEditing = focusInEditing();
     c_.Panel25.show();
     c_.Panel20.hide();
+    focusChangeIf(focusWasInEditing);
     // Told before the refresh, which then shows what the registry really holds.
     if (!writeOwnerAndOrganisation()) form_.showMessage(texts::kCannotChangeOwner);
     refreshUserInformation_();
@@ -95,8 +105,10 @@ bool Registration::writeOwnerAndOrganisation() {
 }
 
 void Registration::cancelEditing() {
+    bool focusWasInEditing = focusInEditing();
     c_.Panel20.hide();
     c_.Panel25.show();
+    focusChangeIf(focusWasInEditing);
     c_.M1.show();
     refreshUserInformation_();
 }

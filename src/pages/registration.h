@@ -16,6 +16,7 @@ namespace pages {
 struct RegistrationControls {
     ui::Panel& Panel20;     // the editing panel, with Touroku and Cancel
     ui::Panel& Panel25;     // the ring that carries Change (登録変更, "change the registration")
+    ui::Panel& Change;      // the push panel that enters editing
     ui::TextBox& M1;        // the status line
     ui::TextBox& NewName;   // edit field: the owner
     ui::TextBox& NewCompany;  // edit field: the organisation
@@ -46,6 +47,11 @@ public:
 private:
     // False when a value the user changed could not be written.
     bool writeOwnerAndOrganisation();
+    // Whether the focus is on the editing panel, which is about to close.
+    bool focusInEditing() const;
+    // After the editing panel closed: the focus it held goes to Change, so
+    // that the keyboard can open it again.
+    void focusChangeIf(bool focusWasInEditing);
 
     RegistrationControls c_;
     platform::Platform& platform_;

@@ -82,8 +82,9 @@ inline constexpr const char* kColourDepthUnit = " Bit";
 // A share as a page shows it: the number, then these.
 inline constexpr const char* kPercentUnit = " %";
 
-// The window menu's command that puts the report on the clipboard.
-inline constexpr const char* kCopyReport = "情報をコピー(&C)";
+// The window menu's command that puts the report on the clipboard. Its
+// letter is one no other item of the window menu has: Close has C.
+inline constexpr const char* kCopyReport = "情報をコピー(&I)";
 
 // The report: its first line is the application title and the file
 // version; then when it was taken, on which Windows of which kind; then one

@@ -54,7 +54,7 @@ void Control::setVisible(bool visible) {
     // A control held back while hidden gets its window as it shows.
     if (visible && peer_ == nullptr && parent_ != nullptr && parent_->peer_ != nullptr)
         parent_->peer_->childShown(*this);
-    if (!visible && form_.focused() && !form_.focused()->showing()) form_.focusLost();
+    if (!visible) form_.focusLeftIfHidden();
 }
 
 bool Control::showing() const {
@@ -96,12 +96,22 @@ bool Control::focused() const {
     return form_.focused() == this;
 }
 
+bool Control::contains(const Control* other) const {
+    for (; other != nullptr; other = other->parent())
+        if (other == this) return true;
+    return false;
+}
+
 void Control::click() {
     if (onClick) onClick();
 }
 
 Panel::Panel(Form& form, const ControlSpec& spec, Control* parent)
-    : Control(form, spec, parent), singleBorder_(spec.singleBorder), showCaption_(spec.showCaption) {}
+    : Control(form, spec, parent),
+      singleBorder_(spec.singleBorder),
+      showCaption_(spec.showCaption),
+      pushButton_(spec.pushButton),
+      keepsTabInside_(spec.keepsTabInside) {}
 
 void Panel::setEllipticOutline() {
     elliptic_ = true;
@@ -117,31 +127,38 @@ void raiseLeft(Form& form, const MouseHandler& handler) {
 
 }  // namespace
 
-void Panel::leftPressed(bool armsClick) {
-    if (held_) return;
-    held_ = true;
+void Panel::pressed(Press by, bool armsClick) {
+    if (heldBy_) return;
+    heldBy_ = by;
     clickArmed_ = armsClick;
     raiseLeft(form(), onMouseDown);
 }
 
-void Panel::leftReleased(bool inside) {
-    if (!held_) return;
-    held_ = false;
+void Panel::released(Press by, bool inside) {
+    if (heldBy_ != by) return;
+    heldBy_.reset();
     bool click = clickArmed_ && inside;
     clickArmed_ = false;
     if (click) form().dispatch(onClick);
     raiseLeft(form(), onMouseUp);
 }
 
-void Panel::leftPressLost() {
-    if (!held_) return;
-    held_ = false;
+void Panel::pressLost() {
+    if (!heldBy_) return;
+    heldBy_.reset();
     clickArmed_ = false;
     raiseLeft(form(), onMouseUp);
 }
 
 Label::Label(Form& form, const ControlSpec& spec, Control* parent)
     : Control(form, spec, parent), align_(spec.align) {}
+
+Rect Label::boundsFor(Size textExtent) const {
+    const Rect& design = bounds();
+    int left = design.left;
+    if (align_ == Align::Right && textExtent.width <= design.width) left = design.right() - textExtent.width;
+    return Rect{left, design.top, textExtent.width, textExtent.height};
+}
 
 TextBox::TextBox(Form& form, const ControlSpec& spec, Control* parent)
     : Control(form, spec, parent),

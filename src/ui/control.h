@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,9 @@ public:
     void setFocus();
     bool focused() const;
 
+    // Whether the control is this one or lies on it, at any depth.
+    bool contains(const Control* other) const;
+
     // The framework's programmatic click: runs the click event.
     void click();
 
@@ -78,6 +82,10 @@ public:
     Handler onChange;
     MouseHandler onMouseDown;
     MouseHandler onMouseUp;
+    // The Enter and Esc keys where the control has no use of its own for them
+    // (a push button presses itself with Enter instead).
+    Handler onEnter;
+    Handler onEscape;
 
     void attach(ControlPeer* peer) { peer_ = peer; }
     ControlPeer* peer() const { return peer_; }
@@ -110,26 +118,39 @@ public:
     Panel(Form& form, const ControlSpec& spec, Control* parent);
     bool singleBorder() const { return singleBorder_; }
     bool showsCaption() const { return showCaption_; }
+    bool isPushButton() const { return pushButton_; }
+    bool keepsTabInside() const { return keepsTabInside_; }
     bool elliptic() const { return elliptic_; }
     // Clips the panel to the ellipse inside its bounds, for painting and for the mouse.
     void setEllipticOutline();
 
-    // The left button on the panel, as the window system reports it. The
-    // panel holds the mouse from the press until the release, or until the
-    // mouse is taken from it (a message box opens, another window is
-    // activated): either way the press is undone exactly once. A release
-    // inside the panel after a single press runs the click, before the
-    // release event; a double click's second press arms no click, and a
-    // release without a press of its own raises nothing.
-    void leftPressed(bool armsClick);
-    void leftReleased(bool inside);
-    void leftPressLost();
+    // What holds a push panel down: the left mouse button or a key.
+    enum class Press { Mouse, Key };
+    // A press and its release, as the window system reports them. The panel
+    // is held from the press until the release of the same kind, or until
+    // the press is lost (a message box opens, another window is activated,
+    // the focus leaves while a key holds it): either way the press is undone
+    // exactly once, by the release event. A release inside the panel after a
+    // press that armed the click runs the click, before the release event; a
+    // double click's second press arms none, and a release without a press
+    // of its own raises nothing. A press of the other kind while one holds
+    // the panel changes nothing.
+    void pressed(Press by, bool armsClick);
+    void released(Press by, bool inside);
+    void pressLost();
+    bool held() const { return heldBy_.has_value(); }
+
+    void leftPressed(bool armsClick) { pressed(Press::Mouse, armsClick); }
+    void leftReleased(bool inside) { released(Press::Mouse, inside); }
+    void leftPressLost() { pressLost(); }
 
 private:
     bool singleBorder_;
     bool showCaption_;
+    bool pushButton_;
+    bool keepsTabInside_;
     bool elliptic_ = false;
-    bool held_ = false;
+    std::optional<Press> heldBy_;
     bool clickArmed_ = false;
 };
 
@@ -137,6 +158,12 @@ class Label : public Control {
 public:
     Label(Form& form, const ControlSpec& spec, Control* parent);
     Align alignment() const { return align_; }
+    // Where a label shows a text of the given extent: it takes the text's
+    // size, at the top of its bounds. A right-aligned text keeps the right
+    // edge while it fits the bounds; one wider than them starts at their left
+    // edge and grows to the right instead, since a right-aligned figure
+    // stands right of its caption and growing to the left would paint over it.
+    Rect boundsFor(Size textExtent) const;
 
 private:
     Align align_;

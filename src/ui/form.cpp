@@ -65,6 +65,12 @@ Control* Form::find(int id) const {
     return nullptr;
 }
 
+void Form::focusLeftIfHidden() {
+    if (focused_ == nullptr || focused_->showing()) return;
+    focused_ = nullptr;
+    if (focusHome_ != nullptr) focusHome_->setFocus();
+}
+
 void Form::setTop(int top) {
     if (top == top_) return;
     top_ = top;

@@ -79,7 +79,11 @@ public:
 
     Control* focused() const { return focused_; }
     void focusChanged(Control* control) { focused_ = control; }
-    void focusLost() { focused_ = nullptr; }
+    // Where the focus goes when the control holding it stops showing (its
+    // page or a panel it lies on was hidden): the page control, as a click
+    // on a tab leaves it. The focus never stays on a control nobody sees.
+    void setFocusHome(Control& home) { focusHome_ = &home; }
+    void focusLeftIfHidden();
 
     // A modal message box with the application title as caption. This and
     // the three below go to the back end; without one they do nothing.
@@ -113,6 +117,7 @@ private:
     std::vector<std::unique_ptr<Timer>> timers_;
     std::vector<WindowMenuCommand> menuCommands_;
     Control* focused_ = nullptr;
+    Control* focusHome_ = nullptr;
     FormPeer* peer_ = nullptr;
 };
 

@@ -48,6 +48,12 @@ struct ControlSpec {
     // panels
     bool singleBorder = false;
     bool showCaption = false;
+    // A panel used as a push button: a tab stop that shows when it holds the
+    // focus, pressed by the Space or Enter key as by the mouse.
+    bool pushButton = false;
+    // While shown, Tab and Shift+Tab go round the tab stops inside it only,
+    // as in a dialog: it lies over controls that are not part of what it asks.
+    bool keepsTabInside = false;
     // text boxes
     bool multiline = false;
     bool readOnly = false;

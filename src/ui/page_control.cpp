@@ -27,7 +27,7 @@ void PageControl::setActivePage(TabPage& page) {
     if (&page == active_ || !page.visible()) return;
     active_ = &page;
     notify(Property::ActivePage);
-    if (form().focused() && !form().focused()->showing()) form().focusLost();
+    form().focusLeftIfHidden();
     if (page.onShow) page.onShow();
 }
 

@@ -59,18 +59,24 @@ class CpuLoad(ProgramTest):
         wait_for(self.load_shown, lambda v: v == ("37 %", 37), TICK + MARGIN, "the first tick")
         # The CPU page is not in front: the tick runs whichever page is shown.
         self.assertTrue(d.visible("DiskTab"))
-        rects = {"37 %": d.rect("Label21")}
+        placed = {"37 %": d.placed("Label21")}
         for value, shown in ((83, ("83 %", 83)), (120, ("120 %", 100)), (-5, ("-5 %", 0))):
             d.reg_set(HKDD, "PerfStats\\StatData", CPU_USAGE, REG_BINARY, le32(value))
             wait_for(self.load_shown, lambda v, s=shown: v == s, TICK + MARGIN, "load %d" % value)
-            rects[shown[0]] = d.rect("Label21")
-        # The right-aligned label fits its text and keeps its right edge: a
-        # longer figure grows to the left.
-        self.assertEqual({(top, right, bottom) for _, top, right, bottom in rects.values()}, {rects["37 %"][1:]})
-        width = {text: right - left for text, (left, _, right, _) in rects.items()}
-        self.assertEqual(width["37 %"], width["83 %"])
-        self.assertGreater(width["120 %"], width["83 %"])
-        self.assertGreater(width["83 %"], 0)
+            placed[shown[0]] = d.placed("Label21")
+        # The right-aligned label fits its text and keeps its right edge while
+        # the figure fits its box; a wider one grows to the right, clear of
+        # the caption on its left.
+        box_left, box_top, box_width, _ = d.layout()["Label21"][4]
+        self.assertEqual({top for _, top, _, _ in placed.values()}, {box_top})
+        self.assertEqual(placed["37 %"][2], placed["83 %"][2])
+        self.assertGreater(placed["83 %"][2], 0)
+        self.assertGreater(placed["120 %"][2], placed["83 %"][2])
+        for text, (left, _, width, _) in placed.items():
+            if width <= box_width:
+                self.assertEqual(left + width, box_left + box_width, text)
+            else:
+                self.assertEqual(left, box_left, text)
         # A value that is no statistic leaves the load as it was, and the ticks go on.
         d.reg_set(HKDD, "PerfStats\\StatData", CPU_USAGE, REG_SZ, "50")
         d("sleep", int((TICK + MARGIN) * 1000))

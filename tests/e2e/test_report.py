@@ -15,10 +15,9 @@ VERSION_KEY = (r"SOFTWARE\Microsoft\Windows\CurrentVersion" if NINE_X
                else r"SOFTWARE\Microsoft\Windows NT\CurrentVersion")
 VIEW = "64" if MODE == "win64" else ""
 OWNER, ORGANISATION = "山田 太郎", "Velnor 研究所"
-# The letter of "情報をコピー(&C)". Close ("閉じる(&C)") has it too, below it:
-# Wine runs the first item of the letter at once (Windows would highlight it
-# and wait for Enter).
-COPY_KEY = 0x43
+# The letters of "情報をコピー(&I)" and of Close ("閉じる(&C)"). Each is the
+# only item of its letter, so the letter alone chooses it.
+COPY_KEY, CLOSE_KEY = 0x49, 0x43
 LANG_JAPANESE_LCID = 0x411
 NOT_MEASURED = "未計測"
 TITLES = ["ディスク", "メモリ", "CPU"] + (["リソース 残量"] if NINE_X else []) + ["BIOS", "画面", "ユーザー 情報"]
@@ -126,6 +125,15 @@ class Report(ProgramTest):
         text = self.copied().decode("cp932")
         self.assertIn("  周波数            %s\r\n" % NOT_MEASURED, text)
         self.assertEqual(d.string("Memo7"), "CPUクロック   ")  # nothing was measured for it
+
+    def test_the_copy_and_close_have_letters_of_their_own(self):
+        # Before, both were C: pressing it twice and Enter closed the program.
+        d = self.driver
+        d.start()
+        self.assertTrue(self.copied())
+        self.assertTrue(d.running())
+        self.assertEqual(d.window_menu("main", CLOSE_KEY), "closed")
+        self.assertEqual(int(d("wait_end")), 0)
 
     def test_the_taskbar_entrys_menu_copies_too_also_while_minimised(self):
         d = self.driver

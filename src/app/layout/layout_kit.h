@@ -72,7 +72,7 @@ constexpr ControlSpec pushPanel(int id, int ring, Rect ringBounds, const char* c
                                 FontSpec font, Colour colour) {
     return {.id = id, .kind = ControlKind::Panel, .parent = ring,
             .bounds = {0, 0, ringBounds.width - 1, ringBounds.height - 1}, .text = caption, .font = font,
-            .colour = colour, .showCaption = true, .cursor = Cursor::Hand};
+            .colour = colour, .showCaption = true, .pushButton = true, .cursor = Cursor::Hand};
 }
 
 }  // namespace layout

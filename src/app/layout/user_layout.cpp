@@ -43,7 +43,7 @@ constexpr ControlSpec kUser[] = {
     userBox(ids::NowCompany, {60, 85, 175, 50}, "", colours::yellow),
     userBox(ids::NowPCName, {60, 140, 175, 50}, "", colours::lime),
     {.id = ids::Panel20, .kind = ControlKind::Panel, .parent = ids::Panel1,
-     .bounds = {150, 2, 300, 140}, .colour = colours::blue, .hidden = true},
+     .bounds = {150, 2, 300, 140}, .colour = colours::blue, .hidden = true, .keepsTabInside = true},
     framePanel(ids::P2, ids::Panel20, {1, 1, 298, 138}, colours::black),
     editLabel(ids::Label10, {5, 22, 43, 13}, texts::kOwnerCaption),
     editLabel(ids::Label11, {5, 57, 43, 13}, texts::kOrganisationCaption),

@@ -2,6 +2,8 @@
 // main window.
 #include "ui/win32/application_window.h"
 
+#include "ui/win32/form_window.h"
+
 namespace ui::win32 {
 namespace {
 
@@ -112,6 +114,8 @@ LRESULT ApplicationWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             activateMain();
             return 0;
         case WM_SYSCOMMAND:
+            // No size of its own, as above.
+            if (isSizeCommand(wParam)) return 0;
             // The commands of the program's own that the entry's menu
             // carries are the main window's.
             if ((wParam & 0xFFF0) < 0xF000 && main_ != nullptr && IsWindow(main_)) {

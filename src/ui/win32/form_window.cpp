@@ -28,6 +28,11 @@ void addWindowMenuCommands(HWND window, const Form& form) {
 
 }  // namespace
 
+bool isSizeCommand(WPARAM command) {
+    UINT code = static_cast<UINT>(command & 0xFFF0);
+    return code == SC_MAXIMIZE || code == SC_SIZE;
+}
+
 class FormWindow::TimerLink : public TimerPeer {
 public:
     TimerLink(HWND owner, Timer& timer) : owner_(owner), timer_(timer) {
@@ -51,6 +56,7 @@ FormWindow::FormWindow(WindowSystem& system, Form& form, ApplicationWindow& appl
     : system_(system), form_(form), application_(application) {
     RECT outer{0, 0, form.clientSize().width, form.clientSize().height};
     AdjustWindowRectEx(&outer, kStyle, FALSE, 0);
+    fixedSize_ = {outer.right - outer.left, outer.bottom - outer.top};
     create(system.instance(), "VelnorForm", kStyle, 0, application.hwnd(), 0,
            {form.left(), form.top(), outer.right - outer.left, outer.bottom - outer.top}, form.caption());
     application.attachMain(hwnd());
@@ -109,6 +115,9 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (lParam == SW_PARENTCLOSING || lParam == SW_PARENTOPENING) return 0;
             break;
         case WM_SYSCOMMAND:
+            // The window has no maximise button and no sizing border, and its
+            // pages fill it exactly: whoever asks, it keeps its size.
+            if (isSizeCommand(wParam)) return 0;
             // The taskbar entry minimises for the whole program.
             if ((wParam & 0xFFF0) == SC_MINIMIZE) {
                 application_.minimize();
@@ -128,8 +137,23 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             } else if (savedFocus_ != nullptr && IsWindow(savedFocus_) && IsWindowVisible(savedFocus_)) {
                 SetFocus(savedFocus_);
                 return 0;
+            } else if (form_.focused() != nullptr && form_.focused()->showing()) {
+                // The control that had it was hidden meanwhile: the model
+                // has moved the focus to where it may be now.
+                form_.focused()->setFocus();
+                return 0;
             }
             break;
+        case WM_GETMINMAXINFO: {
+            // Also for a maximise that comes by another way than the system
+            // menu's command (a program's ShowWindow).
+            auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+            POINT fixed{fixedSize_.width, fixedSize_.height};
+            limits->ptMaxSize = fixed;
+            limits->ptMinTrackSize = fixed;
+            limits->ptMaxTrackSize = fixed;
+            return 0;
+        }
         case WM_ENTERIDLE:
             // A message box or menu of ours waits for input: its loop, not
             // ours, is the one going idle.

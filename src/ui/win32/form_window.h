@@ -14,6 +14,9 @@ namespace ui::win32 {
 class ApplicationWindow;
 class WindowSystem;
 
+// Whether a system command would maximise or size a window.
+bool isSizeCommand(WPARAM command);
+
 class FormWindow : public Window, public FormPeer {
 public:
     // Owned by the application window, which stands for it in the taskbar.
@@ -39,6 +42,7 @@ private:
     Form& form_;
     ApplicationWindow& application_;
     HWND savedFocus_ = nullptr;
+    Size fixedSize_;  // the outer size: the client area the form asks for, frame and caption added
     std::vector<std::unique_ptr<TimerLink>> timers_;
 };
 

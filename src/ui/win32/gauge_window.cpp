@@ -7,6 +7,7 @@
 
 #include "present/gauge_rules.h"
 #include "ui/win32/handles.h"
+#include "ui/win32/own_memory.h"
 #include "ui/win32/window_system.h"
 
 namespace ui::win32 {
@@ -108,8 +109,9 @@ LRESULT GaugeWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return gauge_.progress();
         case PBM_GETRANGE: {
             present::GaugeRange range = gauge_.range();
-            // A pointer from another process would not be ours to write to.
-            if (lParam != 0 && InSendMessage() == FALSE) {
+            // A tool in another process that wants the range filled in places
+            // its buffer in our memory; any other address is not ours to write.
+            if (lParam != 0 && isOwnRecord<PBRANGE>(lParam, Access::Write)) {
                 auto* out = reinterpret_cast<PBRANGE*>(lParam);
                 out->iLow = range.minimum;
                 out->iHigh = range.maximum;

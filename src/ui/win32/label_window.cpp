@@ -20,15 +20,12 @@ void LabelWindow::update(Property property) {
     if (property == Property::Text) InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
-// A label sizes itself to its text; a right-aligned one keeps its right edge,
-// so that a longer figure grows to the left. An empty one keeps a line's height.
+// A label sizes itself to its text (an empty one keeps a line's height),
+// placed by the label's own rule.
 Rect LabelWindow::fittedBounds() const {
     const std::string& text = label_.text();
     SIZE extent = system_.gdi().textExtent(label_.font(), text.empty() ? std::string(" ") : text);
-    int width = text.empty() ? 0 : extent.cx;
-    const Rect& design = label_.bounds();
-    int left = label_.alignment() == Align::Right ? design.right() - width : design.left;
-    return Rect{left, design.top, width, extent.cy};
+    return label_.boundsFor({text.empty() ? 0 : static_cast<int>(extent.cx), static_cast<int>(extent.cy)});
 }
 
 void LabelWindow::fitToText() {

@@ -71,6 +71,8 @@ std::vector<TabPage*> PageControlWindow::tabbedPages() const {
 }
 
 void PageControlWindow::layoutPages() {
+    bool outer = !syncing_;
+    syncing_ = true;
     SendMessageA(hwnd(), TCM_DELETEALLITEMS, 0, 0);
     int index = 0;
     for (TabPage* page : tabbedPages()) {
@@ -89,13 +91,17 @@ void PageControlWindow::layoutPages() {
         }
     }
     showActivePage();
+    if (outer) syncing_ = false;
 }
 
 void PageControlWindow::showActivePage() {
     std::vector<TabPage*> tabbed = tabbedPages();
+    bool outer = !syncing_;
+    syncing_ = true;
     for (std::size_t i = 0; i < tabbed.size(); ++i) {
         if (tabbed[i] == pages_.activePage()) SendMessageA(hwnd(), TCM_SETCURSEL, i, 0);
     }
+    if (outer) syncing_ = false;
     for (TabPage* page : pages_.pages()) {
         ControlWindow* window = system_.windowFor(page);
         if (window == nullptr) continue;
@@ -115,16 +121,39 @@ void PageControlWindow::update(Property property) {
     ControlWindow::update(property);
 }
 
+// The tab control's selection is what the user sees chosen, and it moves by
+// more ways than one notification tells of: a click or key sent by another
+// program arrives inside that program's message, and a selection message
+// moves it without any notification. So after every message the tab control
+// has handled, the page in front follows its selection.
+LRESULT PageControlWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = ControlWindow::handle(message, wParam, lParam);
+    if (message != WM_DESTROY && message != WM_NCDESTROY) followSelection();
+    return result;
+}
+
+void PageControlWindow::followSelection() {
+    if (syncing_) return;
+    // Asked of the tab control's own procedure: a message sent through this
+    // window would come back here.
+    LRESULT index = defaultHandle(TCM_GETCURSEL, 0, 0);
+    std::vector<TabPage*> tabbed = tabbedPages();
+    if (index < 0 || static_cast<std::size_t>(index) >= tabbed.size()) return;
+    TabPage& page = *tabbed[static_cast<std::size_t>(index)];
+    if (&page == pages_.activePage()) return;
+    syncing_ = true;
+    raise([&] { pages_.setActivePage(page); });
+    syncing_ = false;
+    // A page that could not come to the front leaves the selection on the one that is.
+    if (&page != pages_.activePage()) showActivePage();
+}
+
+// The notification carries nothing the selection itself does not tell.
 bool PageControlWindow::reflected(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
     if (message != WM_NOTIFY) return false;
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
     if (header->code != static_cast<UINT>(TCN_SELCHANGE)) return false;
-    LRESULT index = SendMessageA(hwnd(), TCM_GETCURSEL, 0, 0);
-    std::vector<TabPage*> tabbed = tabbedPages();
-    if (index >= 0 && static_cast<std::size_t>(index) < tabbed.size()) {
-        TabPage& page = *tabbed[static_cast<std::size_t>(index)];
-        raise([&] { pages_.setActivePage(page); });
-    }
+    followSelection();
     result = 0;
     return true;
 }

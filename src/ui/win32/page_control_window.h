@@ -27,13 +27,18 @@ public:
     void layoutPages();
 
 protected:
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool reflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     std::vector<TabPage*> tabbedPages() const;
     void showActivePage();
+    // Brings the page of the tab control's own selection to the front, if
+    // another is there.
+    void followSelection();
 
     PageControl& pages_;
+    bool syncing_ = false;  // the tabs or the selection are being set to the model's
 };
 
 }  // namespace ui::win32

@@ -73,6 +73,11 @@ bool TextBoxWindow::reflected(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     return false;
 }
 
+const Handler* TextBoxWindow::keyAction(WPARAM key) const {
+    const Handler* action = key == VK_RETURN ? &box_.onEnter : key == VK_ESCAPE ? &box_.onEscape : nullptr;
+    return action != nullptr && *action ? action : nullptr;
+}
+
 LRESULT TextBoxWindow::pressed(UINT message, WPARAM wParam, LPARAM lParam, MouseButton button) {
     // The box handles the press itself first (focus, caret, selection); the
     // model's mouse-down event follows.
@@ -87,6 +92,18 @@ LRESULT TextBoxWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     if (auto mouse = buttonMessage(message); mouse && mouse->press)
         return pressed(message, wParam, lParam, mouse->button);
     switch (message) {
+        case WM_KEYDOWN:
+            // Enter and Esc go to the page where it has a use for them; a key
+            // held down repeats, and only its first press counts.
+            if (const Handler* action = keyAction(wParam)) {
+                if ((lParam & (1L << 30)) == 0) raise(*action);
+                return 0;
+            }
+            break;
+        case WM_CHAR:
+            // The character of such a key would only make the box beep.
+            if ((wParam == '\r' && keyAction(VK_RETURN)) || (wParam == 0x1B && keyAction(VK_ESCAPE))) return 0;
+            break;
         case WM_SETFOCUS: {
             LRESULT result = ControlWindow::handle(message, wParam, lParam);
             // A single-line box given the focus by the keyboard or the program

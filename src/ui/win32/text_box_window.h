@@ -17,6 +17,8 @@ protected:
 private:
     LRESULT pressed(UINT message, WPARAM wParam, LPARAM lParam, MouseButton button);
     std::string windowText() const;
+    // The page's action for Enter or Esc, where it has one.
+    const Handler* keyAction(WPARAM key) const;
 
     TextBox& box_;
 };

@@ -1,6 +1,8 @@
 // Window objects and message reflection.
 #include "ui/win32/window.h"
 
+#include "ui/win32/own_memory.h"
+
 #include <utility>
 #include <vector>
 
@@ -132,10 +134,25 @@ bool Window::reflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
     return window != nullptr && window->reflected(message, wParam, lParam, result);
 }
 
+bool Window::holdsOwnRecord(UINT message, LPARAM lParam) {
+    switch (message) {
+        case WM_NOTIFY: return isOwnRecord<NMHDR>(lParam, Access::Write);
+        case WM_DRAWITEM: return isOwnRecord<DRAWITEMSTRUCT>(lParam, Access::Write);
+        case WM_MEASUREITEM: return isOwnRecord<MEASUREITEMSTRUCT>(lParam, Access::Write);
+        case WM_DELETEITEM: return isOwnRecord<DELETEITEMSTRUCT>(lParam, Access::Write);
+        case WM_COMPAREITEM: return isOwnRecord<COMPAREITEMSTRUCT>(lParam, Access::Write);
+        default: return true;
+    }
+}
+
 LRESULT Window::receive(UINT message, WPARAM wParam, LPARAM lParam) {
-    // Not even a system class's own procedure sees such a record from
-    // elsewhere: a combo box writes into it.
-    if (carriesSendersRecord(message) && InSendMessage()) return DefWindowProcA(hwnd_, message, wParam, lParam);
+    // Such a record is one of our own controls' only if it lies in our own
+    // memory: a notification sent from elsewhere comes with the sender's
+    // pointer as it is, and not even a system class's own procedure may read
+    // it then (a combo box writes into some). Where it came from says nothing:
+    // our own controls' notifications arrive inside another program's message
+    // too, when that program clicked or keyed them.
+    if (carriesSendersRecord(message) && !holdsOwnRecord(message, lParam)) return 0;
     LRESULT result = 0;
     if (reflectToChild(message, wParam, lParam, result)) return result;
     return handle(message, wParam, lParam);

@@ -16,11 +16,12 @@ public:
 
     HWND hwnd() const { return hwnd_; }
     static Window* fromHandle(HWND hwnd);
-    // Messages whose lParam points to a record of the sender's. Only our own
-    // thread's controls send them; from another thread or process the
-    // pointer is not ours to read (the system passes WM_NOTIFY between
-    // processes as it is), and they are never posted.
+    // Messages whose lParam points to a record of the sender's: our own
+    // controls send them, and never post them.
     static bool carriesSendersRecord(UINT message);
+    // Whether such a message's record lies in our own memory, where it can be
+    // read and written whole; true for any other message.
+    static bool holdsOwnRecord(UINT message, LPARAM lParam);
     // Registers a class of our own whose windows lead to their objects.
     static void registerClass(HINSTANCE instance, const char* name, UINT style, HBRUSH background,
                               HICON icon = nullptr);

@@ -1,8 +1,7 @@
 // Building the windows of a form, the message loop and keyboard navigation.
 #include "ui/win32/window_system.h"
 
-#include <algorithm>
-
+#include "ui/focus_order.h"
 #include "ui/win32/application_window.h"
 #include "ui/win32/button_window.h"
 #include "ui/win32/drive_box_window.h"
@@ -29,29 +28,6 @@ std::unique_ptr<ControlWindow> makeWindow(WindowSystem& system, Control& control
         case ControlKind::Button: return std::make_unique<ButtonWindow>(system, static_cast<Button&>(control));
     }
     return nullptr;
-}
-
-bool isTabStop(const Control& control) {
-    switch (control.kind()) {
-        case ControlKind::TextBox:
-        case ControlKind::DriveBox:
-        case ControlKind::PageControl:
-            return control.showing();
-        default:
-            return false;
-    }
-}
-
-// Depth-first, each parent's children by their tab order.
-void collectTabStops(const std::vector<Control*>& level, std::vector<Control*>& out) {
-    std::vector<Control*> ordered = level;
-    std::stable_sort(ordered.begin(), ordered.end(),
-                     [](const Control* a, const Control* b) { return a->tabOrder() < b->tabOrder(); });
-    for (Control* control : ordered) {
-        if (!control->showing()) continue;
-        if (isTabStop(*control)) out.push_back(control);
-        collectTabStops(control->children(), out);
-    }
 }
 
 }  // namespace
@@ -137,12 +113,7 @@ void WindowSystem::show() {
         UpdateWindow(main_->hwnd());
     }
     // The first control in tab order has the focus when the window opens.
-    for (const auto& control : form_.controls()) {
-        if (control->parent() == nullptr && isTabStop(*control)) {
-            control->setFocus();
-            break;
-        }
-    }
+    if (Control* first = nextTabStop(form_, nullptr, true)) first->setFocus();
 }
 
 int WindowSystem::run() {
@@ -192,37 +163,16 @@ bool WindowSystem::translateKeys(const MSG& message) {
 }
 
 void WindowSystem::moveFocus(bool forward) {
-    std::vector<Control*> top;
-    for (const auto& control : form_.controls()) {
-        if (control->parent() == nullptr) top.push_back(control.get());
-    }
-    std::vector<Control*> stops;
-    collectTabStops(top, stops);
-    if (stops.empty()) return;
-    auto at = std::find(stops.begin(), stops.end(), form_.focused());
-    std::size_t index;
-    if (at == stops.end())
-        index = forward ? 0 : stops.size() - 1;
-    else
-        index = (static_cast<std::size_t>(at - stops.begin()) + (forward ? 1 : stops.size() - 1)) % stops.size();
-    Control* next = stops[index];
-    form_.dispatch([next] { next->setFocus(); });
+    Control* next = nextTabStop(form_, form_.focused(), forward);
+    if (next != nullptr) form_.dispatch([next] { next->setFocus(); });
 }
 
 void WindowSystem::switchPage(bool forward) {
     for (const auto& control : form_.controls()) {
         if (control->kind() != ControlKind::PageControl) continue;
         auto& pages = static_cast<PageControl&>(*control);
-        std::vector<TabPage*> visible;
-        for (TabPage* page : pages.pages()) {
-            if (page->visible()) visible.push_back(page);
-        }
-        auto at = std::find(visible.begin(), visible.end(), pages.activePage());
-        if (visible.empty() || at == visible.end()) return;
-        std::size_t index = static_cast<std::size_t>(at - visible.begin());
-        index = (index + (forward ? 1 : visible.size() - 1)) % visible.size();
-        TabPage* next = visible[index];
-        form_.dispatch([&pages, next] { pages.setActivePage(*next); });
+        TabPage* next = nextPage(pages, forward);
+        if (next != nullptr) form_.dispatch([&pages, next] { pages.setActivePage(*next); });
         return;
     }
 }

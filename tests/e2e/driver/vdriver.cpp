@@ -1718,6 +1718,62 @@ std::string commandPost(const std::string&, std::istringstream& args) {
     return (posted ? "posted " : "refused ") + std::to_string(watch.violations());
 }
 
+// Main|entry|control message wParam lParam: sent from this process, as another
+// program sends it (lParam a number, or "unmapped") -> the program's answer
+std::string commandSend(const std::string&, std::istringstream& args) {
+    std::string name, message, wParam, lParam;
+    args >> name >> message >> wParam >> lParam;
+    HWND hwnd = (name == "main" || name == "entry") ? namedWindow(name) : control(name);
+    UnmappedAddress unmapped;
+    LPARAM value = lParam == "unmapped" ? unmapped.value() : static_cast<LPARAM>(std::stoll(lParam, nullptr, 0));
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(hwnd, std::stoul(message, nullptr, 0), std::stoul(wParam, nullptr, 0), value,
+                             SMTO_NORMAL, 10000, &result))
+        fail("not answered");
+    settle(150);
+    return std::to_string(static_cast<long long>(static_cast<LRESULT>(result)));
+}
+
+// Index: a click on that tab sent as mouse messages from this process, as an
+// automation tool sends it -> the tab control's selection afterwards
+std::string commandSendTab(const std::string&, std::istringstream& args) {
+    int index = 0;
+    args >> index;
+    HWND tabs = control("PageControl1");
+    RECT rect = tabRect(tabs, index);
+    POINT point{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    ScreenToClient(tabs, &point);
+    LPARAM at = MAKELPARAM(point.x, point.y);
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at, SMTO_NORMAL, 10000, &ignored);
+    SendMessageTimeoutA(tabs, WM_LBUTTONUP, 0, at, SMTO_NORMAL, 10000, &ignored);
+    settle(200);
+    return std::to_string(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
+}
+
+// Virtual key: pressed (key_down) or released (key_up) on the keyboard, alone
+std::string commandKeyDown(const std::string& command, std::istringstream& args) {
+    int vk = 0;
+    args >> vk;
+    bringToFront();
+    key(static_cast<WORD>(vk), command == "key_down");
+    settle(200);
+    return "";
+}
+
+// Name rrggbb: how many of the screen's pixels over the control have the colour
+std::string commandCountColour(const std::string&, std::istringstream& args) {
+    std::string name, colour;
+    args >> name >> colour;
+    unsigned wanted = std::stoul(colour, nullptr, 16);
+    RECT rect;
+    GetWindowRect(control(name), &rect);
+    std::size_t count = 0;
+    for (unsigned pixel : capture(rect))
+        if ((pixel & 0xFFFFFF) == wanted) ++count;
+    return std::to_string(count);
+}
+
 // Main|control message wParam lParam: sent from another thread of the program's process
 std::string commandSendForeign(const std::string&, std::istringstream& args) {
     // lParam "unmapped": an address that is no memory of the program's.
@@ -1973,6 +2029,11 @@ const CommandEntry kCommands[] = {
     {"wait_end", commandWaitEnd},
     {"post", commandPost},
     {"send_foreign", commandSendForeign},
+    {"send", commandSend},
+    {"send_tab", commandSendTab},
+    {"key_down", commandKeyDown},
+    {"key_up", commandKeyDown},
+    {"count_colour", commandCountColour},
     {"painted", commandPainted},
     {"paints", commandPaints},
     {"handles", commandHandles},
