@@ -162,6 +162,8 @@ void MainWindow::create() {
     createWorkingDirectory();
     centreOnScreen();
     refreshUserInformation();
+    // A computer name that waits for the restart is told as after a registration.
+    user_.showStatus();
 }
 
 void MainWindow::destroy() {
@@ -235,9 +237,7 @@ pages::ReportFacts MainWindow::reportFacts(const std::vector<char>& driveLetters
     facts.owner = user_.owner();
     facts.organisation = user_.organisation();
     facts.computerName = user_.computerNameAtStart();
-    std::string pending = pages::pendingComputerName(platform_);
-    if (!pending.empty() && !pages::sameComputerName(pending, facts.computerName, platform_))
-        facts.pendingComputerName = pending;
+    facts.pendingComputerName = pages::waitingComputerName(platform_, facts.computerName);
     return facts;
 }
 

@@ -2,6 +2,7 @@
 // Only what the user changed is written, and every refusal is reported.
 #include "pages/registration.h"
 
+#include <optional>
 #include <utility>
 
 #include "platform/registry.h"
@@ -11,11 +12,11 @@
 namespace pages {
 namespace {
 
-// A name the system would refuse is refused here, never cut to fit: one
-// longer than the system keeps, or the placeholder shown for a name that
-// could not be read.
+// A name the system would refuse is refused here, never cut to fit: an
+// empty one, one longer than the system keeps, or the placeholder shown for
+// a name that could not be read.
 bool acceptable(const std::string& name) {
-    return name.size() <= kLongestComputerName && name != texts::kUnknownComputerName;
+    return !name.empty() && name.size() <= kLongestComputerName && name != texts::kUnknownComputerName;
 }
 
 }  // namespace
@@ -52,15 +53,15 @@ void Registration::focusChangeIf(bool focusWasInEditing) {
 }
 
 void Registration::registerChanges() {
-    bool nameRefused = false;
+    // Its message boxes keep the window's events going: no second
+    // registration starts inside the first.
+    if (registering_) return;
+    registering_ = true;
+    std::optional<bool> nameTaken;
     if (user_.computerNameChanged()) {
         const std::string name = c_.NewPCName.text();
-        if (acceptable(name) && platform_.setComputerName(name.c_str())) {
-            user_.computerNameTaken();
-        } else {
-            nameRefused = true;
-            form_.showMessage(texts::kCannotChangeComputerName);
-        }
+        nameTaken = acceptable(name) && platform_.setComputerName(name.c_str());
+        if (!*nameTaken) form_.showMessage(texts::kCannotChangeComputerName);
     }
 
     bool focusWasInEditing = focusInEditing();
@@ -71,17 +72,12 @@ void Registration::registerChanges() {
     if (!writeOwnerAndOrganisation()) form_.showMessage(texts::kCannotChangeOwner);
     refreshUserInformation_();
 
-    // A refused name is not pending: the field shows what really waits for
-    // the restart, and the status line follows it.
-    if (nameRefused) user_.showPendingComputerName(pendingComputerName(platform_));
-    if (c_.NewPCName.text() != user_.computerNameAtStart()) {
-        c_.M1.setFontColour(present::colours::fuchsia);
-        c_.M1.setText(texts::kRestartPending);
-    } else {
-        c_.M1.setFontColour(present::colours::white);
-        c_.M1.setText(texts::kViewing);
-    }
+    // The field shows what really waits for the restart, and the status
+    // line follows it.
+    if (nameTaken) user_.showComputerNameKept(*nameTaken);
+    user_.showStatus();
     c_.M1.show();
+    registering_ = false;
 }
 
 bool Registration::writeOwnerAndOrganisation() {

@@ -59,6 +59,7 @@ private:
     UserPage& user_;
     ui::Form& form_;
     std::function<void()> refreshUserInformation_;
+    bool registering_ = false;
 };
 
 }  // namespace pages

@@ -20,7 +20,11 @@ std::uint32_t ownerKeyAccess(platform::Platform& platform, bool forWriting) {
 
 UserPage::UserPage(const UserControls& controls, platform::Platform& platform,
                    const platform::PlatformProfile& profile)
-    : c_(controls), platform_(platform), profile_(profile) {}
+    : c_(controls), platform_(platform), profile_(profile) {
+    // A longer text would be written whole and then show empty.
+    c_.NewName.setMaxLength(kLongestRegisteredText);
+    c_.NewCompany.setMaxLength(kLongestRegisteredText);
+}
 
 void UserPage::refresh() {
     // While the platform is unknown there is no key to read from: empty texts,
@@ -55,15 +59,34 @@ void UserPage::showComputerName() {
     } else {
         c_.NowPCName.setText(texts::kUnknownComputerName);
     }
-    c_.NewPCName.setText(c_.NowPCName.text());
     computerNameAtStart_ = c_.NowPCName.text();
-    shownComputerName_ = computerNameAtStart_;
+    // A name set earlier (by this program or the system's own dialog) that
+    // waits for the restart shows as after a registration: typing the
+    // present name back undoes it.
+    std::string waiting = waitingComputerName(platform_, computerNameAtStart_);
+    shownComputerName_ = waiting.empty() ? computerNameAtStart_ : waiting;
+    c_.NewPCName.setText(shownComputerName_);
+}
+
+void UserPage::showStatus() {
+    if (c_.NewPCName.text() != computerNameAtStart_) {
+        c_.M1.setFontColour(present::colours::fuchsia);
+        c_.M1.setText(texts::kRestartPending);
+    } else {
+        c_.M1.setFontColour(present::colours::white);
+        c_.M1.setText(texts::kViewing);
+    }
 }
 
 std::string pendingComputerName(platform::Platform& platform) {
     registry::Key key =
         registry::Key::open(platform, platform::kLocalMachine, registry::kComputerNameKey, platform::kKeyRead);
     return registry::readText(platform, key, registry::kComputerNameValue, kLongestComputerName + 1);
+}
+
+std::string waitingComputerName(platform::Platform& platform, const std::string& present) {
+    std::string pending = pendingComputerName(platform);
+    return pending.empty() || sameComputerName(pending, present, platform) ? std::string() : pending;
 }
 
 bool sameComputerName(const std::string& a, const std::string& b, platform::Platform& platform) {
@@ -80,8 +103,12 @@ bool sameComputerName(const std::string& a, const std::string& b, platform::Plat
     return true;
 }
 
-void UserPage::showPendingComputerName(const std::string& readBack) {
-    if (!readBack.empty()) shownComputerName_ = readBack;
+void UserPage::showComputerNameKept(bool taken) {
+    std::string kept = pendingComputerName(platform_);
+    if (!kept.empty())
+        shownComputerName_ = kept;
+    else if (taken)
+        shownComputerName_ = c_.NewPCName.text();
     c_.NewPCName.setText(shownComputerName_);
 }
 

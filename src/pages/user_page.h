@@ -15,6 +15,9 @@ namespace pages {
 
 // The longest computer name the system keeps (MAX_COMPUTERNAME_LENGTH).
 inline constexpr std::size_t kLongestComputerName = 15;
+// The longest owner or organisation the user may type: what the page can
+// read back and show whole (a value is read into 255 bytes with its zero).
+inline constexpr std::size_t kLongestRegisteredText = 254;
 
 struct UserControls {
     ui::TextBox& NowName;     // the registered owner, as read
@@ -51,16 +54,19 @@ public:
     bool computerNameChanged() const { return c_.NewPCName.text() != shownComputerName_; }
     // The computer name read at start-up, or the placeholder when it could not be read.
     const std::string& computerNameAtStart() const { return computerNameAtStart_; }
+    // The status line after start-up and after a registration: the restart
+    // text while NewPCName holds another name than the one in force, else
+    // the viewing text.
+    void showStatus();
     // The owner and organisation as the last refresh read them (the boxes
     // that show them take typing).
     const std::string& owner() const { return owner_; }
     const std::string& organisation() const { return organisation_; }
-    // The system took the name in NewPCName: the field now shows the pending name.
-    void computerNameTaken() { shownComputerName_ = c_.NewPCName.text(); }
-    // After a refused name: NewPCName shows the name that really waits for
-    // the restart, as read back (empty: it could not be read, and the field
-    // goes back to what it showed before the refused name was typed).
-    void showPendingComputerName(const std::string& readBack);
+    // After the system took (or refused) the name in NewPCName: the field
+    // shows the name that really waits for the restart, as the system keeps
+    // it, which may not be what was typed. Where that cannot be read, the
+    // field keeps the name it was given (or, refused, what it showed before).
+    void showComputerNameKept(bool taken);
 
 private:
     UserControls c_;
@@ -78,6 +84,10 @@ private:
 // The computer name the system takes at its next start, as its own
 // name-setting keeps it; empty where it cannot be read.
 std::string pendingComputerName(platform::Platform& platform);
+
+// The name that waits for the next start where it is not the computer's
+// present name (letter case aside); empty where none waits.
+std::string waitingComputerName(platform::Platform& platform, const std::string& present);
 
 // Whether two computer names name the same computer: the system does not
 // tell the case of letters apart (the second byte of a two-byte character

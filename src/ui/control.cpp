@@ -167,6 +167,12 @@ TextBox::TextBox(Form& form, const ControlSpec& spec, Control* parent)
       wordWrap_(spec.wordWrap),
       align_(spec.align) {}
 
+void TextBox::setMaxLength(std::size_t bytes) {
+    if (bytes == maxLength_) return;
+    maxLength_ = bytes;
+    notify(Property::MaxLength);
+}
+
 void TextBox::addLine(const std::string& line) {
     std::string next = text();
     if (!next.empty() && (next.size() < 2 || next.compare(next.size() - 2, 2, "\r\n") != 0)) next += "\r\n";

@@ -2,6 +2,7 @@
 // back end, where there is one, gives it a window and is told of every change.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -173,6 +174,11 @@ private:
 class TextBox : public Control {
 public:
     TextBox(Form& form, const ControlSpec& spec, Control* parent);
+    // The most bytes the user may type or paste into the box, in whole
+    // characters; 0 for no limit of the box's own. The program's own texts
+    // are not held to it.
+    std::size_t maxLength() const { return maxLength_; }
+    void setMaxLength(std::size_t bytes);
     bool multiline() const { return multiline_; }
     bool readOnly() const { return readOnly_; }
     bool wordWrap() const { return wordWrap_; }
@@ -188,6 +194,7 @@ private:
     bool readOnly_;
     bool wordWrap_;
     Align align_;
+    std::size_t maxLength_ = 0;
 };
 
 class Button : public Control {

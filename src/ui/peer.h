@@ -20,6 +20,7 @@ enum class Property {
     ActivePage,   // page controls
     Items,        // drive boxes: the list and its selection
     Region,       // panels: the elliptic outline
+    MaxLength,    // text boxes: the most bytes the user may type
 };
 
 class ControlPeer {

@@ -16,8 +16,21 @@ class Registration(ProgramTest):
         d = self.driver
         d.reg_set(HKLM, VERSION_KEY, "RegisteredOwner", REG_SZ, "Old Owner", view=VIEW)
         d.reg_set(HKLM, VERSION_KEY, "RegisteredOrganization", REG_SZ, "Old Org", view=VIEW)
+        # No new name waits for a restart, whatever an earlier test set.
+        self.active = bytes.fromhex(d("computer_name"))
+        d.reg_set(HKLM, NAME_KEY, "ComputerName", REG_SZ, self.active + b"\0")
         d.start()
         d.tab(6)
+
+    def restart_with_waiting_name(self, name):
+        d = self.driver
+        d.close()
+        d.reg_set(HKLM, NAME_KEY, "ComputerName", REG_SZ, name)
+        d.start()
+        d.tab(6)
+
+    def waiting(self):
+        return self.driver.reg_get(HKLM, NAME_KEY, "ComputerName")[1].rstrip(b"\0")
 
     def edit(self):
         d = self.driver
@@ -90,10 +103,11 @@ class Registration(ProgramTest):
         self.assertIsNone(d.dialog())
         self.assertEqual(d.rect("Touroku"), before)
         self.assertEqual(d.reg_get(HKLM, VERSION_KEY, "RegisteredOwner", VIEW), (REG_SZ, b"Owner After\0"))
-        # The field shows what really waits for the restart, and the status
-        # line says a new name waits only if one does.
-        self.assertEqual(d.text("NewPCName"), pending)
-        self.assertEqual(d.string("M1"), RESTART if pending != d.text("NowPCName") else VIEWING)
+        # Nothing waited before, and nothing waits now: the field shows the
+        # computer's own name again, and the status line says so.
+        self.assertEqual(pending, self.active)
+        self.assertEqual(d.text("NewPCName"), self.active)
+        self.assertEqual(d.string("M1"), VIEWING)
 
     def test_values_the_page_cannot_show_survive_a_change_of_the_name_alone(self):
         d = self.driver
@@ -142,3 +156,55 @@ class Registration(ProgramTest):
         self.assertEqual(d.string("NowName"), "Old Owner")
         self.assertEqual(d.string("NewName"), "Old Owner")
         self.assertEqual(d.string("M1"), VIEWING)
+
+    def test_a_name_waiting_from_an_earlier_run_shows_and_the_present_name_typed_back_undoes_it(self):
+        d = self.driver
+        self.restart_with_waiting_name("WAITINGPC")
+        self.assertEqual(d.text("NowPCName"), self.active)
+        self.assertEqual(d.string("NewPCName"), "WAITINGPC")
+        self.assertEqual(d.string("M1"), RESTART)
+        self.edit()
+        self.replace("NewPCName", self.active.decode("cp932"))
+        d.click("Touroku")
+        self.assertNoErrorBox()
+        self.assertEqual(self.waiting(), self.active)
+        self.assertEqual(d.text("NewPCName"), self.active)
+        self.assertEqual(d.string("M1"), VIEWING)
+
+    def test_an_empty_name_is_refused_as_an_over_long_one_is(self):
+        d = self.driver
+        self.edit()
+        d("settext", "NewPCName", "-")
+        self.assertEqual(d.string("NewPCName"), "")
+        d.click("Touroku")
+        self.assertEqual(d.dialog(), ["Velnor(Win9x)", CANNOT_NAME])
+        d("dismiss")
+        self.assertEqual(self.waiting(), self.active)
+        self.assertEqual(d.text("NewPCName"), self.active)
+        self.assertEqual(d.string("M1"), VIEWING)
+
+    def test_a_name_the_system_alters_shows_as_the_system_keeps_it(self):
+        d = self.driver
+        self.edit()
+        self.replace("NewPCName", "A B*C")
+        d.click("Touroku")
+        self.assertNoErrorBox()
+        kept = self.waiting()
+        self.assertNotEqual(kept, b"A B*C")
+        self.assertEqual(d.text("NewPCName"), kept)
+        self.assertEqual(d.string("M1"), RESTART)
+
+    def test_the_owner_box_takes_no_more_than_the_page_can_show_again(self):
+        d = self.driver
+        self.edit()
+        d("type", hexed("x" * 300))
+        self.assertEqual(d.text("NewName"), b"x" * 254)
+        # Pasted two-byte characters are cut before a whole character, never inside one.
+        d("settext", "NewCompany", hexed("会社" * 100))  # 400 bytes
+        company = d.text("NewCompany")
+        self.assertEqual(company, sjis("会社" * 63 + "会"))  # 254 bytes
+        d.click("Touroku")
+        self.assertNoErrorBox()
+        self.assertEqual(d.reg_get(HKLM, VERSION_KEY, "RegisteredOwner", VIEW), (REG_SZ, b"x" * 254 + b"\0"))
+        self.assertEqual(d.text("NowName"), b"x" * 254)
+        self.assertEqual(d.text("NowCompany"), company)

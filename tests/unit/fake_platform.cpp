@@ -226,7 +226,7 @@ bool Platform::setComputerName(const char* name) {
     // The system keeps the name for its next start where it can be read back.
     if (computerNameAccepted)
         registry.setString(platform::kLocalMachine, "SYSTEM\\CurrentControlSet\\Control\\ComputerName\\ComputerName",
-                           "ComputerName", name);
+                           "ComputerName", keepsComputerNameAs(name));
     return computerNameAccepted;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -104,6 +105,9 @@ public:
     std::optional<platform::VersionInfo> kernelVersion;
     std::optional<std::string> computerName = std::string("VELNOR-PC");
     bool computerNameAccepted = true;
+    // What the system keeps of a name it accepts: some systems replace the
+    // characters a name may not have (Wine stores "A B*C" as "A_B_C").
+    std::function<std::string(const std::string&)> keepsComputerNameAs = [](const std::string& name) { return name; };
     std::vector<std::string> computerNamesSet;
     bool wow64 = false;
     platform::ScreenSize screen{1024, 768};

@@ -31,6 +31,7 @@ struct Shown {
     std::vector<std::string> items;
     char drive = 0;
     const ui::TabPage* activePage = nullptr;
+    std::size_t maxLength = 0;
 
     bool operator==(const Shown&) const = default;
 };
@@ -63,6 +64,9 @@ inline Shown modelOf(const ui::Control& control) {
         }
         case ui::ControlKind::PageControl:
             shown.activePage = static_cast<const ui::PageControl&>(control).activePage();
+            break;
+        case ui::ControlKind::TextBox:
+            shown.maxLength = static_cast<const ui::TextBox&>(control).maxLength();
             break;
         default:
             break;
@@ -162,5 +166,6 @@ inline void FakeWindow::update(ui::Property property) {
             shown.drive = now.drive;
             break;
         case ui::Property::Region: shown.elliptic = now.elliptic; break;
+        case ui::Property::MaxLength: shown.maxLength = now.maxLength; break;
     }
 }

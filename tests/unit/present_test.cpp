@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "present/characters.h"
 #include "present/colours.h"
 #include "present/gauge_rules.h"
 #include "present/number_mask.h"
@@ -178,6 +179,29 @@ TEST(Rounding, AgreesWithTheLibrarysLround) {
     EXPECT_EQ(present::roundHalfAwayFromZero(2.5), 3);
     EXPECT_EQ(present::roundHalfAwayFromZero(-2.5), -3);
     EXPECT_EQ(present::roundHalfAwayFromZero(0.49999999999999994), 0);
+}
+
+// Whole characters within a number of bytes, by the code page's own lead
+// bytes: Shift-JIS (932) has two-byte characters, Western (1252) none.
+TEST(Characters, AnEndNeverCutsATwoByteCharacter) {
+    const present::LeadByteTest shiftJis = [](unsigned char b) { return (b >= 0x81 && b <= 0x9F) || b >= 0xE0; };
+    const present::LeadByteTest western = [](unsigned char) { return false; };
+    const std::string japanese = "山田A";
+    const std::string rene = "Ren\xE9";                   // René in 1252
+    const struct {
+        const std::string& text;
+        const present::LeadByteTest& lead;
+        std::size_t max;
+        std::size_t whole;
+    } cases[] = {
+        {japanese, shiftJis, 5, 5}, {japanese, shiftJis, 4, 4}, {japanese, shiftJis, 3, 2},
+        {japanese, shiftJis, 1, 0}, {japanese, shiftJis, 0, 0}, {japanese, western, 3, 3},
+        {rene, western, 4, 4},      {rene, western, 3, 3},      {rene, shiftJis, 4, 4},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(present::wholeCharactersWithin(c.text, c.max, c.lead), c.whole) << c.text << " " << c.max;
+    // A lead byte with nothing after it is a character of its own.
+    EXPECT_EQ(present::wholeCharactersWithin("A\x8E", 2, shiftJis), 2u);
 }
 
 }  // namespace

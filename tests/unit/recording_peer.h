@@ -5,6 +5,7 @@
 // 96 DPI, as Windows gives it.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,9 @@ public:
     }
     void showMessage(const std::string& text, ui::MessageKind kind) override {
         (kind == ui::MessageKind::Error ? errors : messages).push_back(text);
+        // What happens while the box is open: its own loop dispatches the
+        // window's other events meanwhile.
+        if (whileOpen) whileOpen();
     }
     void hideCaret() override { ++caretHides; }
     void paintNow() override { ++paints; }
@@ -34,6 +38,7 @@ public:
     int caretHides = 0;
     int paints = 0;
     std::vector<std::string> copied;  // what went to the clipboard, in order
+    std::function<void()> whileOpen;
 
 private:
     ui::Form& form_;

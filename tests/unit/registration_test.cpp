@@ -202,6 +202,106 @@ TEST_F(RegistrationTest, AnOverLongNameIsRefusedWholeNeverCut) {
     EXPECT_EQ(machine.computerNamesSet, std::vector<std::string>{"ABCDEFGHIJKLMNO"});
 }
 
+TEST_F(RegistrationTest, ANameWaitingFromAnEarlierRunShowsAtStartAndTypingThePresentNameBackUndoesIt) {
+    const char* const kNameKey = "SYSTEM\\CurrentControlSet\\Control\\ComputerName\\ComputerName";
+    machine.registry.setString(kLocalMachine, kNameKey, "ComputerName", "WAITING");
+    start();
+    EXPECT_EQ(text(ids::NowPCName), "OLDNAME");
+    EXPECT_EQ(text(ids::NewPCName), "WAITING");
+    EXPECT_EQ(text(ids::M1), kRestart);
+    EXPECT_EQ(fontColour(ids::M1), colours::fuchsia);
+    // Registering what waits already sets nothing again.
+    click(ids::Change);
+    click(ids::Touroku);
+    EXPECT_TRUE(machine.computerNamesSet.empty());
+    EXPECT_EQ(text(ids::M1), kRestart);
+    // The present name typed back is set, and nothing waits any more.
+    click(ids::Change);
+    type(ids::NewPCName, "OLDNAME");
+    click(ids::Touroku);
+    EXPECT_EQ(machine.computerNamesSet, std::vector<std::string>{"OLDNAME"});
+    EXPECT_EQ(text(ids::NewPCName), "OLDNAME");
+    EXPECT_EQ(text(ids::M1), kViewing);
+    EXPECT_EQ(fontColour(ids::M1), colours::white);
+}
+
+TEST_F(RegistrationTest, NothingWaitsWhereTheKeptNameIsThePresentOneInAnotherCase) {
+    const char* const kNameKey = "SYSTEM\\CurrentControlSet\\Control\\ComputerName\\ComputerName";
+    machine.registry.setString(kLocalMachine, kNameKey, "ComputerName", "oldname");
+    start();
+    EXPECT_EQ(text(ids::NewPCName), "OLDNAME");
+    EXPECT_EQ(text(ids::M1), kViewing);
+}
+
+TEST_F(RegistrationTest, AnEmptyNameIsRefusedAsAnOverLongOneIs) {
+    start();
+    click(ids::Change);
+    type(ids::NewPCName, "");
+    click(ids::Touroku);
+    EXPECT_TRUE(machine.computerNamesSet.empty());
+    EXPECT_EQ(shown().messages, std::vector<std::string>{"コンピュータ名を変更できません。"});
+    EXPECT_EQ(text(ids::NewPCName), "OLDNAME");
+    EXPECT_EQ(text(ids::M1), kViewing);
+}
+
+TEST_F(RegistrationTest, TheNameShownIsTheOneTheSystemKeptNotTheOneTyped) {
+    machine.keepsComputerNameAs = [](const std::string& name) {
+        // Every byte of a two-byte character, and a blank or star, becomes '_'.
+        std::string kept = name;
+        for (std::size_t i = 0; i < kept.size(); ++i) {
+            if (static_cast<unsigned char>(kept[i]) >= 0x80 && i + 1 < kept.size()) kept[i++] = '_';
+            if (kept[i] == ' ' || kept[i] == '*' || static_cast<unsigned char>(kept[i]) >= 0x80 ||
+                (i > 0 && kept[i - 1] == '_' && static_cast<unsigned char>(name[i - 1]) >= 0x80))
+                kept[i] = '_';
+        }
+        return kept;
+    };
+    start();
+    const struct {
+        std::string typed;
+        std::string kept;
+    } cases[] = {{"A B*C", "A_B_C"}, {"\x83\x65\x83\x58", "____"}, {"PLAIN", "PLAIN"}};
+    for (const auto& c : cases) {
+        click(ids::Change);
+        type(ids::NewPCName, c.typed);
+        click(ids::Touroku);
+        EXPECT_EQ(machine.computerNamesSet.back(), c.typed);
+        EXPECT_EQ(text(ids::NewPCName), c.kept);
+        EXPECT_EQ(text(ids::M1), kRestart);
+    }
+    EXPECT_TRUE(shown().messages.empty());
+}
+
+TEST_F(RegistrationTest, NoRegistrationStartsWhileOnesMessageBoxIsOpen) {
+    machine.computerNameAccepted = false;
+    start();
+    int boxes = 0;
+    shown().whileOpen = [&] {
+        // Clicks and the Enter key reach the panel while the box runs its loop.
+        if (++boxes > 5) return;
+        click(ids::Touroku);
+        form().dispatch([&] { control(ids::NewName).onEnter(); });
+    };
+    click(ids::Change);
+    type(ids::NewPCName, "REFUSED");
+    click(ids::Touroku);
+    EXPECT_EQ(boxes, 1);
+    EXPECT_EQ(machine.computerNamesSet, std::vector<std::string>{"REFUSED"});
+    // Once it has ended, the next one runs.
+    click(ids::Change);
+    type(ids::NewPCName, "REFUSED");
+    click(ids::Touroku);
+    EXPECT_EQ(boxes, 2);
+}
+
+TEST_F(RegistrationTest, TheOwnerAndOrganisationBoxesTakeWhatThePageCanShowAgain) {
+    start();
+    EXPECT_EQ(control<ui::TextBox>(ids::NewName).maxLength(), 254u);
+    EXPECT_EQ(control<ui::TextBox>(ids::NewCompany).maxLength(), 254u);
+    // The computer name is refused whole when too long, never cut while typed.
+    EXPECT_EQ(control<ui::TextBox>(ids::NewPCName).maxLength(), 0u);
+}
+
 TEST_F(RegistrationTest, OwnersOfAnyLengthAreWrittenWholeWithTheirZero) {
     start();
     const std::string owners[] = {"", std::string(200, 'o'), std::string(254, 'p')};

@@ -14,7 +14,10 @@ ButtonWindow::ButtonWindow(WindowSystem& system, Button& button) : ControlWindow
 
 bool ButtonWindow::reflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
-        raise(control_.onClick);
+        // A click named in a message another program sent the parent counts
+        // only where a click of the button could come: it never can for the
+        // hidden buttons that carry the refreshes.
+        if (acceptsInput()) raise(control_.onClick);
         result = 0;
         return true;
     }

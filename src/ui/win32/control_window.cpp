@@ -2,6 +2,7 @@
 #include "ui/win32/control_window.h"
 
 #include "ui/form.h"
+#include "ui/win32/message_kinds.h"
 #include "ui/win32/window_system.h"
 
 namespace ui::win32 {
@@ -57,6 +58,15 @@ void ControlWindow::raise(const Handler& handler) {
 
 void ControlWindow::raiseMouse(const MouseHandler& handler, MouseButton button) {
     if (handler) control_.form().dispatch([&] { handler(button); });
+}
+
+bool ControlWindow::acceptsInput() const {
+    return control_.showing() && IsWindowEnabled(hwnd()) && system_.acceptsInput();
+}
+
+bool ControlWindow::refuses(UINT message, WPARAM, LPARAM) {
+    if (message == WM_CLOSE) return true;
+    return isInput(message) && !acceptsInput();
 }
 
 LRESULT ControlWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {

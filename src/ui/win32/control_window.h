@@ -26,6 +26,12 @@ public:
 protected:
     DWORD childStyle() const;
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Input (keys, mouse buttons, a button's click) reaches only a control
+    // that shows, on a page in front, while no message box of ours holds the
+    // window: from anyone, a hidden or blocked control does nothing. A
+    // control never closes on its own either.
+    bool refuses(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool acceptsInput() const;
     // Runs a model event as the message loop does (errors go to the error box).
     void raise(const Handler& handler);
     void raiseMouse(const MouseHandler& handler, MouseButton button);

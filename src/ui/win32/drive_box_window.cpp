@@ -48,6 +48,7 @@ char currentDirectoryDrive() {
 DriveBoxWindow::DriveBoxWindow(WindowSystem& system, DriveBox& box) : ControlWindow(system, box), box_(box) {
     Rect bounds = box.bounds();
     bounds.height += kListHeight;  // a combo box's height includes its drop-down list
+    ownChange_ = true;
     createSubclassed(system.instance(), "COMBOBOX",
                      childStyle() | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, 0,
                      system.parentWindowFor(box), box.id(), bounds, "");
@@ -61,6 +62,7 @@ DriveBoxWindow::DriveBoxWindow(WindowSystem& system, DriveBox& box) : ControlWin
     SendMessageA(hwnd(), CB_SETITEMHEIGHT, 0, adjusted > 0 ? adjusted : field);
     // Entries and a selection made before the window was.
     if (!box.items().empty()) fillList();
+    ownChange_ = false;
     box.attach(this);
 }
 
@@ -84,6 +86,8 @@ void DriveBoxWindow::update(Property property) {
 }
 
 void DriveBoxWindow::fillList() {
+    bool outer = !ownChange_;
+    ownChange_ = true;
     SendMessageA(hwnd(), CB_RESETCONTENT, 0, 0);
     int selected = -1;
     for (const std::string& item : box_.items()) {
@@ -91,6 +95,27 @@ void DriveBoxWindow::fillList() {
         if (!item.empty() && item[0] == box_.drive()) selected = static_cast<int>(index);
     }
     SendMessageA(hwnd(), CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+    if (outer) ownChange_ = false;
+}
+
+bool DriveBoxWindow::refuses(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case CB_ADDSTRING:
+        case CB_INSERTSTRING:
+        case CB_DELETESTRING:
+        case CB_RESETCONTENT:
+        case CB_DIR:
+        case CB_SETITEMDATA:
+        case CB_SETITEMHEIGHT:
+        case CB_INITSTORAGE:
+            return !ownChange_;
+        case CB_SETCURSEL:
+        case CB_SELECTSTRING:
+        case CB_SHOWDROPDOWN:
+            return !ownChange_ && !acceptsInput();
+        default:
+            return ControlWindow::refuses(message, wParam, lParam);
+    }
 }
 
 // The list reports one selection with one or two notifications, in an order
@@ -105,6 +130,12 @@ void DriveBoxWindow::selectionMade() {
 bool DriveBoxWindow::reflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
         case WM_COMMAND:
+            // A selection reported where none could be made (the page behind,
+            // a message box open) is another program's.
+            if (!acceptsInput()) {
+                result = 0;
+                return true;
+            }
             switch (HIWORD(wParam)) {
                 case CBN_SELENDOK:
                     selectionMade();
@@ -148,6 +179,16 @@ void DriveBoxWindow::drawItem(const DRAWITEMSTRUCT& item) {
 
 LRESULT DriveBoxWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case CB_SETCURSEL:
+        case CB_SELECTSTRING:
+            if (!ownChange_) {
+                // Another program chose an entry: the page follows it as it
+                // follows a choice from the list, which sends no notification.
+                LRESULT result = ControlWindow::handle(message, wParam, lParam);
+                selectionMade();
+                return result;
+            }
+            break;
         case kSelectionMade: {
             changePending_ = false;
             LRESULT index = SendMessageA(hwnd(), CB_GETCURSEL, 0, 0);

@@ -16,6 +16,9 @@ public:
 protected:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool reflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    // The list is the model's: only we fill it. A selection another program
+    // sets counts as the user's, where the user could make one.
+    bool refuses(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void fillList();
@@ -24,6 +27,7 @@ private:
 
     DriveBox& box_;
     bool changePending_ = false;
+    bool ownChange_ = false;  // the list or the selection is being set to the model's
 };
 
 }  // namespace ui::win32

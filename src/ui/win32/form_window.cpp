@@ -159,6 +159,14 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             // ours, is the one going idle.
             system_.idle();
             break;
+        case WM_CLOSE:
+            // Whoever asks, the window closes, but not from under a message
+            // box it waits for: the box comes forward instead.
+            if (IsWindowEnabled(hwnd()))
+                destroy();
+            else
+                SetForegroundWindow(GetLastActivePopup(hwnd()));
+            return 0;
         case WM_DESTROY:
             for (const auto& timer : form_.timers()) KillTimer(hwnd(), static_cast<UINT_PTR>(timer->id()));
             if (system_.onDestroy) system_.onDestroy();

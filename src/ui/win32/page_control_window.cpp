@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "ui/form.h"
+#include "ui/win32/own_memory.h"
 #include "ui/win32/window_system.h"
 
 namespace ui::win32 {
@@ -119,6 +120,47 @@ void PageControlWindow::update(Property property) {
         return;
     }
     ControlWindow::update(property);
+}
+
+bool PageControlWindow::refuses(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        // What the tabs are and look like: set by layoutPages() only, so that
+        // tab i is always the i-th page that shows.
+        case TCM_INSERTITEMA:
+        case TCM_INSERTITEMW:
+        case TCM_DELETEITEM:
+        case TCM_DELETEALLITEMS:
+        case TCM_SETITEMA:
+        case TCM_SETITEMW:
+        case TCM_SETITEMEXTRA:
+        case TCM_SETIMAGELIST:
+        case TCM_REMOVEIMAGE:
+        case TCM_SETITEMSIZE:
+        case TCM_SETPADDING:
+        case TCM_SETTOOLTIPS:
+        case TCM_SETMINTABWIDTH:
+        case TCM_SETEXTENDEDSTYLE:
+        case TCM_DESELECTALL:
+        case TCM_HIGHLIGHTITEM:
+            return !syncing_;
+        // Questions the tab control answers by writing where lParam points.
+        case TCM_GETITEMRECT:
+        case TCM_ADJUSTRECT:
+            return !isOwnRecord<RECT>(lParam, Access::Write);
+        case TCM_HITTEST:
+            return !isOwnRecord<TCHITTESTINFO>(lParam, Access::Write);
+        case TCM_GETITEMA:
+        case TCM_GETITEMW: {
+            if (!isOwnRecord<TCITEMA>(lParam, Access::Write)) return true;
+            const auto& item = *reinterpret_cast<const TCITEMA*>(lParam);
+            if (!(item.mask & TCIF_TEXT)) return false;
+            std::size_t characters = item.cchTextMax > 0 ? static_cast<std::size_t>(item.cchTextMax) : 0;
+            std::size_t unit = message == TCM_GETITEMW ? sizeof(WCHAR) : sizeof(char);
+            return characters > 0 && !isOwnMemory(item.pszText, characters * unit, Access::Write);
+        }
+        default:
+            return ControlWindow::refuses(message, wParam, lParam);
+    }
 }
 
 // The tab control's selection is what the user sees chosen, and it moves by

@@ -29,6 +29,9 @@ public:
 protected:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool reflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    // The tabs are ours to change alone, and a question about a tab is
+    // answered only into memory of ours.
+    bool refuses(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     std::vector<TabPage*> tabbedPages() const;

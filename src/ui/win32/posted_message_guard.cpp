@@ -1,8 +1,6 @@
 // The check of posted messages, hooked into every message loop of the thread.
 #include "ui/win32/posted_message_guard.h"
 
-#include "ui/win32/window.h"
-
 namespace ui::win32 {
 namespace {
 
@@ -11,12 +9,6 @@ namespace {
 HHOOK g_hook = nullptr;
 
 }  // namespace
-
-bool isForgedPost(const MSG& message) {
-    // Our timers have no procedure; a WM_TIMER that names one was posted.
-    if (message.message == WM_TIMER) return message.lParam != 0;
-    return Window::carriesSendersRecord(message.message);
-}
 
 PostedMessageGuard::PostedMessageGuard() {
     hook_ = SetWindowsHookExA(WH_GETMESSAGE, &PostedMessageGuard::inspect, nullptr, GetCurrentThreadId());

@@ -4,11 +4,9 @@
 
 #include <windows.h>
 
-namespace ui::win32 {
+#include "ui/win32/message_kinds.h"
 
-// A posted WM_TIMER with a procedure (DispatchMessage would call lParam), or
-// a message that is only ever sent, with a record of the sender's in lParam.
-bool isForgedPost(const MSG& message);
+namespace ui::win32 {
 
 // While it lives, every message loop of the calling thread, the modal ones of
 // message boxes, menus and window moves included, gets WM_NULL in place of a

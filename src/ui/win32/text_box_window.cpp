@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "present/characters.h"
 #include "ui/win32/gdi_cache.h"
 #include "ui/win32/mouse_buttons.h"
 #include "ui/win32/window_system.h"
@@ -38,7 +39,36 @@ TextBoxWindow::TextBoxWindow(WindowSystem& system, TextBox& box) : ControlWindow
         SendMessageA(hwnd(), EM_LIMITTEXT, 0, 0);
         if (!box.text().empty()) setWindowText(box.text());
     }
+    if (box.maxLength() != 0) limitLength();
     box.attach(this);
+}
+
+void TextBoxWindow::update(Property property) {
+    if (property == Property::MaxLength) {
+        limitLength();
+        return;
+    }
+    ControlWindow::update(property);
+}
+
+// The edit control counts its limit in bytes on Windows 9x and in characters
+// on the NT family: set, it stops typing early on both; the bytes are
+// counted as the text comes in (typed()).
+void TextBoxWindow::limitLength() {
+    SendMessageA(hwnd(), EM_LIMITTEXT, box_.maxLength(), 0);
+}
+
+std::string TextBoxWindow::typed() {
+    std::string text = windowText();
+    std::size_t limit = box_.maxLength();
+    if (limit == 0 || text.size() <= limit) return text;
+    std::size_t whole = present::wholeCharactersWithin(
+        text, limit, [](unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; });
+    text.resize(whole);
+    setWindowText(text);
+    SendMessageA(hwnd(), EM_SETSEL, whole, whole);
+    MessageBeep(MB_OK);
+    return text;
 }
 
 std::string TextBoxWindow::windowText() const {
@@ -61,8 +91,8 @@ bool TextBoxWindow::reflected(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         }
         case WM_COMMAND:
             if (HIWORD(wParam) == EN_CHANGE && !settingText()) {
-                std::string typed = windowText();
-                raise([&] { box_.textEdited(typed); });
+                std::string text = typed();
+                raise([&] { box_.textEdited(text); });
             }
             result = 0;
             return true;
@@ -84,6 +114,12 @@ LRESULT TextBoxWindow::pressed(UINT message, WPARAM wParam, LPARAM lParam, Mouse
     LRESULT result = ControlWindow::handle(message, wParam, lParam);
     raiseMouse(box_.onMouseDown, button);
     return result;
+}
+
+// A text put in by another program counts as typed: not into a box nobody sees.
+bool TextBoxWindow::refuses(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SETTEXT && !settingText() && !acceptsInput()) return true;
+    return ControlWindow::refuses(message, wParam, lParam);
 }
 
 LRESULT TextBoxWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -53,8 +53,35 @@ bool Window::carriesSendersRecord(UINT message) {
     }
 }
 
+// The object whose window CreateWindowExA is making on this thread right
+// now: its WM_NCCREATE ties the two, whatever the message's record says.
+Window* g_creating = nullptr;
+
 Window::~Window() {
-    if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+    destroy();
+}
+
+void Window::destroy() {
+    if (hwnd_ == nullptr) return;
+    destroying_ = true;
+    DestroyWindow(hwnd_);
+}
+
+bool Window::beingDestroyed() const {
+    // Parents and owners alike: a window's destruction takes its children
+    // and the windows it owns with it.
+    for (HWND at = hwnd_; at != nullptr;) {
+        Window* window = fromHandle(at);
+        if (window != nullptr && window->destroying_) return true;
+        HWND up = (GetWindowLongPtrA(at, GWL_STYLE) & WS_CHILD) ? GetParent(at) : GetWindow(at, GW_OWNER);
+        at = up;
+    }
+    return false;
+}
+
+void Window::unlink() {
+    link(hwnd_, nullptr);
+    hwnd_ = nullptr;
 }
 
 Window* Window::fromHandle(HWND hwnd) {
@@ -79,8 +106,11 @@ void Window::registerClass(HINSTANCE instance, const char* name, UINT style, HBR
 void Window::create(HINSTANCE instance, const char* className, DWORD style, DWORD exStyle, HWND parent, int id,
                     const Rect& bounds, const char* text) {
     HMENU menu = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)) : nullptr;
+    Window* outer = g_creating;
+    g_creating = this;
     CreateWindowExA(exStyle, className, text, style, bounds.left, bounds.top, bounds.width, bounds.height, parent,
-                    menu, instance, this);
+                    menu, instance, nullptr);
+    g_creating = outer;
 }
 
 void Window::createSubclassed(HINSTANCE instance, const char* className, DWORD style, DWORD exStyle, HWND parent,
@@ -96,6 +126,10 @@ void Window::createSubclassed(HINSTANCE instance, const char* className, DWORD s
 
 LRESULT Window::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     return defaultHandle(message, wParam, lParam);
+}
+
+bool Window::refuses(UINT, WPARAM, LPARAM) {
+    return false;
 }
 
 LRESULT Window::defaultHandle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -153,6 +187,19 @@ LRESULT Window::receive(UINT message, WPARAM wParam, LPARAM lParam) {
     // our own controls' notifications arrive inside another program's message
     // too, when that program clicked or keyed them.
     if (carriesSendersRecord(message) && !holdsOwnRecord(message, lParam)) return 0;
+    // A window is created once and destroyed once, by us.
+    switch (message) {
+        case WM_NCCREATE:
+        case WM_CREATE:
+            return 0;
+        case WM_DESTROY:
+        case WM_NCDESTROY:
+            if (!beingDestroyed()) return 0;
+            break;
+        default:
+            if (refuses(message, wParam, lParam)) return 0;
+            break;
+    }
     LRESULT result = 0;
     if (reflectToChild(message, wParam, lParam, result)) return result;
     return handle(message, wParam, lParam);
@@ -160,17 +207,22 @@ LRESULT Window::receive(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CALLBACK Window::classProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     Window* window = fromHandle(hwnd);
-    if (message == WM_NCCREATE) {
-        window = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        window->hwnd_ = hwnd;
-        link(hwnd, window);
+    if (message == WM_NCCREATE || message == WM_CREATE) {
+        // Only the window being made right now is tied to its object, and by
+        // this thread's own note of it, never by the message's record: a
+        // creation message sent to a window that exists is another program's.
+        bool making = g_creating != nullptr &&
+                      (window == nullptr ? message == WM_NCCREATE && g_creating->hwnd_ == nullptr : window == g_creating);
+        if (!making) return 0;
+        if (window == nullptr) {
+            g_creating->hwnd_ = hwnd;
+            link(hwnd, g_creating);
+        }
+        return DefWindowProcA(hwnd, message, wParam, lParam);
     }
     if (window == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
     LRESULT result = window->receive(message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        link(hwnd, nullptr);
-        window->hwnd_ = nullptr;
-    }
+    if (message == WM_NCDESTROY && window->beingDestroyed()) window->unlink();
     return result;
 }
 
@@ -179,10 +231,9 @@ LRESULT CALLBACK Window::subclassProcedure(HWND hwnd, UINT message, WPARAM wPara
     if (window == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
     WNDPROC original = window->original_;
     LRESULT result = window->receive(message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
+    if (message == WM_NCDESTROY && window->beingDestroyed()) {
         SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-        link(hwnd, nullptr);
-        window->hwnd_ = nullptr;
+        window->unlink();
     }
     return result;
 }

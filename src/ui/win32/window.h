@@ -28,6 +28,10 @@ public:
 
 protected:
     Window() = default;
+    // Destroys the window (and its children and owned windows with it). A
+    // window is destroyed only this way: a destruction message that comes
+    // any other way is another program's, and is refused.
+    void destroy();
     // A window of one of our classes.
     void create(HINSTANCE instance, const char* className, DWORD style, DWORD exStyle, HWND parent, int id,
                 const Rect& bounds, const char* text);
@@ -36,6 +40,9 @@ protected:
                           const Rect& bounds, const char* text);
 
     virtual LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    // A message the window does not take from anyone, answered with 0 before
+    // handle() or the system class sees it.
+    virtual bool refuses(UINT message, WPARAM wParam, LPARAM lParam);
     // The class's own behaviour: the system class's procedure, or DefWindowProc.
     LRESULT defaultHandle(UINT message, WPARAM wParam, LPARAM lParam);
     // A notification, colour request or drawing request that this window sent its parent.
@@ -47,9 +54,15 @@ private:
     static LRESULT CALLBACK classProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK subclassProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT receive(UINT message, WPARAM wParam, LPARAM lParam);
+    // Whether this window, or a window it lies on or is owned by, is being
+    // destroyed by destroy().
+    bool beingDestroyed() const;
+    // Called as the window is really gone: the object lets go of its handle.
+    void unlink();
 
     HWND hwnd_ = nullptr;
     WNDPROC original_ = nullptr;
+    bool destroying_ = false;
 };
 
 }  // namespace ui::win32

@@ -136,6 +136,10 @@ int WindowSystem::run() {
     return static_cast<int>(message.wParam);
 }
 
+bool WindowSystem::acceptsInput() const {
+    return main_ != nullptr && main_->hwnd() != nullptr && IsWindowEnabled(main_->hwnd());
+}
+
 HWND WindowSystem::parentWindowFor(const Control& control) const {
     if (control.parent() == nullptr) return main_->hwnd();
     ControlWindow* parent = windowFor(control.parent());

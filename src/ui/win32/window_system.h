@@ -57,6 +57,8 @@ public:
     // A message loop has nothing to handle: the next page waiting for its
     // windows gets them.
     void idle();
+    // Whether the window takes input: it exists and no message box of ours holds it.
+    bool acceptsInput() const;
 
 private:
     void makeWindowFor(Control& control, WindowPlan::Placement placement);

@@ -915,6 +915,17 @@ std::string commandGauge(const std::string&, std::istringstream& args) {
     LRESULT pos = SendMessageA(hwnd, PBM_GETPOS, 0, 0);
     LRESULT low = SendMessageA(hwnd, PBM_GETRANGE, TRUE, 0);
     LRESULT high = SendMessageA(hwnd, PBM_GETRANGE, FALSE, 0);
+    // The range as a tool asks for it whole: into a buffer it placed in the
+    // program, which the gauge fills in.
+    RemoteBuffer remote(sizeof(PBRANGE));
+    PBRANGE unset{-7, -7};
+    remote.write(&unset, sizeof unset);
+    SendMessageA(hwnd, PBM_GETRANGE, TRUE, remote.at());
+    PBRANGE range{};
+    remote.read(&range, sizeof range);
+    if (range.iLow != low || range.iHigh != high)
+        fail("the range filled in (" + std::to_string(range.iLow) + ", " + std::to_string(range.iHigh) +
+             ") is not the one answered");
     return std::to_string(pos) + " " + std::to_string(low) + " " + std::to_string(high);
 }
 
@@ -1693,6 +1704,20 @@ std::string commandWaitEnd(const std::string&, std::istringstream& args) {
     return std::to_string(code);
 }
 
+// A message's argument as a test gives it: a number, "hwnd:NAME" (the
+// control's window handle), "id:NAME" (its control ID) or "text:HEX" (a text
+// of the driver's, which the system hands across for the messages it knows).
+ULONG_PTR messageArgument(const std::string& text) {
+    static std::string held;
+    if (text.rfind("text:", 0) == 0) {
+        held = unhex(text.substr(5));
+        return reinterpret_cast<ULONG_PTR>(held.c_str());
+    }
+    if (text.rfind("hwnd:", 0) == 0) return reinterpret_cast<ULONG_PTR>(control(text.substr(5)));
+    if (text.rfind("id:", 0) == 0) return static_cast<ULONG_PTR>(controlId(text.substr(3)));
+    return static_cast<ULONG_PTR>(std::stoull(text, nullptr, 0));
+}
+
 // Main|entry|thread|control message wParam lParam: posted as another program may post it
 std::string commandPost(const std::string&, std::istringstream& args) {
     // thread: to the GUI thread, for no window. lParam "ExitProcess": that
@@ -1707,9 +1732,9 @@ std::string commandPost(const std::string&, std::istringstream& args) {
                                                       : control(name);
     LPARAM value = lParam == "ExitProcess"
                        ? static_cast<LPARAM>(remoteAddress("kernel32.dll", reinterpret_cast<const void*>(&ExitProcess)))
-                       : static_cast<LPARAM>(std::stoul(lParam, nullptr, 0));
+                       : static_cast<LPARAM>(messageArgument(lParam));
     UINT code = std::stoul(message, nullptr, 0);
-    WPARAM w = std::stoul(wParam, nullptr, 0);
+    WPARAM w = messageArgument(wParam);
     ExceptionWatch watch;
     BOOL posted = name == "thread" ? PostThreadMessageA(g_process.dwThreadId, code, w, value)
                                    : PostMessageA(hwnd, code, w, value);
@@ -1725,9 +1750,9 @@ std::string commandSend(const std::string&, std::istringstream& args) {
     args >> name >> message >> wParam >> lParam;
     HWND hwnd = (name == "main" || name == "entry") ? namedWindow(name) : control(name);
     UnmappedAddress unmapped;
-    LPARAM value = lParam == "unmapped" ? unmapped.value() : static_cast<LPARAM>(std::stoll(lParam, nullptr, 0));
+    LPARAM value = lParam == "unmapped" ? unmapped.value() : static_cast<LPARAM>(messageArgument(lParam));
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(hwnd, std::stoul(message, nullptr, 0), std::stoul(wParam, nullptr, 0), value,
+    if (!SendMessageTimeoutA(hwnd, std::stoul(message, nullptr, 0), messageArgument(wParam), value,
                              SMTO_NORMAL, 10000, &result))
         fail("not answered");
     settle(150);
@@ -1781,8 +1806,8 @@ std::string commandSendForeign(const std::string&, std::istringstream& args) {
     args >> name >> message >> wParam >> lParam;
     HWND hwnd = name == "main" ? mainWindow() : control(name);
     UnmappedAddress unmapped;
-    LPARAM value = lParam == "unmapped" ? unmapped.value() : static_cast<LPARAM>(std::stoul(lParam, nullptr, 0));
-    return sendFromAnotherThread(hwnd, std::stoul(message, nullptr, 0), std::stoul(wParam, nullptr, 0), value);
+    LPARAM value = lParam == "unmapped" ? unmapped.value() : static_cast<LPARAM>(messageArgument(lParam));
+    return sendFromAnotherThread(hwnd, std::stoul(message, nullptr, 0), messageArgument(wParam), value);
 }
 
 // 1 once no part of the main window or its children waits for a paint

@@ -1,0 +1,19 @@
+// Where characters end in a text of the system's code page: one or two bytes
+// each, as the system's own lead-byte test says, never a table of our own.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string_view>
+
+namespace present {
+
+// Whether a byte begins a two-byte character in the system's code page.
+using LeadByteTest = std::function<bool(unsigned char)>;
+
+// The length in bytes of the longest beginning of the text that takes at
+// most maxBytes and ends with a whole character. A lead byte at the very
+// end of the text counts as a character of its own.
+std::size_t wholeCharactersWithin(std::string_view text, std::size_t maxBytes, const LeadByteTest& isLead);
+
+}  // namespace present
