@@ -126,21 +126,22 @@ def group_of(instruction):
 
 
 def pe_header(data):
-    """(machine, section count, optional header's offset and size, its magic)
-    of a PE image; ValueError for anything else."""
+    """(machine, section count, optional header's offset and size, its magic,
+    the file header's characteristics) of a PE image; ValueError for anything
+    else."""
     if data[:2] != b"MZ":
         raise ValueError("no MZ header")
     pe = struct.unpack_from("<I", data, 0x3C)[0]
     if data[pe:pe + 4] != b"PE\0\0":
         raise ValueError("no PE signature")
-    machine, count, _, _, _, optional_size, _ = struct.unpack_from("<HHIIIHH", data, pe + 4)
+    machine, count, _, _, _, optional_size, characteristics = struct.unpack_from("<HHIIIHH", data, pe + 4)
     optional = pe + 24
-    return machine, count, optional, optional_size, struct.unpack_from("<H", data, optional)[0]
+    return machine, count, optional, optional_size, struct.unpack_from("<H", data, optional)[0], characteristics
 
 
 def executable_sections(data):
     """(machine, [(name, address, bytes)]) of the sections marked as code or executable."""
-    machine, count, optional, optional_size, magic = pe_header(data)
+    machine, count, optional, optional_size, magic, _ = pe_header(data)
     image_base = struct.unpack_from("<Q" if magic == 0x20B else "<I", data, optional + (24 if magic == 0x20B else 28))[0]
     sections = []
     for i in range(count):
