@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/control_ids.h"
+#include "pages/control_ids.h"
 #include "app/win32/application.h"
 
 namespace {

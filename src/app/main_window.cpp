@@ -2,8 +2,8 @@
 // run more than one page, and the window-wide behaviours.
 #include "app/main_window.h"
 
-#include "app/control_ids.h"
 #include "app/layout/layouts.h"
+#include "pages/control_ids.h"
 #include "pages/load_statistics.h"
 #include "platform/paths.h"
 #include "platform/quiet_drives.h"
@@ -48,53 +48,32 @@ Position centredPosition(platform::ScreenSize screen, ui::Size outer) {
     return {(screen.width - outer.width) / 2, (screen.height - outer.height) / 2};
 }
 
-pages::UsageControls MainWindow::usageControls(int totalCaption, int usedCaption, int freeCaption,
-                                               int shareCaption, int total, int used, int free, int share, int pie) {
-    return {control<ui::Label>(totalCaption), control<ui::Label>(usedCaption), control<ui::Label>(freeCaption),
-            control<ui::Label>(shareCaption), control<ui::TextBox>(total),     control<ui::TextBox>(used),
-            control<ui::TextBox>(free),       control<ui::Label>(share),       control<ui::Gauge>(pie)};
-}
-
 MainWindow::MainWindow(platform::Platform& platform)
     : platform_(platform),
       profile_(platform::profileOf(platform::queryPlatformKind(platform))),
       form_(layout::mainWindow(), layout::allTables()),
-      clockTimer_(form_.addTimer(ids::Timer1, 1000, false)),
-      refreshTimer_(form_.addTimer(ids::Timer2, 2000, true)),
-      disk_({control<ui::DriveBox>(ids::DriveComboBox1),
-             usageControls(ids::Label2, ids::Label3, ids::Label4, ids::Label12, ids::Memo1, ids::Memo2, ids::Memo3,
-                           ids::Label20, ids::Gauge5),
-             control<ui::TextBox>(ids::Memo9), control<ui::TextBox>(ids::Memo10)},
-            platform, separatorsOf(platform)),
-      memory_({usageControls(ids::Label5, ids::Label6, ids::Label7, ids::Label8, ids::Memo4, ids::Memo5, ids::Memo6,
-                             ids::Label13, ids::Gauge1)},
-              platform, separatorsOf(platform)),
-      cpu_({control<ui::TextBox>(ids::Memo7), control<ui::Label>(ids::Label16), control<ui::Control>(ids::Panel11),
-            clockTimer_, control<ui::TextBox>(ids::Edit3), control<ui::TextBox>(ids::Edit4),
-            control<ui::Label>(ids::Label9), control<ui::Gauge>(ids::Gauge6), control<ui::Label>(ids::Label21)},
-           platform, profile_, separatorsOf(platform)),
-      resources_({control<ui::Gauge>(ids::Gauge2), control<ui::Gauge>(ids::Gauge3), control<ui::Gauge>(ids::Gauge4)},
-                 platform),
-      bios_({control<ui::TabPage>(ids::BIOSTab), control<ui::TextBox>(ids::Memo8), control<ui::TextBox>(ids::Edit1)},
-            platform, profile_),
-      display_({control<ui::TextBox>(ids::Disp1)}, platform),
-      user_({control<ui::TextBox>(ids::NowName), control<ui::TextBox>(ids::NowCompany),
-             control<ui::TextBox>(ids::NowPCName), control<ui::TextBox>(ids::NewName),
-             control<ui::TextBox>(ids::NewCompany), control<ui::TextBox>(ids::NewPCName),
-             control<ui::TextBox>(ids::M1)},
-            platform, profile_),
-      registration_({control<ui::Panel>(ids::Panel20), control<ui::Panel>(ids::Panel25),
-                     control<ui::Panel>(ids::Change), control<ui::TextBox>(ids::M1),
-                     control<ui::TextBox>(ids::NewName), control<ui::TextBox>(ids::NewCompany),
-                     control<ui::TextBox>(ids::NewPCName)},
-                    platform, profile_, user_, form_, [this] { refreshUserInformation(); }) {
+      refreshTimer_(form_.timer(ids::Timer2)),
+      disk_(form_, platform, separatorsOf(platform)),
+      memory_(form_, platform, separatorsOf(platform)),
+      cpu_(form_, platform, profile_, separatorsOf(platform)),
+      resources_(form_, platform),
+      bios_(form_, platform, profile_),
+      display_(form_, platform),
+      user_(form_, platform, profile_) {
     control<ui::PageControl>(ids::PageControl1).setInitialPage(control<ui::TabPage>(ids::DiskTab));
     form_.setFocusHome(control<ui::PageControl>(ids::PageControl1));
     form_.addWindowMenuCommand(ids::CopyReport, texts::kCopyReport, [this] { copyReport(); });
-    wireEvents();
+    refreshTimer_.onTimer = [this] { refreshTick(); };
+    // The user-information refresh reads for two pages; registering and
+    // cancelling end in it.
+    const pages::UserControls& user = user_.controls();
+    user.refreshButton.onClick = [this] { refreshUserInformation(); };
+    user.registerButton.onClick = [this] { registerChanges(); };
+    user.cancelButton.onClick = [this] { cancelEditing(); };
+    wireWindowBehaviours();
 }
 
-void MainWindow::wireEvents() {
+void MainWindow::wireWindowBehaviours() {
     using ui::MouseButton;
     // Caret hiding (Name1MouseDown): a press of any button in a display box
     // leaves no blinking caret there.
@@ -107,9 +86,7 @@ void MainWindow::wireEvents() {
         panel.onMouseDown = [&panel](MouseButton b) { press(panel, b); };
         panel.onMouseUp = [&panel](MouseButton b) { release(panel, b); };
     }
-
-    // The focus move when a page is shown (MemTabShow and its kin); showing
-    // the resources page refreshes it at once.
+    // The focus move when a page is shown (MemTabShow and its kin).
     const struct {
         int page;
         int focus;
@@ -122,35 +99,6 @@ void MainWindow::wireEvents() {
         auto& target = control<ui::Control>(show.focus);
         control<ui::TabPage>(show.page).onShow = [&target] { target.setFocus(); };
     }
-    control<ui::TabPage>(ids::ResTab).onShow = [this] { resources_.refresh(); };
-
-    // Disk page.
-    control<ui::DriveBox>(ids::DriveComboBox1).onChange = [this] { disk_.driveChanged(); };
-    // CPU page.
-    control<ui::Control>(ids::Keisoku).onClick = [this] { cpu_.requestMeasurement(); };
-    clockTimer_.onTimer = [this] { cpu_.measure(); };
-    control<ui::TextBox>(ids::Memo7).onChange = [this] { cpu_.keepFocusOnClock(); };
-    // User page.
-    control<ui::Control>(ids::Change).onClick = [this] { registration_.enterEditing(); };
-    control<ui::Control>(ids::Touroku).onClick = [this] { registration_.registerChanges(); };
-    control<ui::Control>(ids::Cancel).onClick = [this] { registration_.cancelEditing(); };
-    for (int id : {ids::NewName, ids::NewCompany, ids::NewPCName}) {
-        auto& box = control<ui::TextBox>(id);
-        box.onChange = [this] { registration_.fieldEdited(); };
-        // Enter in a box registers, as a dialog's default button would.
-        box.onEnter = [this] { registration_.registerChanges(); };
-    }
-    // Esc anywhere on the editing panel cancels.
-    for (int id : {ids::NewName, ids::NewCompany, ids::NewPCName, ids::Touroku, ids::Cancel})
-        control<ui::Control>(id).onEscape = [this] { registration_.cancelEditing(); };
-
-    refreshTimer_.onTimer = [this] { refreshTick(); };
-    // The hidden buttons carry the refreshes as their clicks; nothing in the
-    // program clicks them, every refresh is a direct call.
-    control<ui::Button>(ids::Button1).onClick = [this] { disk_.refreshSpace(); };
-    control<ui::Button>(ids::Button2).onClick = [this] { memory_.refresh(); };
-    control<ui::Button>(ids::Button4).onClick = [this] { resources_.refresh(); };
-    control<ui::Button>(ids::Button8).onClick = [this] { refreshUserInformation(); };
 }
 
 void MainWindow::create() {
@@ -175,18 +123,30 @@ void MainWindow::refreshUserInformation() {
     cpu_.showProcessor();
 }
 
+void MainWindow::registerChanges() {
+    std::optional<pages::Registered> registered = user_.registerChanges();
+    if (!registered) return;
+    refreshUserInformation();
+    user_.showRegistered(*registered);
+}
+
+void MainWindow::cancelEditing() {
+    user_.cancelEditing();
+    refreshUserInformation();
+}
+
 void MainWindow::refreshTick() {
     cpu_.showLoad(pages::readCpuUsage(platform_, profile_));
     memory_.refresh();
     resources_.refresh();
 }
 
-std::string MainWindow::report(const std::vector<char>& driveLetters) {
-    return pages::reportText(reportFacts(driveLetters), separatorsOf(platform_));
+std::string MainWindow::report() {
+    return pages::reportText(reportFacts(), separatorsOf(platform_));
 }
 
 void MainWindow::copyReport() {
-    form_.copyText(report(driveBoxLetters()));
+    form_.copyText(report());
 }
 
 void MainWindow::takeReadingsForReport() {
@@ -194,19 +154,13 @@ void MainWindow::takeReadingsForReport() {
     fillBiosPage();
     listDisplayModes();
     refreshUserInformation();
+    disk_.showDrives();
     memory_.refresh();
     resources_.refresh();
     cpu_.measureSilently();
 }
 
-std::vector<char> MainWindow::driveBoxLetters() {
-    std::vector<char> letters;
-    for (const std::string& entry : control<ui::DriveBox>(ids::DriveComboBox1).items())
-        if (!entry.empty()) letters.push_back(entry[0]);
-    return letters;
-}
-
-pages::ReportFacts MainWindow::reportFacts(const std::vector<char>& driveLetters) {
+pages::ReportFacts MainWindow::reportFacts() {
     pages::ReportFacts facts;
     facts.taken = platform_.localTime();
     facts.version = platform::queryVersion(platform_);
@@ -216,8 +170,8 @@ pages::ReportFacts MainWindow::reportFacts(const std::vector<char>& driveLetters
         // question about an empty floppy or CD drive for each drive listed.
         platform::QuietDrives quiet(platform_);
         const std::optional<pages::DriveReading>& chosen = disk_.reading();
-        for (char letter : driveLetters) {
-            if (letter < 'a' || letter > 'z') continue;
+        for (const pages::DriveEntry& entry : disk_.drives()) {
+            char letter = entry.letter;
             pages::DriveReading drive =
                 chosen && chosen->letter == letter ? *chosen : pages::readDrive(platform_, letter);
             if (pages::isReady(drive)) facts.drives.push_back(std::move(drive));

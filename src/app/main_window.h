@@ -1,8 +1,10 @@
-// The main window (TForm1): builds the controls from the layout, gives every
-// page its controls, wires every event to its handler, and runs the start-up
-// and shut-down sequences, the user-information refresh and the 2-second
-// refresh tick. The window-wide behaviours live here too: the press effect of
-// the round push-panels, caret hiding, and the focus move when a page shows.
+// The main window (TForm1): builds the controls from the layout and the pages,
+// which bind and wire their own controls; runs what spans pages: the start-up
+// and shut-down sequences, the user-information refresh (the user page and
+// the CPU page's processor) with the registration that ends in it, the
+// 2-second refresh tick, the window-wide behaviours (the press effect of the
+// round push-panels, caret hiding, the focus move when a page shows), the
+// window menu and the report.
 #pragma once
 
 #include <string>
@@ -13,7 +15,6 @@
 #include "pages/disk_page.h"
 #include "pages/display_page.h"
 #include "pages/memory_page.h"
-#include "pages/registration.h"
 #include "pages/report.h"
 #include "pages/resources_page.h"
 #include "pages/user_page.h"
@@ -54,21 +55,28 @@ public:
     pages::DiskPage& diskPage() { return disk_; }
     pages::UserPage& userPage() { return user_; }
 
+    // The click of Touroku: the registration, the user-information refresh,
+    // then what the registration left waiting, in one straight line.
+    void registerChanges();
+    // The click of Cancel: the editing panel closes, and the refresh puts
+    // the registry's values back into the boxes.
+    void cancelEditing();
+
     // The report of every page as the pages hold their figures now, with
-    // the disk section's drives taken from those of the letters given that
-    // are ready: the chosen one as the disk page shows it, the others read
-    // anew, with no prompt for a drive without a medium.
-    std::string report(const std::vector<char>& driveLetters);
-    // The window menu's command: the report, with the drive box's drives,
-    // onto the clipboard. A clock not measured yet stays unmeasured.
+    // the disk section's drives those of the disk page's list that are
+    // ready: the chosen one as the page shows it, the others read anew,
+    // with no prompt for a drive without a medium.
+    std::string report();
+    // The window menu's command: the report onto the clipboard. A clock not
+    // measured yet stays unmeasured.
     void copyReport();
 
     // Where there is no window, what the pages would hold after the start-up
     // and one refresh, and a measured clock, for a report: every start-up
-    // step that reads, the memory and resources pages' refreshes, then
-    // the clock's four seconds (without the beep). Nothing is written: no
-    // TempData, and the statistics, which only a running window can sample,
-    // are not started, so the load stays unmeasured.
+    // step that reads, the drive list, the memory and resources pages'
+    // refreshes, then the clock's four seconds (without the beep). Nothing is
+    // written: no TempData, and the statistics, which only a running window
+    // can sample, are not started, so the load stays unmeasured.
     void takeReadingsForReport();
 
 private:
@@ -76,11 +84,8 @@ private:
     T& control(int id) {
         return form_.get<T>(id);
     }
-    pages::UsageControls usageControls(int totalCaption, int usedCaption, int freeCaption, int shareCaption,
-                                       int total, int used, int free, int share, int pie);
-    void wireEvents();
-    pages::ReportFacts reportFacts(const std::vector<char>& driveLetters);
-    std::vector<char> driveBoxLetters();
+    void wireWindowBehaviours();
+    pages::ReportFacts reportFacts();
 
     // The steps of create(), in their order.
     void showComputerName();
@@ -95,7 +100,6 @@ private:
     // Worked out once: the platform does not change while the program runs.
     const platform::PlatformProfile profile_;
     ui::Form form_;
-    ui::Timer& clockTimer_;    // Timer1: the one-second delay before a clock measurement
     ui::Timer& refreshTimer_;  // Timer2: the 2-second refresh
     pages::DiskPage disk_;
     pages::MemoryPage memory_;
@@ -104,7 +108,6 @@ private:
     pages::BiosPage bios_;
     pages::DisplayPage display_;
     pages::UserPage user_;
-    pages::Registration registration_;
 };
 
 }  // namespace app

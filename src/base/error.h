@@ -1,37 +1,15 @@
-// The program's error for a broken program, and how it is raised in each build.
+// The program's end for a fault of its own.
 #pragma once
-
-#include <cstdlib>
-#include <exception>
-#include <string>
-#include <utility>
 
 namespace base {
 
-#if __cpp_exceptions
-// A message in the system code page, shown by the error box when it escapes
-// an event handler.
-class Error : public std::exception {
-public:
-    explicit Error(std::string message) : message_(std::move(message)) {}
-    const char* what() const noexcept override { return message_.c_str(); }
+// The exit code of a program that found a fault of its own.
+inline constexpr int kProgramFault = 3;
 
-private:
-    std::string message_;
-};
-#endif
-
-// Reports a fault of the program itself (a layout table out of order, a
-// control it lacks), never one of the machine. A build with exceptions raises
-// the error, as the tests expect; the Windows build has none and ends the
-// process, which could not go on sensibly.
-[[noreturn]] inline void fail(const char* message) {
-#if __cpp_exceptions
-    throw Error(message);
-#else
-    (void)message;
-    std::abort();
-#endif
-}
+// Ends the process at once with kProgramFault, in every build alike: a fault
+// of the program itself (a layout table out of order, a control or timer it
+// lacks), never one of the machine, after which it could not go on sensibly.
+// Nothing else runs; the message is for a reader of the code.
+[[noreturn]] void fail(const char* message);
 
 }  // namespace base

@@ -4,8 +4,9 @@
 #include <algorithm>
 #include <array>
 
-#include "present/texts.h"
+#include "pages/control_ids.h"
 #include "platform/registry_locations.h"
+#include "present/texts.h"
 
 namespace pages {
 namespace {
@@ -16,10 +17,9 @@ constexpr std::size_t kVersionBytesScanned = 99;
 
 }  // namespace
 
-registry::Read<std::vector<std::string>> readBinaryStrings(registry::Accessor& accessor, const std::string& name) {
+std::optional<std::vector<std::string>> readBinaryStrings(const registry::Key& key, const std::string& name) {
     std::array<std::uint8_t, kVersionBufferSize> buffer{};
-    registry::Read<std::size_t> read = accessor.readBinaryData(name, buffer.data(), buffer.size());
-    if (!read.ok()) return registry::Read<std::vector<std::string>>::failure(read.error);
+    if (!key.readBinary(name, buffer.data(), buffer.size())) return std::nullopt;
     std::vector<std::string> list;
     std::string line;
     for (std::size_t i = 0; i < kVersionBytesScanned; ++i) {
@@ -31,7 +31,7 @@ registry::Read<std::vector<std::string>> readBinaryStrings(registry::Accessor& a
             line.clear();
         }
     }
-    return {std::move(list), {}};
+    return list;
 }
 
 std::string readRomText(platform::Platform& platform, std::uint32_t address) {
@@ -54,30 +54,33 @@ std::string registryLine(const std::string& text, platform::Platform& platform) 
     return text.substr(0, end);
 }
 
-BiosPage::BiosPage(const BiosControls& controls, platform::Platform& platform,
-                   const platform::PlatformProfile& profile)
-    : c_(controls), platform_(platform), profile_(profile) {}
+BiosControls BiosControls::bind(ui::Form& form) {
+    return {form.get<ui::TabPage>(ids::BIOSTab), form.get<ui::TextBox>(ids::Memo8), form.get<ui::TextBox>(ids::Edit1)};
+}
+
+BiosPage::BiosPage(ui::Form& form, platform::Platform& platform, const platform::PlatformProfile& profile)
+    : c_(BiosControls::bind(form)), platform_(platform), profile_(profile) {}
 
 void BiosPage::fill() {
     switch (profile_.bios) {
         case platform::BiosSource::None: break;
         case platform::BiosSource::Rom: fillFromRom(); break;
         case platform::BiosSource::Registry: fillFromRegistry(); break;
-        case platform::BiosSource::Hidden: c_.BIOSTab.hide(); break;
+        case platform::BiosSource::Hidden: c_.page.hide(); break;
     }
 }
 
 void BiosPage::fillFromRom() {
-    c_.BIOSTab.show();
-    c_.Memo8.addLine("");
-    for (std::uint32_t address : kRomTextAddresses) c_.Memo8.addLine(readRomText(platform_, address));
-    c_.Edit1.setText(texts::kBiosTitle);
+    c_.page.show();
+    c_.linesBox.addLine("");
+    for (std::uint32_t address : kRomTextAddresses) c_.linesBox.addLine(readRomText(platform_, address));
+    c_.titleBox.setText(texts::kBiosTitle);
 }
 
 void BiosPage::fillFromRegistry() {
-    c_.BIOSTab.show();
+    c_.page.show();
     addRegistryLines();
-    c_.Edit1.setText(texts::kBiosTitle);
+    c_.titleBox.setText(texts::kBiosTitle);
 }
 
 // The first read that fails ends the lines silently; the lines added before it
@@ -86,24 +89,27 @@ void BiosPage::addRegistryLines() {
     // Read rights only: the step writes nothing, and a user who is no
     // administrator (on Vista and later, any user whose rights are not
     // raised) is refused full access to these keys.
-    registry::Accessor accessor(platform_, platform::kLocalMachine, platform::kKeyRead);
-    auto addLine = [&](const std::string& prefix, const registry::Read<std::string>& read) {
-        if (read.ok()) c_.Memo8.addLine(prefix + registryLine(read.value, platform_));
-        return read.ok();
+    auto open = [&](const char* path) {
+        return registry::Key::open(platform_, platform::kLocalMachine, path, platform::kKeyRead);
+    };
+    auto addLine = [&](const std::string& prefix, const std::optional<std::string>& read) {
+        if (read) c_.linesBox.addLine(prefix + registryLine(*read, platform_));
+        return read.has_value();
     };
     // Neither open is tested: reads after a failed one go to the key opened
     // before, or find nothing.
-    accessor.openKey(registry::kSystemKey);
-    c_.Memo8.addLine("");
-    registry::Read<std::vector<std::string>> entries = readBinaryStrings(accessor, registry::kSystemBiosVersion);
-    if (!entries.ok()) return;
+    registry::Key system = open(registry::kSystemKey);
+    c_.linesBox.addLine("");
+    std::optional<std::vector<std::string>> entries = readBinaryStrings(system, registry::kSystemBiosVersion);
+    if (!entries) return;
     std::string versions;
-    for (const std::string& entry : entries.value) versions += entry + "\r\n";
-    c_.Memo8.addLine(versions);
-    if (!addLine("", accessor.readString(registry::kSystemBiosDate))) return;
-    accessor.openKey(registry::kSystemDeviceKey);
-    if (!addLine("", accessor.readString(registry::kDriverDesc))) return;
-    addLine(texts::kDriverVersionPrefix, accessor.readString(registry::kDriverVersion));
+    for (const std::string& entry : *entries) versions += entry + "\r\n";
+    c_.linesBox.addLine(versions);
+    if (!addLine("", system.readString(registry::kSystemBiosDate))) return;
+    registry::Key device = open(registry::kSystemDeviceKey);
+    const registry::Key& current = device ? device : system;
+    if (!addLine("", current.readString(registry::kDriverDesc))) return;
+    addLine(texts::kDriverVersionPrefix, current.readString(registry::kDriverVersion));
 }
 
 }  // namespace pages

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,22 +12,26 @@
 #include "platform/platform_profile.h"
 #include "platform/registry.h"
 #include "ui/control.h"
+#include "ui/form.h"
 #include "ui/page_control.h"
 
 namespace pages {
 
 struct BiosControls {
-    ui::TabPage& BIOSTab;  // the page itself, hidden on a platform of neither kind
-    ui::TextBox& Memo8;    // the BIOS lines
-    ui::TextBox& Edit1;    // the title line
+    ui::TabPage& page;      // hidden on a platform of neither kind
+    ui::TextBox& linesBox;  // the BIOS lines
+    ui::TextBox& titleBox;  // the title line
+
+    static BiosControls bind(ui::Form& form);
 };
 
 // The printable runs (bytes of 32 and above) of a binary value read into a
 // zeroed 100-byte buffer. Only the first 99 bytes are looked at, a run still
 // open after them is dropped, and control bytes never make empty entries.
-// A missing value gives no entries; a value the accessor refuses gives its
-// error. (ReadBinaryStrings)
-registry::Read<std::vector<std::string>> readBinaryStrings(registry::Accessor& accessor, const std::string& name);
+// A missing value gives no entries; a value of a string type or 32-bit
+// number, one larger than the buffer or one whose read fails gives none.
+// (ReadBinaryStrings)
+std::optional<std::vector<std::string>> readBinaryStrings(const registry::Key& key, const std::string& name);
 
 // The four ROM texts, at linear addresses in the BIOS segment F000, in the
 // order the page shows them.
@@ -52,7 +57,7 @@ std::string registryLine(const std::string& text, platform::Platform& platform);
 
 class BiosPage {
 public:
-    BiosPage(const BiosControls& controls, platform::Platform& platform, const platform::PlatformProfile& profile);
+    BiosPage(ui::Form& form, platform::Platform& platform, const platform::PlatformProfile& profile);
 
     // The BIOS step of start-up: nothing when the version could not be
     // learnt; the ROM texts on Windows 9x, the registry's on the NT family;
@@ -60,9 +65,9 @@ public:
     void fill();
 
     // Whether the page is there at all (a platform of neither kind hides it).
-    bool shown() const { return c_.BIOSTab.visible(); }
+    bool shown() const { return c_.page.visible(); }
     // The lines the step put into the page (the box is read-only).
-    std::vector<std::string> lines() const { return c_.Memo8.lines(); }
+    std::vector<std::string> lines() const { return c_.linesBox.lines(); }
 
 private:
     void fillFromRom();

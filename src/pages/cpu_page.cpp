@@ -2,6 +2,7 @@
 #include "pages/cpu_page.h"
 
 #include "pages/clock_measurement.h"
+#include "pages/control_ids.h"
 #include "platform/registry.h"
 #include "platform/registry_locations.h"
 #include "present/colours.h"
@@ -10,25 +11,36 @@
 
 namespace pages {
 
-CpuPage::CpuPage(const CpuControls& controls, platform::Platform& platform, const platform::PlatformProfile& profile,
+CpuControls CpuControls::bind(ui::Form& form) {
+    return {form.get<ui::TextBox>(ids::Memo7),   form.get<ui::Label>(ids::Label16), form.get<ui::Control>(ids::Panel11),
+            form.get<ui::Panel>(ids::Keisoku),   form.timer(ids::Timer1),           form.get<ui::TextBox>(ids::Edit3),
+            form.get<ui::TextBox>(ids::Edit4),   form.get<ui::Label>(ids::Label9),  form.get<ui::Gauge>(ids::Gauge6),
+            form.get<ui::Label>(ids::Label21)};
+}
+
+CpuPage::CpuPage(ui::Form& form, platform::Platform& platform, const platform::PlatformProfile& profile,
                  present::Separators separators)
-    : c_(controls), platform_(platform), profile_(profile), separators_(separators) {}
+    : c_(CpuControls::bind(form)), platform_(platform), profile_(profile), separators_(separators) {
+    c_.measureButton.onClick = [this] { requestMeasurement(); };
+    c_.clockTimer.onTimer = [this] { measure(); };
+    c_.clockBox.onChange = [this] { keepFocusOnClock(); };
+}
 
 void CpuPage::requestMeasurement() {
     measuredHertz_.reset();
-    c_.Memo7.setFontColour(present::colours::yellow);
-    c_.Memo7.setText(texts::kClockMeasuring);
-    c_.Timer1.setEnabled(true);
+    c_.clockBox.setFontColour(present::colours::yellow);
+    c_.clockBox.setText(texts::kClockMeasuring);
+    c_.clockTimer.setEnabled(true);
 }
 
 void CpuPage::measure() {
     if (!measureAndShow()) return;
     platform_.beep();
-    c_.Label16.show();
+    c_.clockCaption.show();
 }
 
 void CpuPage::measureSilently() {
-    if (measureAndShow()) c_.Label16.show();
+    if (measureAndShow()) c_.clockCaption.show();
 }
 
 bool CpuPage::measureAndShow() {
@@ -36,16 +48,16 @@ bool CpuPage::measureAndShow() {
     if (!platform_.hasTimeStampCounter()) {
         // A processor without a time-stamp counter has nothing to measure:
         // the box goes back to its idle text.
-        c_.Memo7.setFontColour(present::colours::infoBackground);
-        c_.Memo7.setText(texts::kClockIdle);
-        c_.Timer1.setEnabled(false);
+        c_.clockBox.setFontColour(present::colours::infoBackground);
+        c_.clockBox.setText(texts::kClockIdle);
+        c_.clockTimer.setEnabled(false);
         return false;
     }
     double hertz = measureCpuClock(platform_);
     FrequencyDisplay shown = frequencyDisplay(hertz, separators_);
-    c_.Memo7.setFontColour(shown.colour);
-    c_.Memo7.setText(shown.text);
-    c_.Timer1.setEnabled(false);
+    c_.clockBox.setFontColour(shown.colour);
+    c_.clockBox.setText(shown.text);
+    c_.clockTimer.setEnabled(false);
     measuredHertz_ = hertz;
     return true;
 }
@@ -53,39 +65,38 @@ bool CpuPage::measureAndShow() {
 void CpuPage::keepFocusOnClock() {
     // A result that arrives while another page is in front is still shown;
     // only the focus stays where the user put it.
-    if (c_.Panel11.canFocus()) c_.Panel11.setFocus();
+    if (c_.clockFrame.canFocus()) c_.clockFrame.setFocus();
 }
 
 void CpuPage::showProcessor() {
     if (profile_.showsLoad) {
         bool shown = *profile_.showsLoad;
-        c_.Label9.setVisible(shown);
-        c_.Label21.setVisible(shown);
-        c_.Gauge6.setVisible(shown);
+        c_.loadCaption.setVisible(shown);
+        c_.loadFigure.setVisible(shown);
+        c_.loadPie.setVisible(shown);
     }
     // Where the platform has no known key there is nothing to read: an empty
     // text, never one from some other key. Each read is one read into 255
     // bytes whatever the value's type.
     auto read = [&](const char* key, const char* value) {
         if (key == nullptr) return std::string();
-        registry::Key open = registry::Key::open(platform_, platform::kLocalMachine, key, 0);
-        return registry::readText(platform_, open, value);
+        return registry::Key::open(platform_, platform::kLocalMachine, key, 0).readAnyText(value);
     };
     processorName_ = read(profile_.processorNameKey, profile_.processorNameValue);
     vendor_ = read(profile_.processorKey, registry::kVendorIdentifier);
-    c_.Edit3.setText(processorName_);
-    c_.Edit4.setText(vendor_);
+    c_.nameBox.setText(processorName_);
+    c_.vendorBox.setText(vendor_);
 }
 
 void CpuPage::showLoad(std::optional<std::int32_t> load) {
     if (!load) return;
     load_ = load;
     present::Colour colour = present::loadColour(*load);
-    c_.Gauge6.setForeColour(colour);
-    c_.Label21.setFontColour(colour);
-    c_.Gauge6.setBackColour(present::colours::navy);
-    c_.Gauge6.setProgress(*load);
-    c_.Label21.setText(present::percentText(*load));
+    c_.loadPie.setForeColour(colour);
+    c_.loadFigure.setFontColour(colour);
+    c_.loadPie.setBackColour(present::colours::navy);
+    c_.loadPie.setProgress(*load);
+    c_.loadFigure.setText(present::percentText(*load));
 }
 
 }  // namespace pages

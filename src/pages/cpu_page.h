@@ -10,26 +10,30 @@
 #include "platform/platform_profile.h"
 #include "present/number_mask.h"
 #include "ui/control.h"
+#include "ui/form.h"
 #include "ui/gauge.h"
 #include "ui/timer.h"
 
 namespace pages {
 
 struct CpuControls {
-    ui::TextBox& Memo7;    // the measured clock
-    ui::Label& Label16;    // "周波数", its caption once a clock was measured
-    ui::Control& Panel11;  // the clock's frame, which keeps the focus
-    ui::Timer& Timer1;     // the one-second delay before a measurement
-    ui::TextBox& Edit3;    // the processor's name
-    ui::TextBox& Edit4;    // the processor's vendor
-    ui::Label& Label9;     // "使用率", the load's caption
-    ui::Gauge& Gauge6;     // the load as a pie
-    ui::Label& Label21;    // the load in figures
+    ui::TextBox& clockBox;       // the measured clock
+    ui::Label& clockCaption;     // its caption, once a clock was measured
+    ui::Control& clockFrame;     // the clock's frame, which keeps the focus
+    ui::Panel& measureButton;    // the push panel that asks for a measurement
+    ui::Timer& clockTimer;       // the one-second delay before a measurement
+    ui::TextBox& nameBox;        // the processor's name
+    ui::TextBox& vendorBox;      // the processor's vendor
+    ui::Label& loadCaption;      // the load's caption
+    ui::Gauge& loadPie;          // the load as a pie
+    ui::Label& loadFigure;       // the load in figures
+
+    static CpuControls bind(ui::Form& form);
 };
 
 class CpuPage {
 public:
-    CpuPage(const CpuControls& controls, platform::Platform& platform, const platform::PlatformProfile& profile,
+    CpuPage(ui::Form& form, platform::Platform& platform, const platform::PlatformProfile& profile,
             present::Separators separators);
 
     // The click of Keisoku (計測, "measure"): the waiting text, and the
@@ -58,7 +62,7 @@ public:
     const std::string& processorName() const { return processorName_; }
     const std::string& vendor() const { return vendor_; }
     std::optional<std::int32_t> load() const { return load_; }
-    bool showsLoad() const { return c_.Label21.visible(); }
+    bool showsLoad() const { return c_.loadFigure.visible(); }
 
 private:
     // Measures and shows the result; false where there is nothing to measure.

@@ -1,6 +1,7 @@
 // The disk page's two operations.
 #include "pages/disk_page.h"
 
+#include "pages/control_ids.h"
 #include "present/colours.h"
 #include "present/percent.h"
 #include "present/texts.h"
@@ -20,8 +21,61 @@ std::string serialText(std::uint32_t serial) {
     return text;
 }
 
-DiskPage::DiskPage(const DiskControls& controls, platform::Platform& platform, present::Separators separators)
-    : c_(controls), platform_(platform), separators_(separators) {}
+DiskControls DiskControls::bind(ui::Form& form) {
+    return {form.get<ui::DriveBox>(ids::DriveComboBox1),
+            {form.get<ui::Label>(ids::Label2), form.get<ui::Label>(ids::Label3), form.get<ui::Label>(ids::Label4),
+             form.get<ui::Label>(ids::Label12), form.get<ui::TextBox>(ids::Memo1), form.get<ui::TextBox>(ids::Memo2),
+             form.get<ui::TextBox>(ids::Memo3), form.get<ui::Label>(ids::Label20), form.get<ui::Gauge>(ids::Gauge5)},
+            form.get<ui::TextBox>(ids::Memo9),
+            form.get<ui::TextBox>(ids::Memo10),
+            form.get<ui::Button>(ids::Button1)};
+}
+
+std::vector<DriveEntry> listDrives(platform::Platform& platform) {
+    std::vector<DriveEntry> drives;
+    std::uint32_t present = platform.logicalDrives();
+    for (int i = 0; i < 26; ++i) {
+        if (!(present & (std::uint32_t{1} << i))) continue;
+        DriveEntry drive{static_cast<char>('a' + i), {}};
+        std::string root = std::string(1, drive.letter) + ":\\";
+        platform::DriveType type = platform.driveType(root);
+        platform::VolumeInfo volume;
+        if ((type == platform::DriveType::Fixed || type == platform::DriveType::RamDisk) &&
+            platform.getVolumeInformation(root, volume))
+            drive.label = volume.label;
+        drives.push_back(std::move(drive));
+    }
+    return drives;
+}
+
+std::string driveEntryText(const DriveEntry& drive) {
+    std::string text = std::string(1, drive.letter) + ":";
+    if (!drive.label.empty()) text += " [" + drive.label + "]";
+    return text;
+}
+
+char currentDrive(platform::Platform& platform) {
+    std::string path = platform.currentDirectory();
+    if (path.size() < 2 || path[1] != ':') return 0;
+    char letter = path[0];
+    if (letter >= 'A' && letter <= 'Z') return static_cast<char>(letter - 'A' + 'a');
+    return letter >= 'a' && letter <= 'z' ? letter : 0;
+}
+
+DiskPage::DiskPage(ui::Form& form, platform::Platform& platform, present::Separators separators)
+    : c_(DiskControls::bind(form)), platform_(platform), separators_(separators) {
+    c_.driveBox.onFirstShow = [this] { showDrives(); };
+    c_.driveBox.onChange = [this] { driveChanged(); };
+    c_.refreshButton.onClick = [this] { refreshSpace(); };
+}
+
+void DiskPage::showDrives() {
+    drives_ = listDrives(platform_);
+    std::vector<ui::DriveBox::Item> items;
+    for (const DriveEntry& drive : drives_) items.push_back({drive.letter, driveEntryText(drive)});
+    c_.driveBox.setItems(std::move(items));
+    c_.driveBox.select(currentDrive(platform_));
+}
 
 void DiskPage::driveChanged() {
     namespace colours = present::colours;
@@ -30,7 +84,7 @@ void DiskPage::driveChanged() {
     usage.usedCaption.hide();
     usage.freeCaption.hide();
     usage.shareCaption.hide();
-    usage.pie.setShowText(false);
+    c_.usage.pie.setShowText(false);
 
     usage.total.setFontColour(colours::white);
     usage.used.setFontColour(colours::white);
@@ -39,12 +93,12 @@ void DiskPage::driveChanged() {
     usage.used.setText(texts::kDiskIntro2);
     usage.free.setText(texts::kDiskIntro3);
 
-    usage.pie.setProgress(0);
-    usage.pie.setBackColour(colours::blue);
+    c_.usage.pie.setProgress(0);
+    c_.usage.pie.setBackColour(colours::blue);
     // The waiting state shows while the drive answers, which takes seconds for a floppy disk.
     usage.pie.form().paintNow();
 
-    char letter = c_.DriveComboBox1.drive();
+    char letter = c_.driveBox.drive();
     for (int k = 1; k <= 26; ++k) {
         if (letter == static_cast<char>('a' + k - 1)) driveNumber_ = k;
     }
@@ -55,14 +109,14 @@ void DiskPage::driveChanged() {
     // The volume query's failure is not reported; the boxes then show nothing
     // rather than what an earlier drive had.
     std::string root = letter != 0 ? std::string(1, letter) + ":\\" : std::string(":\\");
-    Volume volume;
-    if (platform_.getVolumeInformation(root, volume.serial, volume.fileSystem)) {
-        c_.Memo9.setText(serialText(volume.serial));
-        c_.Memo10.setText(volume.fileSystem);
-        chosen_.volume = volume;
+    platform::VolumeInfo volume;
+    if (platform_.getVolumeInformation(root, volume)) {
+        c_.serialBox.setText(serialText(volume.serial));
+        c_.fileSystemBox.setText(volume.fileSystem);
+        chosen_.volume = Volume{volume.serial, volume.fileSystem};
     } else {
-        c_.Memo9.setText("");
-        c_.Memo10.setText("");
+        c_.serialBox.setText("");
+        c_.fileSystemBox.setText("");
     }
 
     refreshSpace();
@@ -75,9 +129,9 @@ bool isReady(const DriveReading& drive) {
 DriveReading readDrive(platform::Platform& platform, char letter) {
     DriveReading drive;
     drive.letter = letter;
-    Volume volume;
-    if (platform.getVolumeInformation(std::string(1, letter) + ":\\", volume.serial, volume.fileSystem))
-        drive.volume = volume;
+    platform::VolumeInfo volume;
+    if (platform.getVolumeInformation(std::string(1, letter) + ":\\", volume))
+        drive.volume = Volume{volume.serial, volume.fileSystem};
     int number = letter - 'a' + 1;
     drive.totalBytes = platform.diskSize(number);
     drive.freeBytes = platform.diskFree(number);

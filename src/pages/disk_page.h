@@ -1,25 +1,47 @@
-// The disk page: volume information and space figures of the drive chosen
-// in the drive box.
+// The disk page: the machine's drives in the drive box, and the volume
+// information and space figures of the drive chosen there.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "pages/usage_display.h"
 #include "platform/platform.h"
 #include "present/number_mask.h"
 #include "ui/control.h"
 #include "ui/drive_box.h"
+#include "ui/form.h"
 
 namespace pages {
 
 struct DiskControls {
-    ui::DriveBox& DriveComboBox1;  // the drive box
-    UsageControls usage;           // Label2-4 and Label12, Memo1-3, Label20, Gauge5
-    ui::TextBox& Memo9;            // the volume's serial number
-    ui::TextBox& Memo10;           // the volume's file system
+    ui::DriveBox& driveBox;       // the drives; the chosen one is shown
+    UsageControls usage;          // total, used, free, the share and its pie
+    ui::TextBox& serialBox;       // the volume's serial number
+    ui::TextBox& fileSystemBox;   // the volume's file system
+    ui::Button& refreshButton;    // hidden; carries the space refresh
+
+    static DiskControls bind(ui::Form& form);
 };
+
+// One drive of the machine: its lower-case letter, and its volume label
+// where one was asked for (fixed and RAM disks only).
+struct DriveEntry {
+    char letter = 0;
+    std::string label;
+};
+
+// The machine's drives in letter order. Only a fixed or RAM disk is asked
+// for its label: asking a floppy, CD or network drive could wait for a
+// medium or a network, and the list is made as the window first shows.
+std::vector<DriveEntry> listDrives(platform::Platform& platform);
+// A drive as the drive box lists it: "c:", or "c: [LABEL]".
+std::string driveEntryText(const DriveEntry& drive);
+// The lower-case letter of the current directory's drive; 0 where it has
+// none (a network path).
+char currentDrive(platform::Platform& platform);
 
 // The figures of a drive of the given total and free bytes (-1 each for a
 // drive that cannot be queried): megabytes below 1024 MB, gigabytes from there.
@@ -51,14 +73,19 @@ DriveReading readDrive(platform::Platform& platform, char letter);
 
 class DiskPage {
 public:
-    DiskPage(const DiskControls& controls, platform::Platform& platform, present::Separators separators);
+    DiskPage(ui::Form& form, platform::Platform& platform, present::Separators separators);
 
+    // The drive box's first showing: the machine's drives listed, the
+    // current directory's chosen, which fills the page.
+    void showDrives();
     // The drive box's change event (DriveComboBox1Change): the waiting state,
     // the volume information, then the space figures.
     void driveChanged();
     // The space figures of the current drive number (Button1Click).
     void refreshSpace();
 
+    // The drives the box lists; none before its first showing.
+    const std::vector<DriveEntry>& drives() const { return drives_; }
     // 0 (the current directory's drive) until a drive letter is chosen, then 1 for a to 26 for z.
     int driveNumber() const { return driveNumber_; }
     // The figures the page shows, once it shows figures.
@@ -68,6 +95,7 @@ private:
     DiskControls c_;
     platform::Platform& platform_;
     present::Separators separators_;
+    std::vector<DriveEntry> drives_;
     int driveNumber_ = 0;
     // The chosen drive's letter and volume, then its space.
     DriveReading chosen_;

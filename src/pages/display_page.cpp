@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "pages/control_ids.h"
 #include "present/texts.h"
 
 namespace pages {
@@ -24,8 +25,12 @@ std::vector<std::string> modeLines(std::int32_t number, const platform::DisplayM
     };
 }
 
-DisplayPage::DisplayPage(const DisplayControls& controls, platform::Platform& platform)
-    : c_(controls), platform_(platform) {}
+DisplayControls DisplayControls::bind(ui::Form& form) {
+    return {form.get<ui::TextBox>(ids::Disp1)};
+}
+
+DisplayPage::DisplayPage(ui::Form& form, platform::Platform& platform)
+    : c_(DisplayControls::bind(form)), platform_(platform) {}
 
 void DisplayPage::listModes() {
     // The lines go into the box in one addition, which leaves the same lines
@@ -40,7 +45,7 @@ void DisplayPage::listModes() {
     if (lines.empty()) return;
     std::string text = lines.front();
     for (std::size_t i = 1; i < lines.size(); ++i) text += "\r\n" + lines[i];
-    c_.Disp1.addLine(text);
+    c_.modesBox.addLine(text);
 }
 
 }  // namespace pages

@@ -8,11 +8,14 @@
 
 #include "platform/platform.h"
 #include "ui/control.h"
+#include "ui/form.h"
 
 namespace pages {
 
 struct DisplayControls {
-    ui::TextBox& Disp1;  // the list of modes
+    ui::TextBox& modesBox;  // the list of modes
+
+    static DisplayControls bind(ui::Form& form);
 };
 
 // The most modes the list takes. A real adapter reports each of its
@@ -31,7 +34,7 @@ std::vector<std::string> modeLines(std::int32_t number, const platform::DisplayM
 
 class DisplayPage {
 public:
-    DisplayPage(const DisplayControls& controls, platform::Platform& platform);
+    DisplayPage(ui::Form& form, platform::Platform& platform);
 
     // Appends every mode to Disp1, in the order and with the repetitions the
     // platform reports; the first mode the platform does not know ends the

@@ -12,13 +12,17 @@ constexpr std::size_t kStatisticSize = 4;
 // One statistic as a signed 32-bit number, least significant byte first; none
 // for a missing value or one that is not 4 bytes of binary data. Such a value
 // is not the program's to complain about: it is skipped without a message.
-std::optional<std::int32_t> readStatistic(registry::Accessor& registry, const std::string& name) {
+std::optional<std::int32_t> readStatistic(const registry::Key& key, const std::string& name) {
     std::uint8_t data[kStatisticSize] = {};
-    registry::Read<std::size_t> read = registry.readBinaryData(name, data, sizeof data);
-    if (!read.ok() || read.value != sizeof data) return std::nullopt;
+    std::optional<std::size_t> read = key.readBinary(name, data, sizeof data);
+    if (read != sizeof data) return std::nullopt;
     std::uint32_t value = static_cast<std::uint32_t>(data[0]) | (static_cast<std::uint32_t>(data[1]) << 8) |
                           (static_cast<std::uint32_t>(data[2]) << 16) | (static_cast<std::uint32_t>(data[3]) << 24);
     return static_cast<std::int32_t>(value);
+}
+
+registry::Key openStatistics(platform::Platform& platform, const std::string& key) {
+    return registry::Key::open(platform, platform::kDynData, key, platform::kKeyRead);
 }
 
 }  // namespace
@@ -28,17 +32,16 @@ std::optional<std::int32_t> readStatistic(registry::Accessor& registry, const st
 // key opens.
 void switchStatistics(platform::Platform& platform, const platform::PlatformProfile& profile, const std::string& key) {
     if (!profile.keepsStatistics) return;
-    registry::Accessor registry(platform, platform::kDynData, platform::kKeyRead);
-    registry.openKey(key);
+    registry::Key statistics = openStatistics(platform, key);
     // The reading is what switches; the figures read are of no use here.
-    for (const std::string& name : registry.valueNames()) readStatistic(registry, name);
+    for (const std::string& name : statistics.valueNames()) readStatistic(statistics, name);
 }
 
 std::optional<std::int32_t> readCpuUsage(platform::Platform& platform, const platform::PlatformProfile& profile) {
     if (!profile.keepsStatistics) return std::nullopt;
-    registry::Accessor registry(platform, platform::kDynData, platform::kKeyRead);
-    if (!registry.openKey(registry::kStatData)) return std::nullopt;
-    return readStatistic(registry, registry::kCpuUsage);
+    registry::Key statistics = openStatistics(platform, registry::kStatData);
+    if (!statistics) return std::nullopt;
+    return readStatistic(statistics, registry::kCpuUsage);
 }
 
 }  // namespace pages

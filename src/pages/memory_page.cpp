@@ -1,6 +1,8 @@
 // The memory page's refresh.
 #include "pages/memory_page.h"
 
+#include "pages/control_ids.h"
+
 #include "present/percent.h"
 
 namespace pages {
@@ -20,8 +22,17 @@ PhysicalMemory queryPhysicalMemory(platform::Platform& platform) {
     return {static_cast<double>(status.totalPhys), static_cast<double>(status.availPhys)};
 }
 
-MemoryPage::MemoryPage(const MemoryControls& controls, platform::Platform& platform, present::Separators separators)
-    : c_(controls), platform_(platform), separators_(separators) {}
+MemoryControls MemoryControls::bind(ui::Form& form) {
+    return {{form.get<ui::Label>(ids::Label5), form.get<ui::Label>(ids::Label6), form.get<ui::Label>(ids::Label7),
+             form.get<ui::Label>(ids::Label8), form.get<ui::TextBox>(ids::Memo4), form.get<ui::TextBox>(ids::Memo5),
+             form.get<ui::TextBox>(ids::Memo6), form.get<ui::Label>(ids::Label13), form.get<ui::Gauge>(ids::Gauge1)},
+            form.get<ui::Button>(ids::Button2)};
+}
+
+MemoryPage::MemoryPage(ui::Form& form, platform::Platform& platform, present::Separators separators)
+    : c_(MemoryControls::bind(form)), platform_(platform), separators_(separators) {
+    c_.refreshButton.onClick = [this] { refresh(); };
+}
 
 UsageFigures memoryUsage(const PhysicalMemory& memory, present::Separators separators) {
     auto megabytes = [&](double bytes) {

@@ -6,11 +6,15 @@
 #include "pages/usage_display.h"
 #include "platform/platform.h"
 #include "present/number_mask.h"
+#include "ui/form.h"
 
 namespace pages {
 
 struct MemoryControls {
-    UsageControls usage;  // Label5-7 and Label8, Memo4-6, Label13, Gauge1
+    UsageControls usage;        // total, used, free, the share and its pie
+    ui::Button& refreshButton;  // hidden; carries the memory refresh
+
+    static MemoryControls bind(ui::Form& form);
 };
 
 // Total and available physical memory in bytes.
@@ -30,7 +34,7 @@ UsageFigures memoryUsage(const PhysicalMemory& memory, present::Separators separ
 
 class MemoryPage {
 public:
-    MemoryPage(const MemoryControls& controls, platform::Platform& platform, present::Separators separators);
+    MemoryPage(ui::Form& form, platform::Platform& platform, present::Separators separators);
 
     // The page's refresh (Button2Click): the figures in megabytes, the used
     // share in figures, colour and pie.

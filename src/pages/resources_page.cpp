@@ -1,6 +1,7 @@
 // The system resources page's refresh and its 16-bit query.
 #include "pages/resources_page.h"
 
+#include "pages/control_ids.h"
 #include "platform/library16.h"
 
 namespace pages {
@@ -15,18 +16,26 @@ enum : std::uint16_t {
 
 }  // namespace
 
-ResourcesPage::ResourcesPage(const ResourcesControls& controls, platform::Platform& platform)
-    : c_(controls), platform_(platform) {}
+ResourcesControls ResourcesControls::bind(ui::Form& form) {
+    return {form.get<ui::TabPage>(ids::ResTab), form.get<ui::Gauge>(ids::Gauge2), form.get<ui::Gauge>(ids::Gauge3),
+            form.get<ui::Gauge>(ids::Gauge4), form.get<ui::Button>(ids::Button4)};
+}
+
+ResourcesPage::ResourcesPage(ui::Form& form, platform::Platform& platform)
+    : c_(ResourcesControls::bind(form)), platform_(platform) {
+    c_.page.onShow = [this] { refresh(); };
+    c_.refreshButton.onClick = [this] { refresh(); };
+}
 
 void ResourcesPage::refresh() {
-    c_.Gauge2.setShowText(true);
-    c_.Gauge3.setShowText(true);
-    c_.Gauge4.setShowText(true);
+    c_.systemBar.setShowText(true);
+    c_.gdiBar.setShowText(true);
+    c_.userBar.setShowText(true);
     std::uint16_t system = 0, gdi = 0, user = 0;
     if (!readFreeResources(system, gdi, user)) return;
-    c_.Gauge2.setProgress(system);
-    c_.Gauge3.setProgress(gdi);
-    c_.Gauge4.setProgress(user);
+    c_.systemBar.setProgress(system);
+    c_.gdiBar.setProgress(gdi);
+    c_.userBar.setProgress(user);
 }
 
 bool ResourcesPage::readFreeResources(std::uint16_t& system, std::uint16_t& gdi, std::uint16_t& user) {
@@ -44,8 +53,8 @@ bool ResourcesPage::readFreeResources(std::uint16_t& system, std::uint16_t& gdi,
 }
 
 std::optional<FreeShares> ResourcesPage::shown() const {
-    if (!c_.Gauge2.showText()) return std::nullopt;
-    return FreeShares{c_.Gauge2.share(), c_.Gauge3.share(), c_.Gauge4.share()};
+    if (!c_.systemBar.showText()) return std::nullopt;
+    return FreeShares{c_.systemBar.share(), c_.gdiBar.share(), c_.userBar.share()};
 }
 
 std::uint16_t ResourcesPage::callFreeSystemResources(std::uint16_t index) {

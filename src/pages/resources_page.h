@@ -6,14 +6,20 @@
 #include <optional>
 
 #include "platform/platform.h"
+#include "ui/form.h"
 #include "ui/gauge.h"
+#include "ui/page_control.h"
 
 namespace pages {
 
 struct ResourcesControls {
-    ui::Gauge& Gauge2;  // the System share's bar
-    ui::Gauge& Gauge3;  // the GDI heap's bar
-    ui::Gauge& Gauge4;  // the USER heap's bar
+    ui::TabPage& page;          // showing it refreshes the bars at once
+    ui::Gauge& systemBar;       // the System share
+    ui::Gauge& gdiBar;          // the GDI heap's
+    ui::Gauge& userBar;         // the USER heap's
+    ui::Button& refreshButton;  // hidden; carries the refresh
+
+    static ResourcesControls bind(ui::Form& form);
 };
 
 // The free shares the three bars show, in percent.
@@ -25,7 +31,7 @@ struct FreeShares {
 
 class ResourcesPage {
 public:
-    ResourcesPage(const ResourcesControls& controls, platform::Platform& platform);
+    ResourcesPage(ui::Form& form, platform::Platform& platform);
 
     // The page's refresh (Button4Click): the bars show their text, and move
     // when the shares could be read.

@@ -82,6 +82,16 @@ struct DisplayMode {
     std::uint32_t bitsPerPixel = 0;
 };
 
+// What the volume query tells of a drive.
+struct VolumeInfo {
+    std::uint32_t serial = 0;
+    std::string fileSystem;
+    std::string label;
+};
+
+// What kind of drive a root path names, as GetDriveTypeA tells it.
+enum class DriveType { Unknown, NoRoot, Removable, Fixed, Remote, CdRom, RamDisk };
+
 struct ScreenSize {
     int width = 0;
     int height = 0;
@@ -117,8 +127,11 @@ public:
 
     // --- disks ---
     // GetVolumeInformationA on a root path; false when the call fails.
-    virtual bool getVolumeInformation(const std::string& rootPath, std::uint32_t& serialNumber,
-                                      std::string& fileSystem) = 0;
+    virtual bool getVolumeInformation(const std::string& rootPath, VolumeInfo& volume) = 0;
+    // GetDriveTypeA on a root path: no medium is asked for.
+    virtual DriveType driveType(const std::string& rootPath) = 0;
+    // The process's current directory; empty where it cannot be learnt.
+    virtual std::string currentDirectory() = 0;
     // Size and free space for the current user of drive 1 (A) to 26 (Z), or
     // of the current directory's drive for 0; -1 when the drive cannot be queried.
     virtual std::int64_t diskSize(int driveNumber) = 0;

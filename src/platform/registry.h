@@ -1,109 +1,74 @@
-// The registry as the pages use it: a key owner that closes on every path, the
-// old-style reads of the user page, and an accessor with a current key whose
-// reads check type and size and report the program's two registry errors.
+// The registry as the pages use it: one key owner that closes on every path,
+// with reads that say their contract in their names and results. Nothing here
+// reports an error to anyone: a read that cannot give its value gives none,
+// and the page decides what it shows then.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "platform/platform.h"
 
 namespace registry {
 
-// Owns one open key; closes it when it goes.
 class Key {
 public:
     Key() = default;
-    Key(platform::Platform& platform, platform::RegKey handle) : platform_(&platform), handle_(handle) {}
     ~Key() { reset(); }
     Key(const Key&) = delete;
     Key& operator=(const Key&) = delete;
     Key(Key&& other) noexcept : platform_(other.platform_), handle_(other.handle_) { other.handle_ = 0; }
     Key& operator=(Key&& other) noexcept;
 
-    platform::RegKey get() const { return handle_; }
-    explicit operator bool() const { return handle_ != 0; }
-    void reset();
-
-    // Opens an existing key (an access of 0: RegOpenKeyA's own choice).
+    // Opens an existing key below a root (an access of 0: RegOpenKeyA's own
+    // choice). A leading backslash of the path only says it is taken from
+    // the root. A key that does not open is an empty Key, in which every
+    // read finds nothing.
     static Key open(platform::Platform& platform, platform::RegKey root, const std::string& path,
                     std::uint32_t access);
     // Opens the key, creating it and its parents where missing.
     static Key create(platform::Platform& platform, platform::RegKey root, const std::string& path,
                       std::uint32_t access);
 
-private:
-    platform::Platform* platform_ = nullptr;
-    platform::RegKey handle_ = 0;
-};
+    explicit operator bool() const { return handle_ != 0; }
+    platform::RegKey get() const { return handle_; }
+    void reset();
 
-// One read into a buffer of the given size, whatever the value's type: the
-// text is the bytes the read returned, up to the first zero byte. A key that
-// is not open, a missing value and a value larger than the buffer give an
-// empty text.
-std::string readText(platform::Platform& platform, const Key& key, const std::string& name,
-                     std::size_t bufferSize = 255);
-
-// Writes a REG_SZ value: the text and its terminating zero byte.
-long writeText(platform::Platform& platform, const Key& key, const std::string& name, const std::string& text);
-
-// What a read of the accessor gives: the value, or the message of the error
-// that refused it. Callers test it; nothing is thrown.
-template <class T>
-struct Read {
-    T value{};
-    std::string error;  // empty when the read succeeded
-
-    bool ok() const { return error.empty(); }
-    static Read failure(std::string message) { return {T{}, std::move(message)}; }
-};
-
-// A registry object with a root and a current key, whose keys it opens with
-// the access rights it is given: reading only wherever nothing is written, so
-// that a user without full rights (anyone not an administrator on the NT
-// family) reads what there is. A path with a leading backslash is taken from
-// the root, any other from the current key where one is open.
-class Accessor {
-public:
-    Accessor(platform::Platform& platform, platform::RegKey root, std::uint32_t access);
-
-    // Opens an existing key and makes it current; a key that does not open
-    // leaves the current key as it was.
-    bool openKey(const std::string& path);
-    bool hasCurrentKey() const { return static_cast<bool>(current_); }
-
-    // The value's text: empty when the value is missing or empty; the text of
-    // a REG_SZ or REG_EXPAND_SZ value; the error "'name' のデータ型が不正です"
-    // for any other type, "'name' の取得に失敗しました" when the fetch fails.
-    Read<std::string> readString(const std::string& name);
-    // Copies a value's raw bytes and gives their count: nothing and 0 for a
-    // missing value; the type error for a string or 32-bit number, or for data
-    // larger than the buffer, and the fetch error when the read fails, with
-    // nothing copied.
-    Read<std::size_t> readBinaryData(const std::string& name, void* buffer, std::size_t size);
-    // The value names of the current key; none without one.
-    std::vector<std::string> valueNames();
+    // The old reads of the user and CPU pages: one read into a buffer of the
+    // given size whatever the value's type; the text is the bytes the read
+    // returned, up to the first zero byte. A missing value, one larger than
+    // the buffer, or an empty key give an empty text.
+    std::string readAnyText(const std::string& name, std::size_t bufferSize = 255) const;
+    // A string value (REG_SZ or REG_EXPAND_SZ) up to its first zero byte;
+    // empty for a missing or empty value; none for a value of another type,
+    // or one whose read fails.
+    std::optional<std::string> readString(const std::string& name) const;
+    // Copies a binary value (any type but a string or a 32-bit number) of at
+    // most size bytes and gives its length; 0, nothing copied, for a missing
+    // value; none, nothing copied, for a value of those types, one larger
+    // than the buffer, or one whose read fails.
+    std::optional<std::size_t> readBinary(const std::string& name, void* buffer, std::size_t size) const;
+    // The key's value names; none for an empty key.
+    std::vector<std::string> valueNames() const;
+    // Writes a REG_SZ value: the text and its terminating zero byte. The
+    // system's result (kSuccess when written).
+    long writeText(const std::string& name, const std::string& text) const;
 
 private:
+    Key(platform::Platform& platform, platform::RegKey handle) : platform_(&platform), handle_(handle) {}
     struct Info {
         bool exists = false;
         std::uint32_t type = 0;
         std::uint32_t size = 0;
     };
-    Info info(const std::string& name);
-    bool fetch(const std::string& name, std::uint8_t* buffer, std::uint32_t size);
+    Info info(const std::string& name) const;
+    bool fetch(const std::string& name, std::uint8_t* buffer, std::uint32_t size) const;
 
-    platform::Platform& platform_;
-    platform::RegKey root_;
-    std::uint32_t access_;
-    Key current_;
+    platform::Platform* platform_ = nullptr;
+    platform::RegKey handle_ = 0;
 };
-
-// The two messages of a failed read, with the value's name in them.
-std::string invalidTypeMessage(const std::string& name);
-std::string fetchFailedMessage(const std::string& name);
 
 }  // namespace registry

@@ -5,7 +5,7 @@
 
 namespace ui {
 
-void DriveBox::setItems(std::vector<std::string> items) {
+void DriveBox::setItems(std::vector<Item> items) {
     items_ = std::move(items);
     notify(Property::Items);
 }
@@ -17,6 +17,10 @@ void DriveBox::select(char drive) {
         notify(Property::Items);
     }
     if (onChange) onChange();
+}
+
+void DriveBox::choose(std::size_t index) {
+    select(index < items_.size() ? items_[index].drive : 0);
 }
 
 }  // namespace ui

@@ -12,19 +12,31 @@ class DriveBox : public Control {
 public:
     using Control::Control;
 
+    // One entry of the list: the drive it chooses and the text it shows.
+    struct Item {
+        char drive;
+        std::string text;
+        bool operator==(const Item&) const = default;
+    };
+
     // The selected drive's lower-case letter, or 0 for no drive.
     char drive() const { return drive_; }
-    // The entries, each beginning with its lower-case letter and a colon.
-    const std::vector<std::string>& items() const { return items_; }
+    const std::vector<Item>& items() const { return items_; }
 
-    void setItems(std::vector<std::string> items);
+    void setItems(std::vector<Item> items);
     // A selection, by the user or when the box is first created: always raises
     // the change event, also for the drive already selected.
     void select(char drive);
+    // The entry at an index of the list was chosen; one past the list chooses no drive.
+    void choose(std::size_t index);
+
+    // Raised once, as the box is first shown: the page lists the drives and
+    // makes the first selection then.
+    Handler onFirstShow;
 
 private:
     char drive_ = 0;
-    std::vector<std::string> items_;
+    std::vector<Item> items_;
 };
 
 }  // namespace ui

@@ -1,7 +1,6 @@
 // The main window's model.
 #include "ui/form.h"
 
-#include <exception>
 #include <utility>
 
 namespace ui {
@@ -14,6 +13,7 @@ Form::Form(const FormSpec& spec, std::span<const std::span<const ControlSpec>> t
       colour_(spec.colour),
       left_(spec.left),
       top_(spec.top) {
+    for (const TimerSpec& timer : spec.timers) addTimer(timer.id, timer.interval, timer.enabled);
     for (const auto& table : tables) build(table);
 }
 
@@ -58,6 +58,12 @@ bool Form::chooseWindowMenuCommand(int id) {
     return false;
 }
 
+Timer& Form::timer(int id) const {
+    for (const auto& timer : timers_)
+        if (timer->id() == id) return *timer;
+    base::fail("no timer with this ID");
+}
+
 Control* Form::find(int id) const {
     for (const auto& c : controls_) {
         if (c->id() == id) return c.get();
@@ -90,11 +96,7 @@ Size Form::outerSize() const {
 }
 
 void Form::showMessage(const std::string& text) {
-    if (peer_) peer_->showMessage(text, MessageKind::Notice);
-}
-
-void Form::showError(const std::string& text) {
-    if (peer_) peer_->showMessage(text, MessageKind::Error);
+    if (peer_) peer_->showMessage(text);
 }
 
 void Form::hideCaret() {
@@ -110,18 +112,7 @@ void Form::copyText(const std::string& text) {
 }
 
 void Form::dispatch(const Handler& handler) {
-    if (!handler) return;
-#if __cpp_exceptions
-    try {
-        handler();
-    } catch (const std::exception& e) {
-        showError(e.what());
-    }
-#else
-    // The registry's errors are results that their readers test, and a failed
-    // allocation ends the process: no handler raises anything.
-    handler();
-#endif
+    if (handler) handler();
 }
 
 }  // namespace ui

@@ -26,6 +26,14 @@ struct WindowMenuCommand {
     Handler onChoose;
 };
 
+// A timer of the window: its ID (the back end's timer ID), its interval in
+// milliseconds, and whether it runs from the start.
+struct TimerSpec {
+    int id;
+    unsigned interval;
+    bool enabled;
+};
+
 struct FormSpec {
     const char* caption = "";
     const char* title = "";  // the application title: taskbar text and message box caption
@@ -34,6 +42,7 @@ struct FormSpec {
     int top = 0;
     FontSpec font{};
     present::Colour colour = present::colours::buttonFace;
+    std::span<const TimerSpec> timers{};
 };
 
 class Form {
@@ -47,6 +56,8 @@ public:
     // Builds the controls of a layout table; parents come before their children.
     void build(std::span<const ControlSpec> table);
     Timer& addTimer(int id, unsigned interval, bool enabled);
+    // The timer of an ID; a program without it is broken.
+    Timer& timer(int id) const;
     // A command of the window menu; the back end shows the commands before
     // the menu's Close item, in the order they were added.
     void addWindowMenuCommand(int id, const char* text, Handler onChoose);
@@ -88,8 +99,6 @@ public:
     // A modal message box with the application title as caption. This and
     // the three below go to the back end; without one they do nothing.
     void showMessage(const std::string& text);
-    // The error box for an exception that escaped an event handler.
-    void showError(const std::string& text);
     // Hides the GUI thread's caret.
     void hideCaret();
     // Shows what the handler has changed so far, before it goes on with a
@@ -97,9 +106,9 @@ public:
     void paintNow();
     // Puts a text on the clipboard.
     void copyText(const std::string& text);
-    // Runs an event handler as the message loop does: an exception that
-    // escapes it is shown in the error box and ends that handler only. (The
-    // Windows build has no exceptions: nothing there raises one.)
+    // Runs an event handler as the message loop does. Nothing a handler
+    // calls raises: the registry's errors are results its readers test, and
+    // a fault of the program ends it (base::fail).
     void dispatch(const Handler& handler);
 
     void attach(FormPeer* peer) { peer_ = peer; }

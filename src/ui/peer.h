@@ -40,8 +40,6 @@ public:
     virtual void update() = 0;  // enabled or interval changed
 };
 
-enum class MessageKind { Notice, Error };
-
 class FormPeer {
 public:
     virtual ~FormPeer() = default;
@@ -49,7 +47,7 @@ public:
     virtual Size outerSize() const = 0;
     // Modal: returns when the user has closed the box; the box's own loop
     // goes on dispatching timer and paint messages meanwhile.
-    virtual void showMessage(const std::string& text, MessageKind kind) = 0;
+    virtual void showMessage(const std::string& text) = 0;
     virtual void hideCaret() = 0;
     // Paints every window that waits for painting, before the handler goes on.
     virtual void paintNow() = 0;

@@ -1,9 +1,8 @@
 """Registering a new owner, organisation and computer name through the page."""
-from velnor_e2e import HKLM, MODE, REG_MULTI_SZ, REG_SZ, ProgramTest, hexed, sjis, unhexed
+from velnor_e2e import HKLM, MODE, REG_MULTI_SZ, REG_SZ, ProgramTest, hexed, sjis, unhexed, wait_for
 
 VERSION_KEY = {"win98": r"SOFTWARE\Microsoft\Windows\CurrentVersion"}.get(
     MODE, r"SOFTWARE\Microsoft\Windows NT\CurrentVersion")
-NAME_KEY = r"SYSTEM\CurrentControlSet\Control\ComputerName\ComputerName"
 VIEW = "64" if MODE == "win64" else ""
 RESTART = " 新ＰＣ名は再起動後\r\n『有効』になります"
 VIEWING = "登録情報を表示中です\r\n変更は登録変更ボタン"
@@ -16,21 +15,22 @@ class Registration(ProgramTest):
         d = self.driver
         d.reg_set(HKLM, VERSION_KEY, "RegisteredOwner", REG_SZ, "Old Owner", view=VIEW)
         d.reg_set(HKLM, VERSION_KEY, "RegisteredOrganization", REG_SZ, "Old Org", view=VIEW)
-        # No new name waits for a restart, whatever an earlier test set.
-        self.active = bytes.fromhex(d("computer_name"))
-        d.reg_set(HKLM, NAME_KEY, "ComputerName", REG_SZ, self.active + b"\0")
+        # No new name waits for a restart, whatever an earlier test set, and
+        # none is left waiting for the tests after.
+        self.active = d.no_name_waits()
+        self.addCleanup(d.no_name_waits)
         d.start()
         d.tab(6)
 
     def restart_with_waiting_name(self, name):
         d = self.driver
         d.close()
-        d.reg_set(HKLM, NAME_KEY, "ComputerName", REG_SZ, name)
+        d.reg_set(HKLM, d.NAME_KEY, "ComputerName", REG_SZ, name)
         d.start()
         d.tab(6)
 
     def waiting(self):
-        return self.driver.reg_get(HKLM, NAME_KEY, "ComputerName")[1].rstrip(b"\0")
+        return self.driver.waiting_name()
 
     def edit(self):
         d = self.driver
@@ -67,13 +67,13 @@ class Registration(ProgramTest):
         self.assertEqual(d.string("NowPCName"), old_name)
         self.assertEqual(d.string("M1"), RESTART)
         self.assertFalse(d.visible("Panel20"))
-        kind, data = d.reg_get(HKLM, NAME_KEY, "ComputerName")
+        kind, data = d.reg_get(HKLM, d.NAME_KEY, "ComputerName")
         self.assertEqual(data.rstrip(b"\0"), b"VELNORTEST")
 
     def test_cancel_writes_nothing(self):
         d = self.driver
         before = [d.reg_get(HKLM, VERSION_KEY, v, VIEW) for v in ("RegisteredOwner", "RegisteredOrganization")]
-        name_before = d.reg_get(HKLM, NAME_KEY, "ComputerName")
+        name_before = d.reg_get(HKLM, d.NAME_KEY, "ComputerName")
         self.edit()
         d("type", hexed("typed owner"))
         self.replace("NewCompany", "typed org")
@@ -81,13 +81,13 @@ class Registration(ProgramTest):
         d.click("Cancel")
         after = [d.reg_get(HKLM, VERSION_KEY, v, VIEW) for v in ("RegisteredOwner", "RegisteredOrganization")]
         self.assertEqual(after, before)
-        self.assertEqual(d.reg_get(HKLM, NAME_KEY, "ComputerName"), name_before)
+        self.assertEqual(d.reg_get(HKLM, d.NAME_KEY, "ComputerName"), name_before)
         self.assertEqual(d.string("NewName"), "Old Owner")
         self.assertEqual(d.string("NewPCName"), "TYPEDNAME")
 
     def test_a_refused_name_shows_the_message_still_writes_the_owner_and_is_not_pending(self):
         d = self.driver
-        pending = d.reg_get(HKLM, NAME_KEY, "ComputerName")[1].rstrip(b"\0")
+        pending = d.waiting_name()
         self.edit()
         d("type", hexed("Owner After"))
         self.replace("NewPCName", "X" * 20)
@@ -124,7 +124,7 @@ class Registration(ProgramTest):
         self.assertNoErrorBox()
         self.assertEqual(d.reg_get(HKLM, VERSION_KEY, "RegisteredOwner", VIEW), (REG_SZ, owner))
         self.assertEqual(d.reg_get(HKLM, VERSION_KEY, "RegisteredOrganization", VIEW), (REG_MULTI_SZ, organisation))
-        self.assertEqual(d.reg_get(HKLM, NAME_KEY, "ComputerName")[1].rstrip(b"\0"), b"ONLYNAME")
+        self.assertEqual(d.waiting_name(), b"ONLYNAME")
         self.assertEqual(d.string("M1"), RESTART)
 
     def test_a_typed_shift_jis_owner_of_200_bytes_is_written_and_shown_back_whole(self):
@@ -198,6 +198,10 @@ class Registration(ProgramTest):
         d = self.driver
         self.edit()
         d("type", hexed("x" * 300))
+        # The keystrokes take a while to arrive: the box fills up to its
+        # limit, and no further.
+        wait_for(lambda: d.text("NewName"), lambda text: len(text) >= 254, 20, "the typed owner")
+        d("sleep", 1000)
         self.assertEqual(d.text("NewName"), b"x" * 254)
         # Pasted two-byte characters are cut before a whole character, never inside one.
         d("settext", "NewCompany", hexed("会社" * 100))  # 400 bytes

@@ -18,6 +18,7 @@ class UserPage(ProgramTest):
         d.reg_set(HKLM, CPU_KEY, "Identifier", REG_SZ, "x86 Family 6 Model 8 Stepping 3")
         d.reg_set(HKLM, CPU_KEY, "VendorIdentifier", REG_SZ, "GenuineIntel")
         d.reg_set(HKLM, CPU_CLASS_KEY, "DriverDesc", REG_SZ, "Intel(R) Pentium(R) III processor")
+        d.no_name_waits()
 
     def test_owner_organisation_and_computer_name(self):
         d = self.driver

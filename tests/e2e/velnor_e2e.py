@@ -251,6 +251,20 @@ class Driver:
     def reg_delete_key(self, root, path):
         self("reg_delete_key", root, hexed(path))
 
+    # --- the computer name ---
+    NAME_KEY = r"SYSTEM\CurrentControlSet\Control\ComputerName\ComputerName"
+
+    def no_name_waits(self):
+        """Makes the name kept for the next start the computer's present one,
+        whatever an earlier test set; returns that name's bytes."""
+        active = unhexed(self("computer_name"))
+        self.reg_set(HKLM, self.NAME_KEY, "ComputerName", REG_SZ, active + b"\0")
+        return active
+
+    def waiting_name(self):
+        """The name kept for the next start, as the system keeps it."""
+        return self.reg_get(HKLM, self.NAME_KEY, "ComputerName")[1].rstrip(b"\0")
+
 
 class ProgramTest(unittest.TestCase):
     """A test class with one driver; each test starts the program itself and

@@ -169,7 +169,7 @@ TEST_F(ClockPageTest, AResultWhileAnotherPageIsShownIsStillShown) {
     EXPECT_TRUE(visible(ids::Label16));
     EXPECT_FALSE(timer(ids::Timer1).enabled());
     EXPECT_EQ(form().focused()->id(), ids::Panel8);  // the focus stays on the page in front
-    EXPECT_TRUE(shown().errors.empty());
+    EXPECT_TRUE(shown().messages.empty());
 }
 
 TEST_F(ClockPageTest, ATimerMessageWhileNoMeasurementIsAskedForStartsNone) {
@@ -202,7 +202,7 @@ TEST_F(ClockPageTest, AProcessorWithoutACounterIsNeverAskedForIt) {
     EXPECT_EQ(fontColour(ids::Memo7), colours::infoBackground);
     EXPECT_FALSE(timer(ids::Timer1).enabled());
     EXPECT_FALSE(visible(ids::Label16));
-    EXPECT_TRUE(shown().errors.empty());
+    EXPECT_TRUE(shown().messages.empty());
 }
 
 }  // namespace

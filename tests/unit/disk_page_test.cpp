@@ -83,7 +83,7 @@ TEST_F(DiskPageTest, TheWaitingStateComesBeforeTheQueries) {
     } seen{};
     // The volume query is the first platform call of the change event: what the
     // page shows at that moment is the waiting state.
-    machine.volumes["e:\\"] = {0x1A2B3C4D, "FAT32"};
+    machine.volumes["e:\\"] = {0x1A2B3C4D, "FAT32", ""};
     class Spy : public ui::ControlPeer {
     public:
         std::function<void()> onUpdate;
@@ -113,15 +113,16 @@ TEST_F(DiskPageTest, TheWaitingStateComesBeforeTheQueries) {
 }
 
 TEST_F(DiskPageTest, VolumeInformation) {
-    machine.volumes["c:\\"] = {0xABCD, "NTFS"};
-    machine.volumes["d:\\"] = {0x1A2B3C4D, "FAT32"};
+    machine.volumes["c:\\"] = {0xABCD, "NTFS", ""};
+    machine.volumes["d:\\"] = {0x1A2B3C4D, "FAT32", ""};
     start('c');
     EXPECT_EQ(text(ids::Memo9), "0000ABCD");
     EXPECT_EQ(text(ids::Memo10), "NTFS");
     choose('d');
     EXPECT_EQ(text(ids::Memo9), "1A2B3C4D");
     EXPECT_EQ(text(ids::Memo10), "FAT32");
-    EXPECT_EQ(machine.volumeQueries, (std::vector<std::string>{"c:\\", "d:\\"}));
+    // The drive list asks the fixed disk c: for its label first.
+    EXPECT_EQ(machine.volumeQueries, (std::vector<std::string>{"c:\\", "c:\\", "d:\\"}));
     choose('e');  // the volume query fails: nothing of drive d: stays
     EXPECT_EQ(text(ids::Memo9), "");
     EXPECT_EQ(text(ids::Memo10), "");
@@ -137,7 +138,7 @@ TEST_F(DiskPageTest, ADriveThatIsNotReadyShowsZero) {
     EXPECT_EQ(fontColour(ids::Label20), colours::white);
     EXPECT_EQ(gauge(ids::Gauge5).progress(), 0);
     EXPECT_EQ(gauge(ids::Gauge5).backColour(), colours::lime);
-    EXPECT_TRUE(shown().errors.empty());
+    EXPECT_TRUE(shown().messages.empty());
     EXPECT_TRUE(shown().messages.empty());
 }
 
@@ -146,7 +147,7 @@ TEST_F(DiskPageTest, ATotalOfZeroBytesShowsZeroPercent) {
     start('c');
     EXPECT_EQ(text(ids::Label20), "0 %");
     EXPECT_EQ(text(ids::Memo1), "0 MB");
-    EXPECT_TRUE(shown().errors.empty());
+    EXPECT_TRUE(shown().messages.empty());
 }
 
 TEST_F(DiskPageTest, DriveNumberFollowsTheLetterAndSurvivesNoDrive) {
@@ -170,6 +171,66 @@ TEST_F(DiskPageTest, TheSameDriveChosenAgainIsQueriedAgain) {
     choose('c');
     EXPECT_EQ(text(ids::Memo3), "2 MB");
     EXPECT_EQ(machine.diskQueries.size(), 4u);
+}
+
+// The drive box lists the drives the platform has, in letter order, with the
+// labels of fixed and RAM disks only: a floppy, CD or network drive is never
+// asked, since that could wait for a medium or a network.
+TEST_F(DiskPageTest, TheDriveListComesFromThePlatformWithTheLabelsOfFixedDisks) {
+    machine.drives = (1u << 0) | (1u << 2) | (1u << 3) | (1u << 4) | (1u << 13) | (1u << 17);
+    machine.driveTypes = {{'a', platform::DriveType::Removable}, {'e', platform::DriveType::CdRom},
+                          {'n', platform::DriveType::Remote}, {'r', platform::DriveType::RamDisk}};
+    machine.volumes["c:\\"] = {1, "NTFS", "SYSTEM"};
+    machine.volumes["r:\\"] = {2, "FAT", "RAMDISK"};
+    // d: is a fixed disk that does not answer: no label, and still listed.
+    start('c');
+    using Item = ui::DriveBox::Item;
+    EXPECT_EQ(control<ui::DriveBox>(ids::DriveComboBox1).items(),
+              (std::vector<Item>{{'a', "a:"}, {'c', "c: [SYSTEM]"}, {'d', "d:"}, {'e', "e:"}, {'n', "n:"},
+                                 {'r', "r: [RAMDISK]"}}));
+    const auto& drives = window().diskPage().drives();
+    ASSERT_EQ(drives.size(), 6u);
+    EXPECT_EQ(drives[5].letter, 'r');
+    EXPECT_EQ(drives[5].label, "RAMDISK");
+    // The labels asked for, then the chosen drive's volume.
+    EXPECT_EQ(machine.volumeQueries, (std::vector<std::string>{"c:\\", "d:\\", "r:\\", "c:\\"}));
+}
+
+// The first selection is the current directory's drive, whatever the case
+// of its letter; without a letter (a network path) the box chooses no drive
+// and the page shows the current directory's drive by number 0.
+TEST_F(DiskPageTest, TheFirstSelectionIsTheCurrentDirectorysDrive) {
+    const struct {
+        const char* directory;
+        char chosen;
+        int number;
+    } cases[] = {{"D:\\Work", 'd', 4}, {"c:\\", 'c', 3}, {"\\\\server\\share", 0, 0}, {"", 0, 0}};
+    for (const auto& c : cases) {
+        fake::Platform other;
+        other.drives = 0xC;  // c: and d:
+        other.disks[c.number] = {1048576LL * 10, 1048576LL * 5};
+        other.currentDirectory_ = c.directory;
+        RecordedWindow window(other);
+        window.create();
+        window.window.form().dispatch([&] { window.control<ui::DriveBox>(ids::DriveComboBox1).onFirstShow(); });
+        EXPECT_EQ(window.control<ui::DriveBox>(ids::DriveComboBox1).drive(), c.chosen) << c.directory;
+        EXPECT_EQ(window.window.diskPage().driveNumber(), c.number) << c.directory;
+        EXPECT_EQ(window.control(ids::Memo1).text(), "10 MB") << c.directory;
+    }
+}
+
+// The back end reports the entry chosen, never a text to be read back.
+TEST_F(DiskPageTest, AnEntryChosenFromTheListChoosesItsDrive) {
+    machine.drives = 0xC;
+    machine.disks[4] = {1048576LL * 30, 1048576LL * 5};
+    start('c');
+    auto& box = control<ui::DriveBox>(ids::DriveComboBox1);
+    form().dispatch([&] { box.choose(1); });
+    EXPECT_EQ(box.drive(), 'd');
+    EXPECT_EQ(text(ids::Memo1), "30 MB");
+    form().dispatch([&] { box.choose(7); });  // past the list: no drive; the number stays
+    EXPECT_EQ(box.drive(), 0);
+    EXPECT_EQ(window().diskPage().driveNumber(), 4);
 }
 
 }  // namespace

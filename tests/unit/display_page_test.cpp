@@ -86,7 +86,7 @@ TEST_F(DisplayPageTest, ADriverThatNeverEndsTheListIsCutOffAtTheBound) {
     Lines lines = list();
     ASSERT_EQ(lines.size(), 7u * pages::kMaxDisplayModes);
     EXPECT_EQ(lines[lines.size() - 6], "   モード番号  " + std::to_string(pages::kMaxDisplayModes - 1));
-    EXPECT_TRUE(shown().errors.empty());
+    EXPECT_TRUE(shown().messages.empty());
 }
 
 TEST(ColourCountTest, TakesTheDepthWithinOneTo24Bits) {

@@ -244,15 +244,22 @@ bool Platform::globalMemoryStatusEx(platform::MemoryStatusEx& status) {
     return true;
 }
 
-bool Platform::getVolumeInformation(const std::string& rootPath, std::uint32_t& serialNumber,
-                                    std::string& fileSystem) {
+bool Platform::getVolumeInformation(const std::string& rootPath, platform::VolumeInfo& volume) {
     volumeQueries.push_back(rootPath);
     if (quietDrives == 0) promptingQueries.push_back(rootPath);
-    auto volume = volumes.find(lowered(rootPath));
-    if (volume == volumes.end()) return false;
-    serialNumber = volume->second.serial;
-    fileSystem = volume->second.fileSystem;
+    auto found = volumes.find(lowered(rootPath));
+    if (found == volumes.end()) return false;
+    volume = found->second;
     return true;
+}
+
+platform::DriveType Platform::driveType(const std::string& rootPath) {
+    std::string root = lowered(rootPath);
+    if (root.size() != 3 || root.compare(1, 2, ":\\") != 0) return platform::DriveType::NoRoot;
+    char letter = root[0];
+    if (letter < 'a' || letter > 'z' || !(drives & (1u << (letter - 'a')))) return platform::DriveType::NoRoot;
+    auto type = driveTypes.find(letter);
+    return type == driveTypes.end() ? platform::DriveType::Fixed : type->second;
 }
 
 std::int64_t Platform::diskSize(int driveNumber) {

@@ -119,11 +119,11 @@ public:
     std::optional<platform::MemoryStatusEx> memoryEx;  // none: the system has no GlobalMemoryStatusEx
     int memoryQueries = 0;
 
-    struct Volume {
-        std::uint32_t serial = 0;
-        std::string fileSystem;
-    };
+    using Volume = platform::VolumeInfo;
     std::map<std::string, Volume> volumes;  // by root path; a missing root fails
+    // The kind of each drive by its lower-case letter; a drive not named is a fixed disk.
+    std::map<char, platform::DriveType> driveTypes;
+    std::string currentDirectory_ = "C:\\Velnor";
     std::vector<std::string> volumeQueries;
     struct Disk {
         std::int64_t size = -1;
@@ -195,8 +195,9 @@ public:
     platform::LocalTime localTime() override { return now; }
     void globalMemoryStatus(platform::MemoryStatus& status) override;
     bool globalMemoryStatusEx(platform::MemoryStatusEx& status) override;
-    bool getVolumeInformation(const std::string& rootPath, std::uint32_t& serialNumber,
-                              std::string& fileSystem) override;
+    bool getVolumeInformation(const std::string& rootPath, platform::VolumeInfo& volume) override;
+    platform::DriveType driveType(const std::string& rootPath) override;
+    std::string currentDirectory() override { return currentDirectory_; }
     std::int64_t diskSize(int driveNumber) override;
     std::int64_t diskFree(int driveNumber) override;
     std::uint32_t logicalDrives() override { return drives; }

@@ -28,7 +28,7 @@ struct Shown {
     present::Colour backColour;
     bool gaugeText = false;
     bool elliptic = false;
-    std::vector<std::string> items;
+    std::vector<ui::DriveBox::Item> items;
     char drive = 0;
     const ui::TabPage* activePage = nullptr;
     std::size_t maxLength = 0;

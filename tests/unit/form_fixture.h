@@ -8,7 +8,7 @@
 #include <memory>
 #include <stdexcept>
 
-#include "app/control_ids.h"
+#include "pages/control_ids.h"
 #include "app/main_window.h"
 #include "fake_platform.h"
 #include "recording_peer.h"
@@ -38,10 +38,13 @@ protected:
     ui::Form& form() { return window().form(); }
     // What the window's boxes showed, its caret hides and paints at once.
     RecordingFormPeer& shown() { return recorded().shown; }
-    // Creation, then the drive box's first selection, as when the window is first shown.
+    // Creation, then the drive box's first showing with the current
+    // directory on the given drive (0: a network path), as when the window
+    // is first shown.
     void start(char currentDrive = 'c') {
+        machine.currentDirectory_ = currentDrive != 0 ? std::string(1, currentDrive) + ":\\Velnor" : "\\\\server\\share";
         form().dispatch([&] { window().create(); });
-        form().dispatch([&] { control<ui::DriveBox>(ids::DriveComboBox1).select(currentDrive); });
+        form().dispatch([&] { control<ui::DriveBox>(ids::DriveComboBox1).onFirstShow(); });
     }
     template <class T = ui::Control>
     T& control(int id) {
@@ -56,12 +59,7 @@ protected:
             control<ui::PageControl>(ids::PageControl1).setActivePage(control<ui::TabPage>(id));
         });
     }
-    ui::Timer& timer(int id) {
-        for (const auto& t : form().timers()) {
-            if (t->id() == id) return *t;
-        }
-        throw std::logic_error("no such timer");
-    }
+    ui::Timer& timer(int id) { return form().timer(id); }
 
     fake::Platform machine;
 

@@ -3,7 +3,7 @@
 
 #include <set>
 
-#include "app/control_ids.h"
+#include "pages/control_ids.h"
 #include "app/layout/layouts.h"
 #include "ui/form.h"
 

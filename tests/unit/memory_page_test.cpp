@@ -52,7 +52,7 @@ TEST_F(MemoryPageTest, Windows9xFiguresComeFromThe32BitRecord) {
         EXPECT_EQ(fontColour(ids::Label13), c.colour) << c.total << " " << c.available;
         EXPECT_EQ(gauge(ids::Gauge1).progress(), std::stoi(c.percent)) << c.total << " " << c.available;
     }
-    EXPECT_TRUE(shown().errors.empty());
+    EXPECT_TRUE(shown().messages.empty());
 }
 
 TEST_F(MemoryPageTest, LargeMemoryComesWhole64BitFromGlobalMemoryStatusEx) {

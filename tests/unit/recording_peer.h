@@ -1,5 +1,5 @@
 // A back end for the window's model that records what a real one would show:
-// message boxes, error boxes, caret hides, requests to paint at once and
+// message boxes, caret hides, requests to paint at once and
 // texts put on the clipboard. The
 // window's outer size is that of a single-border window with a caption at
 // 96 DPI, as Windows gives it.
@@ -23,8 +23,8 @@ public:
     ui::Size outerSize() const override {
         return {form_.clientSize().width + 6, form_.clientSize().height + 28};
     }
-    void showMessage(const std::string& text, ui::MessageKind kind) override {
-        (kind == ui::MessageKind::Error ? errors : messages).push_back(text);
+    void showMessage(const std::string& text) override {
+        messages.push_back(text);
         // What happens while the box is open: its own loop dispatches the
         // window's other events meanwhile.
         if (whileOpen) whileOpen();
@@ -34,7 +34,6 @@ public:
     void copyText(const std::string& text) override { copied.push_back(text); }
 
     std::vector<std::string> messages;
-    std::vector<std::string> errors;
     int caretHides = 0;
     int paints = 0;
     std::vector<std::string> copied;  // what went to the clipboard, in order

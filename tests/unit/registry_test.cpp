@@ -1,5 +1,5 @@
 // The registry layer against the fake registry: key ownership, the old-style
-// reads of the user page, and the accessor's type and size rules.
+// reads of the user page, and the type and size rules of the other reads.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -34,7 +34,7 @@ TEST_F(RegistryTest, KeysCloseWhenTheirOwnerGoes) {
     EXPECT_TRUE(machine.registry.hasKey(kLocalMachine, "SOFTWARE\\New\\Deep"));
 }
 
-TEST_F(RegistryTest, ReadTextTakesOnlyTheBytesTheReadReturned) {
+TEST_F(RegistryTest, TheOldReadTakesOnlyTheBytesTheReadReturned) {
     const std::string key = "SOFTWARE\\Owner";
     auto set = [&](const char* name, std::uint32_t type, std::vector<std::uint8_t> data) {
         machine.registry.set(kLocalMachine, key, name, type, std::move(data));
@@ -48,45 +48,40 @@ TEST_F(RegistryTest, ReadTextTakesOnlyTheBytesTheReadReturned) {
     set("inner", platform::kRegSz, {'x', 0, 'y', 0});
 
     registry::Key open = registry::Key::open(machine, kLocalMachine, key, 0);
-    EXPECT_EQ(registry::readText(machine, open, "fits"), std::string(254, 'a'));
-    EXPECT_EQ(registry::readText(machine, open, "toolong"), "");  // no garbage from a short buffer
-    EXPECT_EQ(registry::readText(machine, open, "unterminated"), std::string(255, 'c'));
-    EXPECT_EQ(registry::readText(machine, open, "empty"), "");
-    EXPECT_EQ(registry::readText(machine, open, "nothing"), "");
-    EXPECT_EQ(registry::readText(machine, open, "number"), "AB");  // the type is not looked at
-    EXPECT_EQ(registry::readText(machine, open, "inner"), "x");
-    EXPECT_EQ(registry::readText(machine, open, "missing"), "");
-    EXPECT_EQ(registry::readText(machine, registry::Key(), "fits"), "");
+    EXPECT_EQ(open.readAnyText("fits"), std::string(254, 'a'));
+    EXPECT_EQ(open.readAnyText("toolong"), "");  // no garbage from a short buffer
+    EXPECT_EQ(open.readAnyText("unterminated"), std::string(255, 'c'));
+    EXPECT_EQ(open.readAnyText("empty"), "");
+    EXPECT_EQ(open.readAnyText("nothing"), "");
+    EXPECT_EQ(open.readAnyText("number"), "AB");  // the type is not looked at
+    EXPECT_EQ(open.readAnyText("inner"), "x");
+    EXPECT_EQ(open.readAnyText("missing"), "");
+    EXPECT_EQ(registry::Key().readAnyText("fits"), "");
 }
 
 TEST_F(RegistryTest, WriteTextStoresTheTerminatingZero) {
     registry::Key key = registry::Key::create(machine, kLocalMachine, "SOFTWARE\\W", 0);
-    registry::writeText(machine, key, "Owner", "abc");
-    registry::writeText(machine, key, "Empty", "");
+    key.writeText("Owner", "abc");
+    key.writeText("Empty", "");
     const fake::RegValue* owner = machine.registry.find(kLocalMachine, "SOFTWARE\\W", "Owner");
     ASSERT_NE(owner, nullptr);
     EXPECT_EQ(owner->type, platform::kRegSz);
     EXPECT_EQ(owner->data, (std::vector<std::uint8_t>{'a', 'b', 'c', 0}));
     EXPECT_EQ(machine.registry.find(kLocalMachine, "SOFTWARE\\W", "Empty")->data, std::vector<std::uint8_t>{0});
-    EXPECT_NE(registry::writeText(machine, registry::Key(), "Owner", "x"), platform::kSuccess);
+    EXPECT_NE(registry::Key().writeText("Owner", "x"), platform::kSuccess);
 }
 
-TEST_F(RegistryTest, AccessorOpensFromTheRootOrTheCurrentKeyAndKeepsItOnFailure) {
+TEST_F(RegistryTest, APathFromTheRootOpensAsItsRelativeForm) {
     machine.registry.setString(kLocalMachine, "HARDWARE\\DESCRIPTION\\System", "Date", "01/02/03");
-    machine.registry.setString(kLocalMachine, "HARDWARE\\DESCRIPTION\\System\\Sub", "Date", "sub");
-    registry::Accessor accessor(machine, kLocalMachine, platform::kKeyRead);
-    EXPECT_FALSE(accessor.hasCurrentKey());
-    EXPECT_EQ(accessor.readString("Date").value, "");  // no key open: every value is missing
-    EXPECT_TRUE(accessor.openKey("\\HARDWARE\\DESCRIPTION\\System"));
-    EXPECT_EQ(accessor.readString("Date").value, "01/02/03");
-    EXPECT_FALSE(accessor.openKey("\\HARDWARE\\Missing"));
-    EXPECT_EQ(accessor.readString("Date").value, "01/02/03");  // still the key opened before
-    EXPECT_TRUE(accessor.openKey("Sub"));
-    EXPECT_EQ(accessor.readString("Date").value, "sub");
+    registry::Key none;
+    EXPECT_EQ(none.readString("Date"), "");  // no key open: every value is missing
+    registry::Key system = registry::Key::open(machine, kLocalMachine, "\\HARDWARE\\DESCRIPTION\\System", platform::kKeyRead);
+    EXPECT_EQ(system.readString("Date"), "01/02/03");
+    EXPECT_FALSE(registry::Key::open(machine, kLocalMachine, "\\HARDWARE\\Missing", platform::kKeyRead));
     EXPECT_EQ(machine.registry.openHandles(), 1u);
 }
 
-TEST_F(RegistryTest, AccessorStringsAcceptOnlyStringTypes) {
+TEST_F(RegistryTest, StringReadsAcceptOnlyStringTypes) {
     const std::string key = "HARDWARE\\K";
     machine.registry.setString(kLocalMachine, key, "sz", "text");
     machine.registry.set(kLocalMachine, key, "expand", platform::kRegExpandSz, fake::bytes("%PATH%"));
@@ -95,26 +90,15 @@ TEST_F(RegistryTest, AccessorStringsAcceptOnlyStringTypes) {
     machine.registry.set(kLocalMachine, key, "binary", platform::kRegBinary, {'a', 0});
     machine.registry.set(kLocalMachine, key, "multi", platform::kRegMultiSz, fake::bytes("a\0b"));
     machine.registry.set(kLocalMachine, key, "bigstring", platform::kRegSz, fake::bytes(std::string(5000, 'z')));
-    registry::Accessor accessor(machine, kLocalMachine, platform::kKeyRead);
-    ASSERT_TRUE(accessor.openKey("\\" + key));
+    registry::Key open = registry::Key::open(machine, kLocalMachine, key, platform::kKeyRead);
+    ASSERT_TRUE(open);
     const std::pair<const char*, std::string> texts[] = {
         {"sz", "text"}, {"expand", "%PATH%"}, {"empty", ""}, {"missing", ""}, {"bigstring", std::string(5000, 'z')}};
-    for (const auto& [name, text] : texts) {
-        registry::Read<std::string> read = accessor.readString(name);
-        EXPECT_TRUE(read.ok()) << name << ": " << read.error;
-        EXPECT_EQ(read.value, text) << name;
-    }
-    for (const char* name : {"dword", "binary", "multi"}) {
-        registry::Read<std::string> read = accessor.readString(name);
-        EXPECT_FALSE(read.ok()) << name;
-        EXPECT_EQ(read.error, registry::invalidTypeMessage(name)) << name;
-        EXPECT_EQ(read.value, "") << name;
-    }
-    EXPECT_EQ(registry::invalidTypeMessage("dword"), "'dword' のデータ型が不正です");
-    EXPECT_EQ(registry::fetchFailedMessage("x"), "'x' の取得に失敗しました");
+    for (const auto& [name, text] : texts) EXPECT_EQ(open.readString(name), text) << name;
+    for (const char* name : {"dword", "binary", "multi"}) EXPECT_EQ(open.readString(name), std::nullopt) << name;
 }
 
-TEST_F(RegistryTest, AccessorBinaryReadsCheckTypeAndSize) {
+TEST_F(RegistryTest, BinaryReadsCheckTypeAndSize) {
     const std::string key = "PerfStats\\StatData";
     machine.registry.set(kDynData, key, "four", platform::kRegBinary, {42, 0, 0, 0});
     machine.registry.set(kDynData, key, "five", platform::kRegBinary, {1, 2, 3, 4, 5});
@@ -124,14 +108,14 @@ TEST_F(RegistryTest, AccessorBinaryReadsCheckTypeAndSize) {
     machine.registry.set(kDynData, key, "sz", platform::kRegSz, fake::bytes("1"));
     machine.registry.set(kDynData, key, "expand", platform::kRegExpandSz, fake::bytes("1"));
     machine.registry.set(kDynData, key, "zero", platform::kRegBinary, {});
-    registry::Accessor accessor(machine, kDynData, platform::kKeyRead);
-    ASSERT_TRUE(accessor.openKey("\\" + key));
+    registry::Key open = registry::Key::open(machine, kDynData, key, platform::kKeyRead);
+    ASSERT_TRUE(open);
 
     std::uint8_t buffer[4] = {9, 9, 9, 9};
     auto read = [&](const char* name) {
-        registry::Read<std::size_t> result = accessor.readBinaryData(name, buffer, 4);
-        EXPECT_TRUE(result.ok()) << name << ": " << result.error;
-        return result.value;
+        std::optional<std::size_t> result = open.readBinary(name, buffer, 4);
+        EXPECT_TRUE(result) << name;
+        return result.value_or(99);
     };
     EXPECT_EQ(read("missing"), 0u);
     EXPECT_EQ(buffer[0], 9);  // a missing value leaves the buffer as it was
@@ -142,33 +126,28 @@ TEST_F(RegistryTest, AccessorBinaryReadsCheckTypeAndSize) {
     EXPECT_EQ(read("multi"), 4u);
     EXPECT_EQ(read("zero"), 0u);
     std::memset(buffer, 9, sizeof buffer);
-    for (const char* name : {"five", "dword", "sz", "expand"}) {
-        registry::Read<std::size_t> result = accessor.readBinaryData(name, buffer, 4);
-        EXPECT_FALSE(result.ok()) << name;
-        EXPECT_EQ(result.error, registry::invalidTypeMessage(name)) << name;
-        EXPECT_EQ(result.value, 0u) << name;
-    }
-    EXPECT_EQ(buffer[0], 9);  // nothing copied on an error
+    for (const char* name : {"five", "dword", "sz", "expand"})
+        EXPECT_EQ(open.readBinary(name, buffer, 4), std::nullopt) << name;
+    EXPECT_EQ(buffer[0], 9);  // nothing copied for a value refused
 }
 
-TEST_F(RegistryTest, AccessorListsTheValueNamesOfItsKey) {
-    registry::Accessor accessor(machine, kDynData, platform::kKeyRead);
-    EXPECT_TRUE(accessor.valueNames().empty());
+TEST_F(RegistryTest, AKeyListsItsValueNames) {
+    EXPECT_TRUE(registry::Key().valueNames().empty());
     machine.registry.set(kDynData, "PerfStats\\StartStat", "KERNEL\\CPUUsage", platform::kRegBinary, {0, 0, 0, 0});
     machine.registry.set(kDynData, "PerfStats\\StartStat", "VMM\\cPageFaults", platform::kRegBinary, {0, 0, 0, 0});
-    ASSERT_TRUE(accessor.openKey("\\PerfStats\\StartStat"));
-    EXPECT_EQ(accessor.valueNames(), (std::vector<std::string>{"KERNEL\\CPUUsage", "VMM\\cPageFaults"}));
+    registry::Key open = registry::Key::open(machine, kDynData, "\\PerfStats\\StartStat", platform::kKeyRead);
+    EXPECT_EQ(open.valueNames(), (std::vector<std::string>{"KERNEL\\CPUUsage", "VMM\\cPageFaults"}));
 }
 
 TEST_F(RegistryTest, AKeyWithoutAccessRightsIsAsAMissingKey) {
     machine.registry.setString(kLocalMachine, "HARDWARE\\Locked", "v", "secret");
     machine.registry.deniedKeys.insert("hklm\\hardware\\locked");
-    registry::Accessor accessor(machine, kLocalMachine, platform::kKeyRead);
-    EXPECT_FALSE(accessor.openKey("\\HARDWARE\\Locked"));
-    EXPECT_EQ(accessor.readString("v").value, "");
+    registry::Key locked = registry::Key::open(machine, kLocalMachine, "\\HARDWARE\\Locked", platform::kKeyRead);
+    EXPECT_FALSE(locked);
+    EXPECT_EQ(locked.readString("v"), "");
 }
 
-TEST_F(RegistryTest, AFetchThatFailsAfterTheSizeWasAskedIsTheFetchError) {
+TEST_F(RegistryTest, AFetchThatFailsAfterTheSizeWasAskedGivesNothing) {
     // The value grows between the accessor's two queries, as a statistic may:
     // the second one finds the buffer too small.
     class Growing : public fake::Platform {
@@ -183,15 +162,11 @@ TEST_F(RegistryTest, AFetchThatFailsAfterTheSizeWasAskedIsTheFetchError) {
     growing.registry.set(kDynData, "PerfStats\\StatData", "sz", platform::kRegSz, fake::bytes("1"));
     growing.registry.set(kDynData, "PerfStats\\StatData", "binary", platform::kRegBinary, {1});
     {
-        registry::Accessor accessor(growing, kDynData, platform::kKeyRead);
-        ASSERT_TRUE(accessor.openKey("\\PerfStats\\StatData"));
-        registry::Read<std::string> text = accessor.readString("sz");
-        EXPECT_EQ(text.error, registry::fetchFailedMessage("sz"));
-        EXPECT_EQ(text.value, "");
+        registry::Key open = registry::Key::open(growing, kDynData, "\\PerfStats\\StatData", platform::kKeyRead);
+        ASSERT_TRUE(open);
+        EXPECT_EQ(open.readString("sz"), std::nullopt);
         std::uint8_t buffer[4] = {9, 9, 9, 9};
-        registry::Read<std::size_t> bytes = accessor.readBinaryData("binary", buffer, 4);
-        EXPECT_EQ(bytes.error, registry::fetchFailedMessage("binary"));
-        EXPECT_EQ(bytes.value, 0u);
+        EXPECT_EQ(open.readBinary("binary", buffer, 4), std::nullopt);
         EXPECT_EQ(buffer[0], 9);  // nothing copied
     }
     EXPECT_EQ(growing.registry.openHandles(), 0u);

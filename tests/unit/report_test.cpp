@@ -65,9 +65,10 @@ std::map<std::string, Lines> sectionsOf(const std::string& text) {
 void fillCommon(fake::Platform& m) {
     m.disks[3] = {2147483648LL, 536870912LL};         // c: 2 GB, 1.5 GB used
     m.disks[4] = {42949672960LL, 8589934592LL};       // d: 40 GB
-    m.volumes["c:\\"] = {0x1A2B3C4D, "FAT32"};
-    m.volumes["d:\\"] = {0xABCD, "FAT32"};
+    m.volumes["c:\\"] = {0x1A2B3C4D, "FAT32", "SYSTEM"};
+    m.volumes["d:\\"] = {0xABCD, "FAT32", ""};
     m.drives = 0x1D;  // a:, c:, d:, e: (a: and e: have no medium)
+    m.driveTypes = {{'a', platform::DriveType::Removable}, {'e', platform::DriveType::CdRom}};
     m.clock.cpuHz = 733012345.0;
     m.clock.callCostMs = 0.005;
     m.displayModes = {{640, 480, 8}, {800, 600, 16}, {1024, 768, 32}};
@@ -124,7 +125,6 @@ class ReportTest : public FormTest {
 protected:
     // Start-up, the drive box's drives, c: chosen, a tick and a measured clock.
     std::string copyAfterAMeasurement() {
-        control<ui::DriveBox>(ids::DriveComboBox1).setItems({"a:", "c: [SYSTEM]", "d:", "e:"});
         start('c');
         form().dispatch([&] { window().refreshTick(); });
         form().dispatch([&] { control(ids::Keisoku).click(); });
@@ -162,8 +162,9 @@ TEST_F(ReportTest, TheWindowMenuHasTheCopyCommand) {
 // it; the chosen drive as the page shows it, the others read without prompts.
 TEST_F(ReportTest, ACopyTakesWhatThePagesHoldAndMeasuresNothing) {
     makeFixture98(machine);
-    control<ui::DriveBox>(ids::DriveComboBox1).setItems({"a:", "c: [SYSTEM]", "d:", "e:"});
     start('c');
+    EXPECT_EQ(control<ui::DriveBox>(ids::DriveComboBox1).items(),
+              (std::vector<ui::DriveBox::Item>{{'a', "a:"}, {'c', "c: [SYSTEM]"}, {'d', "d:"}, {'e', "e:"}}));
     machine.disks[3] = {4294967296LL, 0};  // c: changed since the page read it
     machine.diskQueries.clear();
     machine.promptingQueries.clear();
@@ -211,9 +212,9 @@ TEST_F(ReportTest, PagesWithoutFiguresGiveWholeSections) {
         bare.timeStampCounter = false;
         bare.drives = 0x5;  // a: and c:, neither ready
         RecordedWindow window(bare);
-        window.control<ui::DriveBox>(ids::DriveComboBox1).setItems({"a:", "c:"});
+        bare.currentDirectory_ = "C:\\";
         window.create();
-        window.window.form().dispatch([&] { window.control<ui::DriveBox>(ids::DriveComboBox1).select('c'); });
+        window.window.form().dispatch([&] { window.control<ui::DriveBox>(ids::DriveComboBox1).onFirstShow(); });
         window.window.form().dispatch([&] { window.window.refreshTick(); });
         window.window.form().dispatch([&] { window.control(ids::Keisoku).click(); });
         window.window.form().dispatch([&] { window.window.form().timers()[0]->fire(); });
@@ -299,9 +300,9 @@ TEST(ReportModeTest, WritesTheFileAloneWithAMeasuredClockAndNoPrompt) {
     fake::Platform same;
     makeFixture98(same);
     RecordedWindow window(same);
-    window.control<ui::DriveBox>(ids::DriveComboBox1).setItems({"a:", "c:", "d:", "e:"});
+    same.currentDirectory_ = "C:\\";
     window.create();
-    window.window.form().dispatch([&] { window.control<ui::DriveBox>(ids::DriveComboBox1).select('c'); });
+    window.window.form().dispatch([&] { window.control<ui::DriveBox>(ids::DriveComboBox1).onFirstShow(); });
     window.window.form().dispatch([&] { window.window.refreshTick(); });
     window.window.form().dispatch([&] { window.window.form().timers()[0]->fire(); });
     window.window.form().chooseWindowMenuCommand(ids::CopyReport);

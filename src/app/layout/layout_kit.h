@@ -1,7 +1,7 @@
 // Shorthands shared by the page layout tables: fonts and the recurring control looks.
 #pragma once
 
-#include "app/control_ids.h"
+#include "pages/control_ids.h"
 #include "present/colours.h"
 #include "ui/layout.h"
 

@@ -262,17 +262,37 @@ bool Win32Platform::globalMemoryStatusEx(MemoryStatusEx& status) {
     return true;
 }
 
-bool Win32Platform::getVolumeInformation(const std::string& rootPath, std::uint32_t& serialNumber,
-                                         std::string& fileSystem) {
+bool Win32Platform::getVolumeInformation(const std::string& rootPath, VolumeInfo& volume) {
     char volumeName[256] = {};
     char fileSystemName[256] = {};
     DWORD serial = 0, longestComponent = 0, flags = 0;
     if (!GetVolumeInformationA(rootPath.c_str(), volumeName, 255, &serial, &longestComponent, &flags, fileSystemName,
                                255))
         return false;
-    serialNumber = serial;
-    fileSystem = fileSystemName;  // the last byte of the buffer stays zero
+    // The last byte of each buffer stays zero.
+    volume.serial = serial;
+    volume.fileSystem = fileSystemName;
+    volume.label = volumeName;
     return true;
+}
+
+DriveType Win32Platform::driveType(const std::string& rootPath) {
+    switch (GetDriveTypeA(rootPath.c_str())) {
+        case DRIVE_NO_ROOT_DIR: return DriveType::NoRoot;
+        case DRIVE_REMOVABLE: return DriveType::Removable;
+        case DRIVE_FIXED: return DriveType::Fixed;
+        case DRIVE_REMOTE: return DriveType::Remote;
+        case DRIVE_CDROM: return DriveType::CdRom;
+        case DRIVE_RAMDISK: return DriveType::RamDisk;
+        default: return DriveType::Unknown;
+    }
+}
+
+std::string Win32Platform::currentDirectory() {
+    char path[MAX_PATH + 1] = {};
+    DWORD length = GetCurrentDirectoryA(sizeof path, path);
+    if (length == 0 || length >= sizeof path) return {};
+    return std::string(path, length);
 }
 
 std::int64_t Win32Platform::diskBytes(int driveNumber, bool whole) {

@@ -26,8 +26,9 @@ public:
     void globalMemoryStatus(MemoryStatus& status) override;
     bool globalMemoryStatusEx(MemoryStatusEx& status) override;
 
-    bool getVolumeInformation(const std::string& rootPath, std::uint32_t& serialNumber,
-                              std::string& fileSystem) override;
+    bool getVolumeInformation(const std::string& rootPath, VolumeInfo& volume) override;
+    DriveType driveType(const std::string& rootPath) override;
+    std::string currentDirectory() override;
     std::int64_t diskSize(int driveNumber) override;
     std::int64_t diskFree(int driveNumber) override;
     std::uint32_t logicalDrives() override;

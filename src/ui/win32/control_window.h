@@ -32,7 +32,7 @@ protected:
     // control never closes on its own either.
     bool refuses(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool acceptsInput() const;
-    // Runs a model event as the message loop does (errors go to the error box).
+    // Runs a model event as the message loop does.
     void raise(const Handler& handler);
     void raiseMouse(const MouseHandler& handler, MouseButton button);
     void setWindowText(const std::string& text);

@@ -1,4 +1,4 @@
-// Drive enumeration, owner drawing and selection notifications of the drive box.
+// Owner drawing and selection notifications of the drive box.
 #include "ui/win32/drive_box_window.h"
 
 #include <string>
@@ -12,36 +12,6 @@ namespace {
 
 constexpr UINT kSelectionMade = WM_APP + 1;
 constexpr int kListHeight = 200;
-
-// "c: [LABEL]" for a fixed disk; the letter alone where asking for a label
-// could wait for a medium or a network.
-std::string driveEntry(char letter) {
-    std::string root = std::string(1, letter) + ":\\";
-    std::string entry = std::string(1, static_cast<char>(letter - 'A' + 'a')) + ":";
-    UINT type = GetDriveTypeA(root.c_str());
-    if (type == DRIVE_FIXED || type == DRIVE_RAMDISK) {
-        char label[MAX_PATH + 1] = {};
-        if (GetVolumeInformationA(root.c_str(), label, sizeof label, nullptr, nullptr, nullptr, nullptr, 0)) {
-            label[MAX_PATH] = '\0';
-            if (label[0] == 0) return entry;
-            entry += " [";
-            entry += label;
-            entry += "]";
-        }
-    }
-    return entry;
-}
-
-char currentDirectoryDrive() {
-    char path[MAX_PATH + 1] = {};
-    DWORD length = GetCurrentDirectoryA(sizeof path, path);
-    if (length >= 2 && length < sizeof path && path[1] == ':') {
-        char letter = path[0];
-        if (letter >= 'A' && letter <= 'Z') return static_cast<char>(letter - 'A' + 'a');
-        if (letter >= 'a' && letter <= 'z') return letter;
-    }
-    return 0;  // a network path has no drive letter
-}
 
 }  // namespace
 
@@ -67,14 +37,7 @@ DriveBoxWindow::DriveBoxWindow(WindowSystem& system, DriveBox& box) : ControlWin
 }
 
 void DriveBoxWindow::firstShow() {
-    std::vector<std::string> items;
-    DWORD drives = GetLogicalDrives();
-    for (int i = 0; i < 26; ++i) {
-        if (drives & (1u << i)) items.push_back(driveEntry(static_cast<char>('A' + i)));
-    }
-    box_.setItems(std::move(items));
-    char current = currentDirectoryDrive();
-    raise([&] { box_.select(current); });
+    raise(box_.onFirstShow);
 }
 
 void DriveBoxWindow::update(Property property) {
@@ -90,9 +53,9 @@ void DriveBoxWindow::fillList() {
     ownChange_ = true;
     SendMessageA(hwnd(), CB_RESETCONTENT, 0, 0);
     int selected = -1;
-    for (const std::string& item : box_.items()) {
-        LRESULT index = SendMessageA(hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-        if (!item.empty() && item[0] == box_.drive()) selected = static_cast<int>(index);
+    for (const DriveBox::Item& item : box_.items()) {
+        LRESULT index = SendMessageA(hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.text.c_str()));
+        if (item.drive == box_.drive()) selected = static_cast<int>(index);
     }
     SendMessageA(hwnd(), CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
     if (outer) ownChange_ = false;
@@ -192,11 +155,8 @@ LRESULT DriveBoxWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case kSelectionMade: {
             changePending_ = false;
             LRESULT index = SendMessageA(hwnd(), CB_GETCURSEL, 0, 0);
-            const auto& items = box_.items();
-            char letter = 0;
-            if (index >= 0 && static_cast<std::size_t>(index) < items.size() && !items[index].empty())
-                letter = items[static_cast<std::size_t>(index)][0];
-            raise([&] { box_.select(letter); });
+            std::size_t entry = index >= 0 ? static_cast<std::size_t>(index) : box_.items().size();
+            raise([&] { box_.choose(entry); });
             return 0;
         }
         case WM_CTLCOLORLISTBOX: {

@@ -10,7 +10,7 @@ class DriveBoxWindow : public ControlWindow {
 public:
     DriveBoxWindow(WindowSystem& system, DriveBox& box);
     void update(Property property) override;
-    // Lists the drives and selects the current directory's, raising the change event once.
+    // The box's first showing, when the page lists the drives.
     void firstShow() override;
 
 protected:

@@ -83,9 +83,8 @@ Size FormWindow::outerSize() const {
     return {r.right - r.left, r.bottom - r.top};
 }
 
-void FormWindow::showMessage(const std::string& text, MessageKind kind) {
-    UINT style = MB_OK | (kind == MessageKind::Error ? MB_ICONERROR : 0);
-    MessageBoxA(hwnd(), text.c_str(), form_.title(), style);
+void FormWindow::showMessage(const std::string& text) {
+    MessageBoxA(hwnd(), text.c_str(), form_.title(), MB_OK);
 }
 
 void FormWindow::hideCaret() {

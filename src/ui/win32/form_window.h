@@ -25,7 +25,7 @@ public:
 
     void updatePosition() override;
     Size outerSize() const override;
-    void showMessage(const std::string& text, MessageKind kind) override;
+    void showMessage(const std::string& text) override;
     void hideCaret() override;
     void paintNow() override;
     void copyText(const std::string& text) override;

@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "app/control_ids.h"
+#include "pages/control_ids.h"
 #include "app/layout/layouts.h"
 
 namespace {

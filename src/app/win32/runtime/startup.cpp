@@ -63,6 +63,12 @@ extern "C" void abort() {
     ExitProcess(3);
 }
 
+// The same end, asked for with its code (the program's own faults: the
+// headers' _Exit comes here).
+extern "C" void _exit(int code) {
+    ExitProcess(static_cast<UINT>(code));
+}
+
 // The entry point the linker gives a GUI program. Windows passes nothing the
 // program needs; the stack is aligned here for the code that follows.
 extern "C" __attribute__((force_align_arg_pointer)) void WinMainCRTStartup() {
