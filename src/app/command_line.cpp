@@ -8,7 +8,7 @@ namespace {
 
 class Scanner {
 public:
-    Scanner(std::string_view line, bool (*isLeadByte)(unsigned char)) : line_(line), isLeadByte_(isLeadByte) {}
+    Scanner(std::string_view line, const present::LeadByteTest& isLead) : line_(line), isLead_(isLead) {}
 
     // The byte at the position, 0 at the end of the line (where the system's
     // line has its terminating zero).
@@ -18,18 +18,14 @@ public:
     // The character at the position, one byte or a lead byte and the one
     // after it; a lead byte that ends the line is a character alone.
     void takeCharacter(std::string& out) {
-        bool lead = isLeadByte_(static_cast<unsigned char>(peek()));
-        out += peek();
-        ++at_;
-        if (lead && !atEnd()) {
-            out += peek();
-            ++at_;
-        }
+        std::size_t length = present::characterLength(line_, at_, isLead_);
+        out.append(line_.substr(at_, length));
+        at_ += length;
     }
 
 private:
     std::string_view line_;
-    bool (*isLeadByte_)(unsigned char);
+    const present::LeadByteTest& isLead_;
     std::size_t at_ = 0;
 };
 
@@ -107,8 +103,8 @@ bool sameSwitch(const std::string& word, const char* name) {
 
 }  // namespace
 
-std::vector<std::string> splitCommandLine(std::string_view line, bool (*isLeadByte)(unsigned char)) {
-    Scanner scan(line, isLeadByte);
+std::vector<std::string> splitCommandLine(std::string_view line, const present::LeadByteTest& isLead) {
+    Scanner scan(line, isLead);
     std::vector<std::string> arguments{programName(scan)};
     for (;;) {
         while (isBlank(scan.peek())) scan.skip();

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "present/characters.h"
+
 namespace app {
 
 // Splits a command line as the system's C runtime (msvcrt.dll) does for its
@@ -18,7 +20,7 @@ namespace app {
 // it; any other backslash stands for itself. A lead byte and the byte after
 // it are one character, so the second byte of a two-byte character (0x5C in
 // 表 or ソ) is never taken for a backslash.
-std::vector<std::string> splitCommandLine(std::string_view line, bool (*isLeadByte)(unsigned char));
+std::vector<std::string> splitCommandLine(std::string_view line, const present::LeadByteTest& isLead);
 
 // What the command line asks for.
 struct Invocation {

@@ -17,6 +17,10 @@ present::Separators separatorsOf(platform::Platform& platform) {
     return {platform.decimalSeparator(), platform.thousandsSeparator()};
 }
 
+present::LeadByteTest leadByteTestOf(platform::Platform& platform) {
+    return [&platform](unsigned char byte) { return platform.isLeadByte(byte); };
+}
+
 // The press effect of a round push-panel: a left press moves it one pixel
 // down and right within its ring, the release moves it back.
 void press(ui::Control& panel, ui::MouseButton button) {
@@ -142,7 +146,7 @@ void MainWindow::refreshTick() {
 }
 
 std::string MainWindow::report() {
-    return pages::reportText(reportFacts(), separatorsOf(platform_));
+    return pages::reportText(reportFacts(), separatorsOf(platform_), leadByteTestOf(platform_));
 }
 
 void MainWindow::copyReport() {

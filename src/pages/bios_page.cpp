@@ -6,6 +6,7 @@
 
 #include "pages/control_ids.h"
 #include "platform/registry_locations.h"
+#include "present/characters.h"
 #include "present/texts.h"
 
 namespace pages {
@@ -45,13 +46,9 @@ std::string readRomText(platform::Platform& platform, std::uint32_t address) {
 
 std::string registryLine(const std::string& text, platform::Platform& platform) {
     if (text.size() <= kRegistryTextBound) return text;
-    std::size_t end = 0;
-    while (end < kRegistryTextBound) {
-        std::size_t width = platform.isLeadByte(static_cast<std::uint8_t>(text[end])) ? 2 : 1;
-        if (end + width > kRegistryTextBound) break;
-        end += width;
-    }
-    return text.substr(0, end);
+    return text.substr(0, present::wholeCharactersWithin(text, kRegistryTextBound, [&platform](unsigned char byte) {
+                           return platform.isLeadByte(byte);
+                       }));
 }
 
 BiosControls BiosControls::bind(ui::Form& form) {

@@ -5,6 +5,7 @@
 
 #include "pages/clock_measurement.h"
 #include "pages/display_page.h"
+#include "present/characters.h"
 #include "present/gauge_rules.h"
 #include "present/percent.h"
 #include "present/texts.h"
@@ -13,38 +14,40 @@ namespace pages {
 namespace {
 
 // Captions and lines stand two blanks in; values start in one column after
-// the longest caption ("ファイルシステム", 16 bytes: in a fixed-pitch font a
-// two-byte character takes two columns) and two blanks more.
+// the longest caption (texts::kFileSystemCaption, 16 bytes: in a fixed-pitch
+// font a two-byte character takes two columns) and two blanks more.
 constexpr const char* kIndent = "  ";
 constexpr std::size_t kValueColumn = 2 + 16 + 2;
 
-// Shift-JIS: the first bytes of two-byte characters, and the bytes that may follow one.
-bool isLeadByte(unsigned char byte) {
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-bool isTrailByte(unsigned char byte) {
-    return byte >= 0x40 && byte <= 0xFC && byte != 0x7F;
-}
-
-// A text from the system as one line of the report.
-std::string oneLine(const std::string& text) {
+// A text from the system as one line of the report: a control byte becomes
+// a blank, and a two-byte character cut in half at the end loses its first
+// byte. Where a character ends is the system's code page's answer.
+std::string oneLine(const std::string& text, const present::LeadByteTest& isLead) {
     std::string out;
     out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t length = present::characterLength(text, i, isLead);
         auto byte = static_cast<unsigned char>(text[i]);
-        if (isLeadByte(byte)) {
-            if (i + 1 < text.size() && isTrailByte(static_cast<unsigned char>(text[i + 1]))) {
-                out += text[i];
-                out += text[++i];
-            }
-        } else if (byte < 0x20 || byte == 0x7F) {
+        if (length == 2)
+            out.append(text, i, 2);
+        else if (isLead(byte))
+            ;  // the first half of a character whose second half is missing
+        else if (byte < 0x20 || byte == 0x7F)
             out += ' ';
-        } else {
+        else
             out += text[i];
-        }
+        i += length;
     }
     return out;
 }
+
+// How figures and texts are written: the user's separators, and the
+// system's code page.
+struct Format {
+    present::Separators separators;
+    const present::LeadByteTest& isLead;
+    std::string line(const std::string& text) const { return oneLine(text, isLead); }
+};
 
 std::string twoDigits(int value) {
     return std::string(1, static_cast<char>('0' + value / 10 % 10)) + static_cast<char>('0' + value % 10);
@@ -71,13 +74,13 @@ std::string trimmed(const std::string& text) {
     return text.substr(begin, text.find_last_not_of(' ') + 1 - begin);
 }
 
-std::string windowsText(const ReportFacts& facts) {
+std::string windowsText(const ReportFacts& facts, const Format& f) {
     if (!facts.version) return texts::kUnknown;
     const platform::VersionInfo& v = *facts.version;
     // Windows 9x repeats the version in the build number's high word.
     std::uint32_t build = facts.kind == platform::PlatformKind::Windows9x ? v.build & 0xFFFF : v.build;
     std::string text = std::to_string(v.major) + "." + std::to_string(v.minor) + "." + std::to_string(build);
-    std::string servicePack = trimmed(oneLine(v.servicePack));
+    std::string servicePack = trimmed(f.line(v.servicePack));
     if (!servicePack.empty()) text += " " + servicePack;
     return text + " (" + kindName(facts.kind) + ")";
 }
@@ -107,28 +110,28 @@ private:
     std::string out_;
 };
 
-void writeDisks(Writer& w, const ReportFacts& facts, present::Separators separators) {
+void writeDisks(Writer& w, const ReportFacts& facts, const Format& f) {
     w.section(texts::kDiskTab);
     if (facts.drives.empty()) w.none();
     for (const DriveReading& drive : facts.drives) {
         if (&drive != &facts.drives.front()) w.line();
-        UsageFigures figures = diskUsage(drive.totalBytes, drive.freeBytes, separators);
+        UsageFigures figures = diskUsage(drive.totalBytes, drive.freeBytes, f.separators);
         w.line(std::string(1, drive.letter) + ":");
         w.row(texts::kTotalCaption, figures.total);
         w.row(texts::kUsedCaption, figures.used);
         w.row(texts::kFreeCaption, figures.free);
         w.row(texts::kShareCaption, present::percentText(figures.percent));
-        w.row(texts::kFileSystemCaption, drive.volume ? oneLine(drive.volume->fileSystem) : std::string());
+        w.row(texts::kFileSystemCaption, drive.volume ? f.line(drive.volume->fileSystem) : std::string());
         w.row(texts::kSerialCaption, drive.volume ? serialText(drive.volume->serial) : std::string());
     }
 }
 
-void writeMemory(Writer& w, const ReportFacts& facts, present::Separators separators) {
+void writeMemory(Writer& w, const ReportFacts& facts, const Format& f) {
     w.section(texts::kMemoryTab);
     UsageFigures figures{texts::kNotMeasured, texts::kNotMeasured, texts::kNotMeasured};
     std::string share = texts::kNotMeasured;
     if (facts.memory) {
-        figures = memoryUsage(*facts.memory, separators);
+        figures = memoryUsage(*facts.memory, f.separators);
         share = present::percentText(figures.percent);
     }
     w.row(texts::kTotalCaption, figures.total);
@@ -137,12 +140,12 @@ void writeMemory(Writer& w, const ReportFacts& facts, present::Separators separa
     w.row(texts::kShareCaption, share);
 }
 
-void writeCpu(Writer& w, const ReportFacts& facts, present::Separators separators) {
+void writeCpu(Writer& w, const ReportFacts& facts, const Format& f) {
     w.section(texts::kCpuTab);
     w.row(texts::kClockCaption,
-          facts.clockHertz ? frequencyDisplay(*facts.clockHertz, separators).text : texts::kNotMeasured);
-    w.row(texts::kProcessorNameCaption, oneLine(facts.processorName));
-    w.row(texts::kVendorCaption, oneLine(facts.vendor));
+          facts.clockHertz ? frequencyDisplay(*facts.clockHertz, f.separators).text : texts::kNotMeasured);
+    w.row(texts::kProcessorNameCaption, f.line(facts.processorName));
+    w.row(texts::kVendorCaption, f.line(facts.vendor));
     if (facts.showsLoad)
         w.row(texts::kShareCaption, facts.load ? present::percentText(*facts.load) : texts::kNotMeasured);
 }
@@ -160,15 +163,15 @@ void writeResources(Writer& w, const ReportFacts& facts) {
 }
 
 // The lines as the page shows them, without the empty ones around them.
-void writeBios(Writer& w, const ReportFacts& facts) {
+void writeBios(Writer& w, const ReportFacts& facts, const Format& f) {
     if (!facts.showsBios) return;
     w.section(texts::kBiosTab);
     std::size_t begin = 0, end = facts.biosLines.size();
-    while (begin < end && trimmed(oneLine(facts.biosLines[begin])).empty()) ++begin;
-    while (end > begin && trimmed(oneLine(facts.biosLines[end - 1])).empty()) --end;
+    while (begin < end && trimmed(f.line(facts.biosLines[begin])).empty()) ++begin;
+    while (end > begin && trimmed(f.line(facts.biosLines[end - 1])).empty()) --end;
     if (begin == end) w.none();
     for (std::size_t i = begin; i < end; ++i) {
-        std::string line = oneLine(facts.biosLines[i]);
+        std::string line = f.line(facts.biosLines[i]);
         w.line(trimmed(line).empty() ? std::string() : kIndent + line);
     }
 }
@@ -184,28 +187,29 @@ void writeModes(Writer& w, const ReportFacts& facts) {
     }
 }
 
-void writeUser(Writer& w, const ReportFacts& facts) {
+void writeUser(Writer& w, const ReportFacts& facts, const Format& f) {
     w.section(texts::kUserTab);
-    w.row(texts::kOwnerCaption, oneLine(facts.owner));
-    w.row(texts::kOrganisationCaption, oneLine(facts.organisation));
-    w.row(texts::kComputerNameCaption, oneLine(facts.computerName));
-    if (!facts.pendingComputerName.empty()) w.row(texts::kPendingComputerName, oneLine(facts.pendingComputerName));
+    w.row(texts::kOwnerCaption, f.line(facts.owner));
+    w.row(texts::kOrganisationCaption, f.line(facts.organisation));
+    w.row(texts::kComputerNameCaption, f.line(facts.computerName));
+    if (!facts.pendingComputerName.empty()) w.row(texts::kPendingComputerName, f.line(facts.pendingComputerName));
 }
 
 }  // namespace
 
-std::string reportText(const ReportFacts& facts, present::Separators separators) {
+std::string reportText(const ReportFacts& facts, present::Separators separators, const present::LeadByteTest& isLead) {
+    const Format f{separators, isLead};
     Writer w;
     w.line(std::string(texts::kApplicationTitle) + texts::kReportVersion + texts::kFileVersion);
     w.row(texts::kReportTaken, timeText(facts.taken));
-    w.row(texts::kReportWindows, windowsText(facts));
-    writeDisks(w, facts, separators);
-    writeMemory(w, facts, separators);
-    writeCpu(w, facts, separators);
+    w.row(texts::kReportWindows, windowsText(facts, f));
+    writeDisks(w, facts, f);
+    writeMemory(w, facts, f);
+    writeCpu(w, facts, f);
     writeResources(w, facts);
-    writeBios(w, facts);
+    writeBios(w, facts, f);
     writeModes(w, facts);
-    writeUser(w, facts);
+    writeUser(w, facts, f);
     return w.take();
 }
 

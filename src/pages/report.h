@@ -13,6 +13,7 @@
 #include "pages/resources_page.h"
 #include "platform/platform.h"
 #include "platform/platform_profile.h"
+#include "present/characters.h"
 #include "present/number_mask.h"
 
 namespace pages {
@@ -41,11 +42,12 @@ struct ReportFacts {
     std::string pendingComputerName;  // empty: no new name waits for a restart
 };
 
-// The report in Shift-JIS, each line ended by CR LF. Figures use the pages'
-// masks with the given separators; a text read from the system keeps its
-// bytes, except that a control byte becomes a blank and a two-byte
-// character cut in half loses its first byte, so that every line of the
-// report stays one line.
-std::string reportText(const ReportFacts& facts, present::Separators separators);
+// The report in the system's code page, each line ended by CR LF. Figures
+// use the pages' masks with the given separators; a text read from the
+// system keeps its bytes, except that a control byte becomes a blank and a
+// two-byte character cut in half loses its first byte, so that every line of
+// the report stays one line. Where a character ends is the code page's
+// answer (isLead).
+std::string reportText(const ReportFacts& facts, present::Separators separators, const present::LeadByteTest& isLead);
 
 }  // namespace pages

@@ -12,10 +12,10 @@
 namespace pages {
 
 struct UsageControls {
-    ui::Label& totalCaption;  // "全容量"
-    ui::Label& usedCaption;   // "使用量"
-    ui::Label& freeCaption;   // "空容量"
-    ui::Label& shareCaption;  // "使用率"
+    ui::Label& totalCaption;  // texts::kTotalCaption
+    ui::Label& usedCaption;   // texts::kUsedCaption
+    ui::Label& freeCaption;   // texts::kFreeCaption
+    ui::Label& shareCaption;  // texts::kShareCaption
     ui::TextBox& total;
     ui::TextBox& used;
     ui::TextBox& free;

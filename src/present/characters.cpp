@@ -3,10 +3,14 @@
 
 namespace present {
 
+std::size_t characterLength(std::string_view text, std::size_t at, const LeadByteTest& isLead) {
+    return at + 1 < text.size() && isLead(static_cast<unsigned char>(text[at])) ? 2 : 1;
+}
+
 std::size_t wholeCharactersWithin(std::string_view text, std::size_t maxBytes, const LeadByteTest& isLead) {
     std::size_t end = 0;
     while (end < text.size()) {
-        std::size_t width = isLead(static_cast<unsigned char>(text[end])) && end + 1 < text.size() ? 2 : 1;
+        std::size_t width = characterLength(text, end, isLead);
         if (end + width > maxBytes) break;
         end += width;
     }

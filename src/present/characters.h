@@ -11,6 +11,10 @@ namespace present {
 // Whether a byte begins a two-byte character in the system's code page.
 using LeadByteTest = std::function<bool(unsigned char)>;
 
+// How many bytes the character at a place of the text takes: 2 for a lead
+// byte with a byte after it, else 1.
+std::size_t characterLength(std::string_view text, std::size_t at, const LeadByteTest& isLead);
+
 // The length in bytes of the longest beginning of the text that takes at
 // most maxBytes and ends with a whole character. A lead byte at the very
 // end of the text counts as a character of its own.

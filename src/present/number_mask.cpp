@@ -8,6 +8,8 @@
 #include <cstring>
 #include <vector>
 
+#include "present/texts.h"
+
 namespace present {
 namespace {
 
@@ -18,10 +20,10 @@ struct MaskShape {
 
 MaskShape shapeOf(Mask mask) {
     switch (mask) {
-        case Mask::Megabytes: return {2, " MB"};
-        case Mask::Gigabytes: return {2, " GB"};
-        case Mask::Gigahertz: return {3, " GHz"};
-        case Mask::Megahertz: return {2, " MHz"};
+        case Mask::Megabytes: return {2, texts::kMegabytesUnit};
+        case Mask::Gigabytes: return {2, texts::kGigabytesUnit};
+        case Mask::Gigahertz: return {3, texts::kGigahertzUnit};
+        case Mask::Megahertz: return {2, texts::kMegahertzUnit};
     }
     return {2, ""};
 }

@@ -46,9 +46,33 @@ inline constexpr const char* kComputerNameCaption = "ＰＣ名";
 inline constexpr const char* kCannotChangeComputerName = "コンピュータ名を変更できません。";
 inline constexpr const char* kCannotChangeOwner = "所有者名と組織名を変更できません。";
 
-// The registry's two read errors, around the value's name: "'name' のデータ型が不正です".
-inline constexpr const char* kInvalidTypeAfterName = "' のデータ型が不正です";
-inline constexpr const char* kFetchFailedAfterName = "' の取得に失敗しました";
+// The faces of the window's fonts, as Japanese Windows names them.
+inline constexpr const char* kPGothicFace = "ＭＳ Ｐゴシック";
+inline constexpr const char* kPMinchoFace = "ＭＳ Ｐ明朝";
+inline constexpr const char* kGothicFace = "ＭＳ ゴシック";
+
+// The units the number masks end with.
+inline constexpr const char* kMegabytesUnit = " MB";
+inline constexpr const char* kGigabytesUnit = " GB";
+inline constexpr const char* kGigahertzUnit = " GHz";
+inline constexpr const char* kMegahertzUnit = " MHz";
+
+// What the layout shows before the pages put their own texts in: a share
+// before its first figure, the disk and memory pages' three boxes, the
+// display page's title, the captions of the round push panels, and those of
+// two buttons that are never shown.
+inline constexpr const char* kShareAtDesign = "100%";
+inline constexpr const char* kDiskIntroAtDesign = "ハードディスク等\r\n\r\n";
+inline constexpr const char* kMemoryIntroAtDesign = "メイン・メモリー";
+inline constexpr const char* kUsageIntro2AtDesign = "の使用状況を、";
+inline constexpr const char* kUsageIntro3AtDesign = "大まかに表示。";
+inline constexpr const char* kDisplayTitle = "　　　　　　ディスプレイ（画面）情報";
+inline constexpr const char* kMeasureButton = "クロック 計測";
+inline constexpr const char* kRegisterButton = "登　録";
+inline constexpr const char* kCancelButton = "キャンセル";
+inline constexpr const char* kChangeButton = "登録変更";
+inline constexpr const char* kMemoryButton = "メモリの状況を表示";
+inline constexpr const char* kResourcesButton = "表示";
 
 // Disk page: the three size boxes while a drive answers.
 inline constexpr const char* kDiskIntro1 = "ハードディスク等";

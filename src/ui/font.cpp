@@ -1,16 +1,18 @@
-// The Japanese Windows face names.
+// The face names of the fonts.
 #include "ui/font.h"
+
+#include "present/texts.h"
 
 namespace ui {
 
 const char* faceName(FontFace face) {
     switch (face) {
-        case FontFace::PGothic: return "ＭＳ Ｐゴシック";
-        case FontFace::PMincho: return "ＭＳ Ｐ明朝";
-        case FontFace::Gothic: return "ＭＳ ゴシック";
+        case FontFace::PGothic: return texts::kPGothicFace;
+        case FontFace::PMincho: return texts::kPMinchoFace;
+        case FontFace::Gothic: return texts::kGothicFace;
         case FontFace::Inherit: break;
     }
-    return "ＭＳ Ｐゴシック";
+    return texts::kPGothicFace;
 }
 
 }  // namespace ui

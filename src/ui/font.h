@@ -7,9 +7,9 @@ namespace ui {
 
 enum class FontFace {
     Inherit,       // the parent's font, as a control without a font of its own has
-    PGothic,       // "ＭＳ Ｐゴシック", proportional
-    PMincho,       // "ＭＳ Ｐ明朝", proportional
-    Gothic,        // "ＭＳ ゴシック", fixed pitch
+    PGothic,       // texts::kPGothicFace, proportional
+    PMincho,       // texts::kPMinchoFace, proportional
+    Gothic,        // texts::kGothicFace, fixed pitch
 };
 
 // The face name in the system code page, as CreateFontA wants it.

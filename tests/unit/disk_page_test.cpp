@@ -13,18 +13,8 @@ protected:
     void disk(int number, std::int64_t size, std::int64_t free) { machine.disks[number] = {size, free}; }
 };
 
-struct Figures {
-    std::int64_t size;
-    std::int64_t free;
-    const char* total;
-    const char* used;
-    const char* freeText;
-    const char* percent;
-    present::Colour colour;
-};
-
 TEST_F(DiskPageTest, ShowsTheFiguresOfTheChosenDrive) {
-    const Figures cases[] = {
+    const UsageCase cases[] = {
         {2147483648LL, 536870912LL, "2 GB", "1.5 GB", "512 MB", "75 %", colours::aqua},
         {42949672960LL, 8589934592LL, "40 GB", "32 GB", "8 GB", "80 %", colours::aqua},
         {1099511627776LL, 0, "1,024 GB", "1,024 GB", "0 MB", "100 %", colours::fuchsia},
@@ -35,15 +25,10 @@ TEST_F(DiskPageTest, ShowsTheFiguresOfTheChosenDrive) {
         {1073741824LL, 1073741824LL, "1 GB", "0 MB", "1 GB", "0 %", colours::white},
     };
     start('c');
-    for (const Figures& c : cases) {
-        disk(4, c.size, c.free);
+    for (const UsageCase& c : cases) {
+        disk(4, c.total, c.free);
         choose('d');
-        EXPECT_EQ(text(ids::Memo1), c.total) << c.size;
-        EXPECT_EQ(text(ids::Memo2), c.used) << c.size;
-        EXPECT_EQ(text(ids::Memo3), c.freeText) << c.size;
-        EXPECT_EQ(text(ids::Label20), c.percent) << c.size;
-        EXPECT_EQ(fontColour(ids::Label20), c.colour) << c.size;
-        EXPECT_EQ(gauge(ids::Gauge5).progress(), std::stoi(c.percent)) << c.size;
+        expectUsage(kDiskUsage, c);
     }
 }
 

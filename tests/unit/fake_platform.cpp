@@ -385,7 +385,8 @@ bool Platform::enumDisplaySettings(std::uint32_t index, platform::DisplayMode& m
 }
 
 bool Platform::isLeadByte(std::uint8_t byte) {
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);  // Shift-JIS
+    if (codePage != 932) return false;
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 
 bool Platform::createDirectory(const std::string& path) {

@@ -104,6 +104,9 @@ public:
     // A compatibility mode of the NT family changes version, not this.
     std::optional<platform::VersionInfo> kernelVersion;
     std::optional<std::string> computerName = std::string("VELNOR-PC");
+    // The system's ANSI code page: 932 (Shift-JIS) has two-byte characters,
+    // 1252 (Western) and 1251 (Cyrillic) none.
+    unsigned codePage = 932;
     bool computerNameAccepted = true;
     // What the system keeps of a name it accepts: some systems replace the
     // characters a name may not have (Wine stores "A B*C" as "A_B_C").

@@ -31,6 +31,25 @@ struct RecordedWindow {
     RecordingFormPeer shown;
 };
 
+// A used share as the disk and memory pages show it, for tables of cases:
+// total and free bytes, and the three figures, the share and its colour.
+struct UsageCase {
+    std::int64_t total;
+    std::int64_t free;
+    const char* totalText;
+    const char* usedText;
+    const char* freeText;
+    const char* percent;
+    present::Colour colour;
+};
+
+// The controls of one page's used share: the three figures, the share and its pie.
+struct UsageIds {
+    int total, used, free, share, pie;
+};
+inline constexpr UsageIds kDiskUsage{ids::Memo1, ids::Memo2, ids::Memo3, ids::Label20, ids::Gauge5};
+inline constexpr UsageIds kMemoryUsage{ids::Memo4, ids::Memo5, ids::Memo6, ids::Label13, ids::Gauge1};
+
 class FormTest : public ::testing::Test {
 protected:
     // The window is made on first use, so that a test can set the machine up first.
@@ -51,6 +70,14 @@ protected:
         return form().get<T>(id);
     }
     std::string text(int id) { return control(id).text(); }
+    void expectUsage(const UsageIds& shown, const UsageCase& c) {
+        EXPECT_EQ(text(shown.total), c.totalText) << c.total << " " << c.free;
+        EXPECT_EQ(text(shown.used), c.usedText) << c.total << " " << c.free;
+        EXPECT_EQ(text(shown.free), c.freeText) << c.total << " " << c.free;
+        EXPECT_EQ(text(shown.share), c.percent) << c.total << " " << c.free;
+        EXPECT_EQ(fontColour(shown.share), c.colour) << c.total << " " << c.free;
+        EXPECT_EQ(control<ui::Gauge>(shown.pie).progress(), std::stoi(c.percent)) << c.total << " " << c.free;
+    }
     present::Colour fontColour(int id) { return control(id).fontColour(); }
     bool visible(int id) { return control(id).visible(); }
     ui::Gauge& gauge(int id) { return control<ui::Gauge>(id); }

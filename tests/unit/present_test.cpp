@@ -10,6 +10,7 @@
 #include "present/number_mask.h"
 #include "present/percent.h"
 #include "present/rounding.h"
+#include "../shared/rounding_cases.h"
 
 namespace {
 
@@ -156,29 +157,17 @@ TEST(GaugeRules, PieSectorRunsClockwiseFromTwelve) {
 }
 
 // The pie's rounding agrees with the C library's lround on every coordinate
-// the pies can ask for and on the cases where a rounding rule shows itself.
+// the pies can ask for and away from the halves, and keeps the rule at them.
 TEST(Rounding, AgreesWithTheLibrarysLround) {
-    std::vector<double> values = {
-        0.0, -0.0, 1.0, -1.0, 0.5, -0.5, 1.5, -1.5, 2.5, -2.5, 49.5, 50.5, -49.5, 99.5, 199.5, -150.5,
-        0.49999999999999994, -0.49999999999999994,          // the largest double below one half
-        std::nextafter(50.5, 0.0), std::nextafter(-50.5, 0.0),  // just inside a half
-        std::nextafter(50.5, 100.0), std::nextafter(-50.5, -100.0),
-        2147483646.5, -2147483647.5,                        // the ends of a 32-bit long
-        1e-300, -1e-300, 0.25, 0.75, -0.25, -0.75};
-    // The pies' pictures: a 100-pixel gauge with and without its single border.
-    const int pictures[][4] = {{0, 0, 100, 100}, {1, 1, 99, 99}};
-    for (const auto& p : pictures) {
-        for (int share = 0; share <= 100; ++share) {
-            present::ExactPoint point = present::pieSectorEndExact(p[0], p[1], p[2], p[3], share);
-            values.push_back(point.x);
-            values.push_back(point.y);
-        }
-    }
+    std::vector<double> values = rounding_cases::pieCoordinates();
+    for (double value : {0.0, -0.0, 1.0, -1.0, 1e-300, -1e-300, 0.25, 0.75, -0.25, -0.75,
+                         std::nextafter(50.5, 0.0), std::nextafter(-50.5, 0.0),  // just inside a half
+                         std::nextafter(50.5, 100.0), std::nextafter(-50.5, -100.0)})
+        values.push_back(value);
     for (double value : values)
         EXPECT_EQ(present::roundHalfAwayFromZero(value), std::lround(value)) << std::hexfloat << value;
-    EXPECT_EQ(present::roundHalfAwayFromZero(2.5), 3);
-    EXPECT_EQ(present::roundHalfAwayFromZero(-2.5), -3);
-    EXPECT_EQ(present::roundHalfAwayFromZero(0.49999999999999994), 0);
+    for (const rounding_cases::Half& half : rounding_cases::kHalves)
+        EXPECT_EQ(present::roundHalfAwayFromZero(half.value), half.rounded) << std::hexfloat << half.value;
 }
 
 // Whole characters within a number of bytes, by the code page's own lead

@@ -334,4 +334,38 @@ TEST(ReportVersionTest, IsTheFileVersionOfTheExecutable) {
     EXPECT_NE(resources.find("FILEVERSION " + numbers), std::string::npos);
 }
 
+// Values keep their bytes in the system's own code page: on a Western system
+// "Ren\xE9 Dupont" (René) and "Chez Andr\xE9" have no two-byte characters to
+// cut, where the Shift-JIS rules take \xE9 for a lead byte (and an old table
+// of its trail bytes cut "\xE9 " out); under Shift-JIS only a lead byte left
+// alone at the end goes.
+TEST(ReportCodePageTest, AValueOfAnotherCodePageKeepsEveryByte) {
+    const std::string owner = "Ren\xE9 Dupont";
+    const std::string organisation = "Chez Andr\xE9";
+    const struct {
+        unsigned codePage;
+        std::string ownerLine;
+        std::string organisationLine;
+    } cases[] = {
+        {1252, owner, organisation},
+        {1251, owner, organisation},
+        {932, owner, "Chez Andr"},
+    };
+    for (const auto& c : cases) {
+        fake::Platform m;
+        makeFixtureXp(m);
+        m.codePage = c.codePage;
+        m.registry.setString(kLocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "RegisteredOwner",
+                             owner);
+        m.registry.setString(kLocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion",
+                             "RegisteredOrganization", organisation);
+        EXPECT_EQ(app::writeReport(m, "Z:\\r.txt"), app::kReportWritten);
+        std::map<std::string, Lines> sections = sectionsOf(m.files.at("Z:\\r.txt"));
+        const Lines& user = sections["ユーザー 情報"];
+        ASSERT_GE(user.size(), 2u) << c.codePage;
+        EXPECT_EQ(user[0], "  使用者            " + c.ownerLine) << c.codePage;
+        EXPECT_EQ(user[1], "  会社名            " + c.organisationLine) << c.codePage;
+    }
+}
+
 }  // namespace

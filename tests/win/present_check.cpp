@@ -11,6 +11,7 @@
 #include "present/number_mask.h"
 #include "present/percent.h"
 #include "present/rounding.h"
+#include "../shared/rounding_cases.h"
 
 namespace {
 
@@ -30,26 +31,11 @@ void checkAll(const char* setting) {
     expect(s + " 1 of 3", std::to_string(present::percentage(1, 3)), "33");
     expect(s + " 2394500000 Hz", present::formatMask(2394500000.0L / 1e9L, present::Mask::Gigahertz), "2.395 GHz");
     expect(s + " 0.125 MB", present::formatMask(0.125L, present::Mask::Megabytes), "0.13 MB");
-    // The pies' pictures: a 100-pixel gauge with and without its single border.
-    const int pictures[][4] = {{0, 0, 100, 100}, {1, 1, 99, 99}};
-    for (const auto& p : pictures) {
-        for (int share = 0; share <= 100; ++share) {
-            present::ExactPoint point = present::pieSectorEndExact(p[0], p[1], p[2], p[3], share);
-            for (double value : {point.x, point.y}) {
-                expect(s + " rounding " + std::to_string(value), std::to_string(present::roundHalfAwayFromZero(value)),
-                       std::to_string(std::lround(value)));
-            }
-        }
+    for (double value : rounding_cases::pieCoordinates()) {
+        expect(s + " rounding " + std::to_string(value), std::to_string(present::roundHalfAwayFromZero(value)),
+               std::to_string(std::lround(value)));
     }
-    // Where a rounding rule shows itself. (At double precision the library's
-    // lround gives 1 for the largest double below one half: its x + 0.5
-    // rounds up to 1. So these are checked against the rule itself.)
-    const struct {
-        double value;
-        long rounded;
-    } halves[] = {{0.5, 1}, {-0.5, -1}, {2.5, 3}, {-2.5, -3}, {0.49999999999999994, 0}, {-0.49999999999999994, 0},
-                  {50.5, 51}, {-49.5, -50}, {2147483646.5, 2147483647}, {-2147483647.5, -2147483647 - 1}};
-    for (const auto& half : halves) {
+    for (const rounding_cases::Half& half : rounding_cases::kHalves) {
         expect(s + " rounding " + std::to_string(half.value), std::to_string(present::roundHalfAwayFromZero(half.value)),
                std::to_string(half.rounded));
     }

@@ -16,7 +16,7 @@ constexpr ControlSpec kCpu[] = {
     displayBox(ids::Memo7, ids::Panel12, {60, 10, 185, 30}, texts::kClockIdle,
                pmincho(-23, colours::infoBackground, true, true), true, true, Align::Right, 0),
     ringPanel(ids::Panel13, ids::Panel10, kKeisokuRing, 1),
-    pushPanel(ids::Keisoku, ids::Panel13, kKeisokuRing, "クロック 計測", pgothic(-15, colours::white),
+    pushPanel(ids::Keisoku, ids::Panel13, kKeisokuRing, texts::kMeasureButton, pgothic(-15, colours::white),
               colours::green),
     framePanel(ids::Panel32, ids::Panel10, {195, 65, 254, 74}, colours::white, 2),
     {.id = ids::Panel33, .kind = ControlKind::Panel, .parent = ids::Panel32,
@@ -35,8 +35,7 @@ constexpr ControlSpec kCpu[] = {
     {.id = ids::Gauge6, .kind = ControlKind::Gauge, .parent = ids::Panel10,
      .bounds = {42, 82, 100, 100}, .font = pgothic(-20, colours::windowText, true),
      .gauge = {.kind = present::GaugeKind::Pie, .fore = colours::red, .back = colours::navy}},
-    {.id = ids::Label21, .kind = ControlKind::Label, .parent = ids::Panel10,
-     .bounds = {95, 53, 45, 19}, .text = "100%", .font = pgothic(-19, colours::red, true), .align = Align::Right},
+    shareFigure(ids::Label21, ids::Panel10),
 };
 
 }  // namespace

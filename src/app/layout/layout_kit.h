@@ -1,8 +1,13 @@
 // Shorthands shared by the page layout tables: fonts and the recurring control looks.
 #pragma once
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
+
 #include "pages/control_ids.h"
 #include "present/colours.h"
+#include "present/texts.h"
 #include "ui/layout.h"
 
 namespace layout {
@@ -73,6 +78,44 @@ constexpr ControlSpec pushPanel(int id, int ring, Rect ringBounds, const char* c
     return {.id = id, .kind = ControlKind::Panel, .parent = ring,
             .bounds = {0, 0, ringBounds.width - 1, ringBounds.height - 1}, .text = caption, .font = font,
             .colour = colour, .showCaption = true, .pushButton = true, .cursor = Cursor::Hand};
+}
+
+// A share in figures beside its pie (the disk, memory and CPU pages):
+// right-aligned, red until the first figure.
+constexpr ControlSpec shareFigure(int id, int parent) {
+    return {.id = id, .kind = ControlKind::Label, .parent = parent, .bounds = {95, 53, 45, 19},
+            .text = texts::kShareAtDesign, .font = pgothic(-19, colours::red, true), .align = Align::Right};
+}
+
+// One table made of several parts, in their order.
+template <std::size_t... N>
+constexpr std::array<ControlSpec, (N + ...)> join(const std::array<ControlSpec, N>&... parts) {
+    std::array<ControlSpec, (N + ...)> table{};
+    std::size_t at = 0;
+    ((std::copy(parts.begin(), parts.end(), table.begin() + static_cast<std::ptrdiff_t>(at)), at += N), ...);
+    return table;
+}
+
+// The figures of a used share, as the disk and memory pages lay them out
+// alike: a white frame on the page panel holding the three row captions,
+// hidden until the first figures, and the three right-aligned figure boxes
+// with their texts at design.
+struct UsageFigureIds {
+    int frame, inside, totalCaption, usedCaption, freeCaption, total, used, free;
+};
+constexpr std::array<ControlSpec, 8> usageFigures(int pagePanel, const UsageFigureIds& id, const char* firstText,
+                                                  FontSpec figures) {
+    constexpr FontSpec kRowLabel = pgothic(-15, colours::white);
+    return {framePanel(id.frame, pagePanel, {195, 7, 254, 106}, colours::white, 1),
+            framePanel(id.inside, id.frame, {1, 1, 252, 104}, colours::black),
+            label(id.totalCaption, id.inside, {10, 15, 45, 15}, texts::kTotalCaption, kRowLabel, true),
+            label(id.usedCaption, id.inside, {10, 45, 45, 15}, texts::kUsedCaption, kRowLabel, true),
+            label(id.freeCaption, id.inside, {10, 75, 45, 15}, texts::kFreeCaption, kRowLabel, true),
+            displayBox(id.total, id.inside, {60, 10, 185, 30}, firstText, figures, true, true, Align::Right, 0),
+            displayBox(id.used, id.inside, {60, 40, 185, 30}, texts::kUsageIntro2AtDesign, figures, true, true,
+                       Align::Right, 1),
+            displayBox(id.free, id.inside, {60, 70, 185, 30}, texts::kUsageIntro3AtDesign, figures, true, true,
+                       Align::Right, 2)};
 }
 
 }  // namespace layout

@@ -25,7 +25,7 @@ constexpr ControlSpec kRes[] = {
     label(ids::Label18, ids::Panel19, {15, 82, 39, 15}, texts::kGdiHeapCaption, pgothic(-15, colours::white)),
     label(ids::Label19, ids::Panel19, {15, 132, 41, 15}, texts::kUserHeapCaption, pgothic(-15, colours::white)),
     {.id = ids::Button4, .kind = ControlKind::Button, .parent = ids::Panel19,
-     .bounds = {14, 97, 50, 25}, .text = "表示", .font = pgothic(-15, colours::windowText), .hidden = true},
+     .bounds = {14, 97, 50, 25}, .text = texts::kResourcesButton, .font = pgothic(-15, colours::windowText), .hidden = true},
     framePanel(ids::Panel37, ids::Panel19, {70, 25, 332, 22}, colours::silver, 1),
     bar(ids::Gauge2, ids::Panel37, {1, 1, 330, 20}, colours::yellow),
     framePanel(ids::Panel38, ids::Panel19, {70, 80, 332, 20}, colours::silver, 2),

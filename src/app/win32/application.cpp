@@ -6,7 +6,9 @@
 namespace app::win32 {
 
 Application::Application(HINSTANCE instance, int iconResource, int handCursorResource)
-    : window_(platform_), windows_(window_.form(), instance, iconResource, handCursorResource) {
+    : window_(platform_),
+      windows_(window_.form(), instance, iconResource, handCursorResource,
+               [this](unsigned char byte) { return platform_.isLeadByte(byte); }) {
     // The common controls (the tab control) are registered before start() makes any window.
     InitCommonControls();
     windows_.onDestroy = [this] { window_.form().dispatch([this] { window_.destroy(); }); };

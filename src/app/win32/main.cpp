@@ -13,18 +13,20 @@
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // The start-up code hands over no command line: it is read here.
-    std::vector<std::string> words =
-        app::splitCommandLine(GetCommandLineA(), [](unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; });
-    app::Invocation invocation = app::invocationOf({words.begin() + 1, words.end()});
-    switch (invocation.action) {
-        case app::Invocation::Action::Refuse:
-            return app::kCommandLineRefused;
-        case app::Invocation::Action::WriteReport: {
-            platform::Win32Platform platform;
-            return app::writeReport(platform, invocation.file);
+    app::Invocation invocation;
+    {
+        platform::Win32Platform platform;
+        std::vector<std::string> words = app::splitCommandLine(
+            GetCommandLineA(), [&platform](unsigned char byte) { return platform.isLeadByte(byte); });
+        invocation = app::invocationOf({words.begin() + 1, words.end()});
+        switch (invocation.action) {
+            case app::Invocation::Action::Refuse:
+                return app::kCommandLineRefused;
+            case app::Invocation::Action::WriteReport:
+                return app::writeReport(platform, invocation.file);
+            case app::Invocation::Action::ShowWindow:
+                break;
         }
-        case app::Invocation::Action::ShowWindow:
-            break;
     }
     app::win32::Application program(instance, IDI_VELNOR, IDC_HAND_POINT);
     program.start();

@@ -87,6 +87,14 @@ std::string servicePackOf(const Char (&text)[N]) {
     return out;
 }
 
+// A version record of either width (GetVersionExA's or RtlGetVersion's) as
+// the platform tells it.
+template <class Record>
+VersionInfo versionOf(const Record& info) {
+    return {info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber,
+            servicePackOf(info.szCSDVersion)};
+}
+
 // A file handle, closed when it goes; close() tells whether closing
 // succeeded, which is when the last of the data is known to be written.
 class FileHandle {
@@ -181,11 +189,7 @@ bool Win32Platform::getVersion(VersionInfo& version) {
     OSVERSIONINFOA info{};
     info.dwOSVersionInfoSize = sizeof info;  // 148: the record's full size
     if (!GetVersionExA(&info)) return false;
-    version.platformId = info.dwPlatformId;
-    version.major = info.dwMajorVersion;
-    version.minor = info.dwMinorVersion;
-    version.build = info.dwBuildNumber;
-    version.servicePack = servicePackOf(info.szCSDVersion);
+    version = versionOf(info);
     return true;
 }
 
@@ -194,11 +198,7 @@ bool Win32Platform::getKernelVersion(VersionInfo& version) {
     OSVERSIONINFOW info{};
     info.dwOSVersionInfoSize = sizeof info;
     if (rtlGetVersion_(&info) != 0) return false;  // an NTSTATUS; 0 is success
-    version.platformId = info.dwPlatformId;
-    version.major = info.dwMajorVersion;
-    version.minor = info.dwMinorVersion;
-    version.build = info.dwBuildNumber;
-    version.servicePack = servicePackOf(info.szCSDVersion);
+    version = versionOf(info);
     return true;
 }
 

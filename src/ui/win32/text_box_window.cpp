@@ -62,8 +62,7 @@ std::string TextBoxWindow::typed() {
     std::string text = windowText();
     std::size_t limit = box_.maxLength();
     if (limit == 0 || text.size() <= limit) return text;
-    std::size_t whole = present::wholeCharactersWithin(
-        text, limit, [](unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; });
+    std::size_t whole = present::wholeCharactersWithin(text, limit, system_.isLeadByte());
     text.resize(whole);
     setWindowText(text);
     SendMessageA(hwnd(), EM_SETSEL, whole, whole);

@@ -1,6 +1,8 @@
 // Building the windows of a form, the message loop and keyboard navigation.
 #include "ui/win32/window_system.h"
 
+#include <utility>
+
 #include "ui/focus_order.h"
 #include "ui/win32/application_window.h"
 #include "ui/win32/button_window.h"
@@ -32,10 +34,12 @@ std::unique_ptr<ControlWindow> makeWindow(WindowSystem& system, Control& control
 
 }  // namespace
 
-WindowSystem::WindowSystem(Form& form, HINSTANCE instance, int iconResource, int handCursorResource)
+WindowSystem::WindowSystem(Form& form, HINSTANCE instance, int iconResource, int handCursorResource,
+                           present::LeadByteTest isLead)
     : form_(form),
       instance_(instance),
-      plan_(form, [this](Control& control, WindowPlan::Placement placement) { makeWindowFor(control, placement); }) {
+      plan_(form, [this](Control& control, WindowPlan::Placement placement) { makeWindowFor(control, placement); }),
+      isLead_(std::move(isLead)) {
     icon_ = LoadIconA(instance, MAKEINTRESOURCEA(iconResource));
     handCursor_ = LoadCursorA(instance, MAKEINTRESOURCEA(handCursorResource));
     if (handCursor_ == nullptr) handCursor_ = LoadCursorA(nullptr, IDC_ARROW);

@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "present/characters.h"
 #include "ui/form.h"
 #include "ui/window_plan.h"
 #include "ui/win32/gdi_cache.h"
@@ -24,7 +25,10 @@ class FormWindow;
 
 class WindowSystem {
 public:
-    WindowSystem(Form& form, HINSTANCE instance, int iconResource, int handCursorResource);
+    // isLead: where a character of the system's code page ends, for the
+    // boxes that hold what the user types to whole characters.
+    WindowSystem(Form& form, HINSTANCE instance, int iconResource, int handCursorResource,
+                 present::LeadByteTest isLead);
     ~WindowSystem();
     WindowSystem(const WindowSystem&) = delete;
     WindowSystem& operator=(const WindowSystem&) = delete;
@@ -45,6 +49,7 @@ public:
     HINSTANCE instance() const { return instance_; }
     GdiCache& gdi() { return gdi_; }
     HCURSOR handCursor() const { return handCursor_; }
+    const present::LeadByteTest& isLeadByte() const { return isLead_; }
     HWND parentWindowFor(const Control& control) const;
     ControlWindow* windowFor(const Control* control) const;
 
@@ -76,6 +81,7 @@ private:
     std::unique_ptr<FormWindow> main_;
     std::vector<std::unique_ptr<ControlWindow>> controls_;  // by the model's index; empty until made
     WindowPlan plan_;
+    present::LeadByteTest isLead_;
     bool shown_ = false;
 };
 
