@@ -117,8 +117,11 @@ Invocation invocationOf(const std::vector<std::string>& arguments) {
     bool anySwitch = false;
     for (const std::string& word : arguments) anySwitch = anySwitch || isSwitch(word);
     if (!anySwitch) return {};
-    if (arguments.size() == 2 && sameSwitch(arguments[0], "report") && !arguments[1].empty())
-        return {Invocation::Action::WriteReport, arguments[1]};
+    if (arguments.size() == 1 && sameSwitch(arguments[0], "?")) return {Invocation::Action::ShowUsage, {}};
+    if (arguments.size() == 2 && !arguments[1].empty()) {
+        if (sameSwitch(arguments[0], "report")) return {Invocation::Action::WriteReport, arguments[1]};
+        if (sameSwitch(arguments[0], "csv")) return {Invocation::Action::AppendRow, arguments[1]};
+    }
     return {Invocation::Action::Refuse, {}};
 }
 

@@ -26,8 +26,10 @@ std::vector<std::string> splitCommandLine(std::string_view line, const present::
 struct Invocation {
     enum class Action {
         ShowWindow,   // no switch: the window, as always
-        WriteReport,  // the report into file, without a window
-        Refuse,       // a switch the program does not know, or the report without its file
+        WriteReport,  // the report into a file (or a folder's file), without a window
+        AppendRow,    // the inventory row appended to a table, without a window
+        ShowUsage,    // the switches and exit codes, in a message box
+        Refuse,       // a switch the program does not know, or one without its file
     };
     Action action = Action::ShowWindow;
     std::string file;
@@ -35,14 +37,16 @@ struct Invocation {
 
 // From the arguments after the program's name. No argument, or only words
 // that are no switches (a file dropped onto the program's icon), shows the
-// window as before. "/report FILE" or "-report FILE", the switch in any case,
-// writes the report into FILE; anything else that has a switch (one the
-// program does not know, the report without a file or with an empty one, a
-// word beside it) is refused.
+// window as before. "/report FILE" writes the report into FILE (a FILE that
+// names a folder, or ends with a backslash, means a file in it named after
+// the computer); "/csv FILE" appends the inventory row to FILE; "/?" shows
+// the usage. A switch may start with '-' too, its letters in any case.
+// Anything else that has a switch (one the program does not know, one
+// without its file or with an empty one, a word beside it) is refused.
 Invocation invocationOf(const std::vector<std::string>& arguments);
 
 // The exit codes of a run from the command line.
-inline constexpr int kReportWritten = 0;
+inline constexpr int kReportWritten = 0;  // also for the usage shown
 inline constexpr int kReportNotWritten = 1;
 inline constexpr int kCommandLineRefused = 2;
 

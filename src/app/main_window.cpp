@@ -4,6 +4,7 @@
 
 #include "app/layout/layouts.h"
 #include "pages/control_ids.h"
+#include "pages/inventory.h"
 #include "pages/load_statistics.h"
 #include "platform/paths.h"
 #include "platform/quiet_drives.h"
@@ -67,6 +68,7 @@ MainWindow::MainWindow(platform::Platform& platform)
     control<ui::PageControl>(ids::PageControl1).setInitialPage(control<ui::TabPage>(ids::DiskTab));
     form_.setFocusHome(control<ui::PageControl>(ids::PageControl1));
     form_.addWindowMenuCommand(ids::CopyReport, texts::kCopyReport, [this] { copyReport(); });
+    form_.addWindowMenuCommand(ids::SaveReport, texts::kSaveReport, [this] { saveReport(); });
     refreshTimer_.onTimer = [this] { refreshTick(); };
     // The user-information refresh reads for two pages; registering and
     // cancelling end in it.
@@ -149,8 +151,40 @@ std::string MainWindow::report() {
     return pages::reportText(reportFacts(), separatorsOf(platform_), leadByteTestOf(platform_));
 }
 
+std::string MainWindow::inventoryRow() {
+    return pages::inventoryRow(reportFacts(), leadByteTestOf(platform_));
+}
+
+void MainWindow::refreshForReport() {
+    {
+        // The chosen drive may have lost its medium since: no prompt for it.
+        platform::QuietDrives quiet(platform_);
+        disk_.refresh();
+    }
+    refreshTick();
+}
+
 void MainWindow::copyReport() {
+    refreshForReport();
     form_.copyText(report());
+}
+
+void MainWindow::saveReport() {
+    std::optional<std::string> path = form_.askSavePath(suggestedReportName());
+    if (!path) return;
+    refreshForReport();
+    long written = platform_.replaceFile(*path, report());
+    if (written == platform::kSuccess) return;
+    std::string reason = platform_.errorText(written);
+    form_.showMessage(reason.empty() ? std::string(texts::kCannotSaveReport)
+                                     : std::string(texts::kCannotSaveReport) + "\r\n" + reason);
+}
+
+std::string MainWindow::suggestedReportName() {
+    platform::LocalTime now = platform_.localTime();
+    std::string day = std::to_string(now.year * 10000 + now.month * 100 + now.day);  // YYYYMMDD
+    day.insert(0, day.size() < 8 ? 8 - day.size() : 0, '0');
+    return pages::reportFileStem(user_.computerNameAtStart(), leadByteTestOf(platform_)) + "-" + day + ".txt";
 }
 
 void MainWindow::takeReadingsForReport() {
@@ -188,10 +222,11 @@ pages::ReportFacts MainWindow::reportFacts() {
     facts.showsLoad = cpu_.showsLoad();
     facts.load = cpu_.load();
     facts.showsResources = profile_.has16BitServices;
-    facts.resources = resources_.shown();
+    facts.resources = resources_.shares();
     facts.showsBios = bios_.shown();
     facts.biosLines = bios_.lines();
     facts.modes = display_.modes();
+    facts.currentMode = platform_.currentDisplayMode();
     facts.owner = user_.owner();
     facts.organisation = user_.organisation();
     facts.computerName = user_.computerNameAtStart();

@@ -67,9 +67,17 @@ public:
     // ready: the chosen one as the page shows it, the others read anew,
     // with no prompt for a drive without a medium.
     std::string report();
-    // The window menu's command: the report onto the clipboard. A clock not
+    // The inventory row of the same facts.
+    std::string inventoryRow();
+    // The window menu's commands: the report onto the clipboard, or into a
+    // file the user chooses in the Save As dialog. Every figure is read
+    // anew first, and the pages show what the report says; a clock not
     // measured yet stays unmeasured.
     void copyReport();
+    void saveReport();
+    // The file name the Save As dialog suggests: the computer name and the
+    // day ("PCNAME-20261211.txt").
+    std::string suggestedReportName();
 
     // Where there is no window, what the pages would hold after the start-up
     // and one refresh, and a measured clock, for a report: every start-up
@@ -86,6 +94,9 @@ private:
     }
     void wireWindowBehaviours();
     pages::ReportFacts reportFacts();
+    // The figures that change while the program runs, read anew for a
+    // report made from the window.
+    void refreshForReport();
 
     // The steps of create(), in their order.
     void showComputerName();

@@ -138,10 +138,11 @@ enum : int {
     Timer2 = 2,
 };
 
-// The window menu's own command: the system command it sends (below the
+// The window menu's own commands: the system commands they send (below the
 // system's own, the low four bits clear).
 enum : int {
     CopyReport = 0x0100,
+    SaveReport = 0x0110,
 };
 
 struct ControlName {

@@ -105,9 +105,21 @@ void DiskPage::driveChanged() {
     reading_.reset();
     chosen_ = DriveReading{};
     chosen_.letter = letter;
+    readVolume();
+    refreshSpace();
+}
 
-    // The volume query's failure is not reported; the boxes then show nothing
-    // rather than what an earlier drive had.
+void DiskPage::refresh() {
+    if (!reading_) return;
+    readVolume();
+    refreshSpace();
+}
+
+// The volume query's failure is not reported; the boxes then show nothing
+// rather than what an earlier drive had.
+void DiskPage::readVolume() {
+    char letter = chosen_.letter;
+    chosen_.volume.reset();
     std::string root = letter != 0 ? std::string(1, letter) + ":\\" : std::string(":\\");
     platform::VolumeInfo volume;
     if (platform_.getVolumeInformation(root, volume)) {
@@ -118,8 +130,6 @@ void DiskPage::driveChanged() {
         c_.serialBox.setText("");
         c_.fileSystemBox.setText("");
     }
-
-    refreshSpace();
 }
 
 bool isReady(const DriveReading& drive) {

@@ -83,6 +83,9 @@ public:
     void driveChanged();
     // The space figures of the current drive number (Button1Click).
     void refreshSpace();
+    // The chosen drive read anew, volume and space, without the waiting
+    // state: for a report, whose figures are all read when it is made.
+    void refresh();
 
     // The drives the box lists; none before its first showing.
     const std::vector<DriveEntry>& drives() const { return drives_; }
@@ -92,6 +95,9 @@ public:
     const std::optional<DriveReading>& reading() const { return reading_; }
 
 private:
+    // The volume information of the chosen drive, shown.
+    void readVolume();
+
     DiskControls c_;
     platform::Platform& platform_;
     present::Separators separators_;

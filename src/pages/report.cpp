@@ -213,4 +213,17 @@ std::string reportText(const ReportFacts& facts, present::Separators separators,
     return w.take();
 }
 
+std::string reportFileStem(const std::string& computerName, const present::LeadByteTest& isLead) {
+    std::string stem;
+    for (std::size_t i = 0; i < computerName.size();) {
+        std::size_t length = present::characterLength(computerName, i, isLead);
+        auto byte = static_cast<unsigned char>(computerName[i]);
+        bool refused = length == 1 && (byte < 0x20 || std::string_view("\\/:*?\"<>|").find(computerName[i]) !=
+                                                           std::string_view::npos);
+        stem += refused ? std::string("_") : computerName.substr(i, length);
+        i += length;
+    }
+    return stem.empty() ? std::string(texts::kApplicationName) : stem;
+}
+
 }  // namespace pages

@@ -32,10 +32,11 @@ struct ReportFacts {
     bool showsLoad = false;  // the CPU page shows a load (Windows 9x)
     std::optional<std::int32_t> load;
     bool showsResources = false;  // the resources page has figures (Windows 9x)
-    std::optional<FreeShares> resources;
+    std::optional<FreeShares> resources;  // none: the shares were never read
     bool showsBios = true;  // the BIOS page is there (hidden on a platform of neither kind)
     std::vector<std::string> biosLines;
     std::vector<platform::DisplayMode> modes;
+    std::optional<platform::DisplayMode> currentMode;  // the mode the screen is in
     std::string owner;
     std::string organisation;
     std::string computerName;
@@ -49,5 +50,10 @@ struct ReportFacts {
 // the report stays one line. Where a character ends is the code page's
 // answer (isLead).
 std::string reportText(const ReportFacts& facts, present::Separators separators, const present::LeadByteTest& isLead);
+
+// A computer name as the start of a file name: a character no file name may
+// hold (\\ / : * ? " < > | or a control byte) becomes '_'; an empty name
+// gives the application's name.
+std::string reportFileStem(const std::string& computerName, const present::LeadByteTest& isLead);
 
 }  // namespace pages

@@ -33,6 +33,7 @@ void ResourcesPage::refresh() {
     c_.userBar.setShowText(true);
     std::uint16_t system = 0, gdi = 0, user = 0;
     if (!readFreeResources(system, gdi, user)) return;
+    shares_ = FreeShares{system, gdi, user};
     c_.systemBar.setProgress(system);
     c_.gdiBar.setProgress(gdi);
     c_.userBar.setProgress(user);
@@ -50,11 +51,6 @@ bool ResourcesPage::readFreeResources(std::uint16_t& system, std::uint16_t& gdi,
         user = callFreeSystemResources(GFSR_USERRESOURCES);
     }
     return freeResourcesProc_ != 0;
-}
-
-std::optional<FreeShares> ResourcesPage::shown() const {
-    if (!c_.systemBar.showText()) return std::nullopt;
-    return FreeShares{c_.systemBar.share(), c_.gdiBar.share(), c_.userBar.share()};
 }
 
 std::uint16_t ResourcesPage::callFreeSystemResources(std::uint16_t index) {

@@ -41,9 +41,9 @@ public:
     // library or its function is not there.
     bool readFreeResources(std::uint16_t& system, std::uint16_t& gdi, std::uint16_t& user);
 
-    // The shares the bars show once a refresh has turned their text on
-    // (the last shares read, 0 where none ever were); none before.
-    std::optional<FreeShares> shown() const;
+    // The shares the last refresh that could read them read; none where
+    // none ever could (the bars then show 0% without a reading behind it).
+    const std::optional<FreeShares>& shares() const { return shares_; }
 
 private:
     // GetFreeSystemResources(index) at freeResourcesProc_; only while the
@@ -54,6 +54,7 @@ private:
     platform::Platform& platform_;
     // The 16:16 address the last look-up found, 0 when it failed.
     std::uint32_t freeResourcesProc_ = 0;
+    std::optional<FreeShares> shares_;
 };
 
 }  // namespace pages

@@ -5,6 +5,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -35,6 +37,10 @@ enum : std::uint32_t {
 enum : long {
     kSuccess = 0,
     kFileNotFound = 2,
+    kPathNotFound = 3,
+    kAccessDenied = 5,
+    kSharingViolation = 32,
+    kLockViolation = 33,
     kMoreData = 234,
     kNoMoreItems = 259,
 };
@@ -194,6 +200,9 @@ public:
     // --- display ---
     // EnumDisplaySettingsA on the current display device; false past the last mode.
     virtual bool enumDisplaySettings(std::uint32_t index, DisplayMode& mode) = 0;
+    // The mode the screen is in now (its size and colour depth); none where
+    // the system does not tell.
+    virtual std::optional<DisplayMode> currentDisplayMode() = 0;
 
     // --- files ---
     // The full path of the running executable.
@@ -203,8 +212,34 @@ public:
     virtual bool createDirectory(const std::string& path) = 0;
     // Makes the file at path hold exactly the bytes given, in place of what
     // it held: afterwards the file is either whole or as it was before, and
-    // nothing else is left behind. False when that could not be done.
-    virtual bool replaceFile(const std::string& path, const std::string& contents) = 0;
+    // nothing else is left behind. A read-only file is never replaced, on
+    // either family. kSuccess, or the system's error code.
+    virtual long replaceFile(const std::string& path, const std::string& contents) = 0;
+    // Whether a file could be written at path now, found without writing it:
+    // kAccessDenied for a read-only file or a folder there, kPathNotFound
+    // for a folder that is missing, or the error of making (and at once
+    // removing) a file in its folder; else kSuccess.
+    virtual long checkWritable(const std::string& path) = 0;
+    // Whether path names an existing folder.
+    virtual bool isDirectory(const std::string& path) = 0;
+    // Appends to the file at path (made where missing), with no one else
+    // writing it meanwhile: it is opened for this process alone
+    // (kSharingViolation while another has it open), bytesFor is given its
+    // length and whether its last byte ends a line, and what it returns goes
+    // in with one write. A write that fails leaves the file as it was.
+    struct AppendTarget {
+        std::uint64_t size = 0;
+        bool endsWithLine = true;  // also for an empty file
+    };
+    virtual long appendAlone(const std::string& path,
+                             const std::function<std::string(const AppendTarget&)>& bytesFor) = 0;
+    // The system's own message for an error code, in its own language; empty
+    // where it has none.
+    virtual std::string errorText(long code) = 0;
+
+    // --- time, for waiting ---
+    virtual void sleep(std::uint32_t milliseconds) = 0;
+    virtual std::uint32_t processId() = 0;
 };
 
 }  // namespace platform

@@ -8,6 +8,8 @@ namespace texts {
 
 // The application title: the taskbar entry and every message box's caption.
 inline constexpr const char* kApplicationTitle = "Velnor(Win9x)";
+// The program's name, where a file is named after it.
+inline constexpr const char* kApplicationName = "Velnor";
 // The main window's caption: one ideographic space first, six blanks before
 // "Ver", two ideographic spaces before "Tollen", two blanks at the end.
 inline constexpr const char* kCaption = "　Velnor(Win9x)      Ver 1.2　　Tollen  ";
@@ -106,9 +108,28 @@ inline constexpr const char* kColourDepthUnit = " Bit";
 // A share as a page shows it: the number, then these.
 inline constexpr const char* kPercentUnit = " %";
 
-// The window menu's command that puts the report on the clipboard. Its
-// letter is one no other item of the window menu has: Close has C.
+// The window menu's commands that put the report on the clipboard and into
+// a file. Their letters are ones no other item of the window menu has:
+// Close has C.
 inline constexpr const char* kCopyReport = "情報をコピー(&I)";
+inline constexpr const char* kSaveReport = "情報をファイルに保存(&F)...";
+// The Save As dialog's kinds of file, each a name and a pattern, the list
+// ended by an empty name.
+inline constexpr const char kSaveFilter[] = "テキスト ファイル (*.txt)\0*.txt\0すべてのファイル (*.*)\0*.*\0";
+inline constexpr const char* kSaveExtension = "txt";
+// A report that could not be saved: this, then the system's own reason.
+inline constexpr const char* kCannotSaveReport = "情報をファイルに保存できません。";
+
+// The usage, shown for /? in a message box.
+inline constexpr const char* kUsage =
+    "velnor\t\tウィンドウを開きます。\r\n"
+    "velnor /report ファイル\t全ページの情報をファイルに書きます。\r\n"
+    "velnor /report フォルダ\\\tフォルダに <コンピュータ名>.txt を書きます。\r\n"
+    "velnor /csv ファイル\t1 台分の行を CSV ファイルに追記します\r\n"
+    "\t\t(ファイルが空なら見出しの行から)。\r\n"
+    "velnor /?\t\tこの説明を表示します。\r\n"
+    "\r\n"
+    "終了コード: 0 書けた、1 書けなかった、2 コマンドラインの誤り";
 
 // The report: its first line is the application title and the file
 // version; then when it was taken, on which Windows of which kind; then one

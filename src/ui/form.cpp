@@ -111,6 +111,11 @@ void Form::copyText(const std::string& text) {
     if (peer_) peer_->copyText(text);
 }
 
+std::optional<std::string> Form::askSavePath(const std::string& suggestedName) {
+    if (!peer_) return std::nullopt;
+    return peer_->askSavePath(suggestedName);
+}
+
 void Form::dispatch(const Handler& handler) {
     if (handler) handler();
 }

@@ -106,6 +106,9 @@ public:
     void paintNow();
     // Puts a text on the clipboard.
     void copyText(const std::string& text);
+    // Asks where to save a file (the system's Save As dialog); none when the
+    // user cancels, or where there is no window to ask in.
+    std::optional<std::string> askSavePath(const std::string& suggestedName);
     // Runs an event handler as the message loop does. Nothing a handler
     // calls raises: the registry's errors are results its readers test, and
     // a fault of the program ends it (base::fail).

@@ -1,6 +1,7 @@
 // What the model asks of a back end that gives its controls real windows.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "ui/geometry.h"
@@ -54,6 +55,9 @@ public:
     // Puts a text in the system code page on the clipboard, in place of
     // what it held.
     virtual void copyText(const std::string& text) = 0;
+    // The system's Save As dialog with a suggested file name: the path the
+    // user chose, or none when the dialog was cancelled.
+    virtual std::optional<std::string> askSavePath(const std::string& suggestedName) = 0;
 };
 
 }  // namespace ui

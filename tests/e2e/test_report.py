@@ -3,12 +3,14 @@ window and of the taskbar entry) and written by `velnor.exe /report FILE`,
 the same text for the same machine; the exit codes of a run from the
 command line, and that such a run shows no window and writes nothing but
 its file."""
+import csv
 import os
 import re
 import shutil
 import tempfile
 
-from velnor_e2e import EXE, HKDD, HKLM, MODE, REG_BINARY, REG_SZ, ProgramTest, sjis, wait_for, windows_path
+from velnor_e2e import (EXE, HKDD, HKLM, MODE, REG_BINARY, REG_SZ, ProgramTest, hexed, sjis, unhexed, wait_for,
+                        windows_path)
 
 NINE_X = MODE == "win98"
 VERSION_KEY = (r"SOFTWARE\Microsoft\Windows\CurrentVersion" if NINE_X
@@ -17,7 +19,10 @@ VIEW = "64" if MODE == "win64" else ""
 OWNER, ORGANISATION = "山田 太郎", "Velnor 研究所"
 # The letters of "情報をコピー(&I)" and of Close ("閉じる(&C)"). Each is the
 # only item of its letter, so the letter alone chooses it.
-COPY_KEY, CLOSE_KEY = 0x49, 0x43
+COPY_KEY, CLOSE_KEY, SAVE_KEY = 0x49, 0x43, 0x46
+# A run that fails before measuring ends well inside the clock's four seconds,
+# process start under Wine included.
+FAIL_FAST_MS = 2000
 LANG_JAPANESE_LCID = 0x411
 NOT_MEASURED = "未計測"
 TITLES = ["ディスク", "メモリ", "CPU"] + (["リソース 残量"] if NINE_X else []) + ["BIOS", "画面", "ユーザー 情報"]
@@ -145,19 +150,49 @@ class Report(ProgramTest):
         self.assertEqual(comparable(self.copied("entry")), main)
         self.assertTrue(d.running())
 
-    def test_a_file_that_cannot_be_written_gives_1_and_leaves_no_file(self):
+    def test_a_target_that_cannot_be_written_gives_1_at_once_and_is_left_as_it_was(self):
+        # Known before the clock's four seconds: a failing run ends long before them.
         missing = os.path.join(self.folder, "missing", "PC 1.txt")
-        code, window, _ = self.driver.run('/report "%s"' % windows_path(missing))
-        self.assertEqual((code, window), (1, False))
+        locked = self.report_file("locked.txt")
+        with open(locked, "wb") as f:
+            f.write(b"kept")
+        os.chmod(locked, 0o444)  # read-only, as Wine shows it
+        self.addCleanup(os.chmod, locked, 0o644)
+        for switch in ("/report", "/csv"):
+            for target in (missing, locked):
+                code, window, ms = self.driver.run('%s "%s"' % (switch, windows_path(target)))
+                self.assertEqual((code, window), (1, False), (switch, target))
+                self.assertLess(ms, FAIL_FAST_MS, (switch, target))
         self.assertFalse(os.path.exists(os.path.dirname(missing)))
-        # A file that is there stays whole where it cannot be replaced (a
-        # folder of that name), and nothing else is left beside it.
-        taken = self.report_file("taken")
-        os.makedirs(taken)
-        code, window, _ = self.driver.run('-report "%s"' % windows_path(taken))
-        self.assertEqual((code, window), (1, False))
-        self.assertEqual(os.listdir(os.path.dirname(taken)), ["taken"])
-        self.assertEqual(os.listdir(taken), [])
+        with open(locked, "rb") as f:
+            self.assertEqual(f.read(), b"kept")
+        self.assertEqual(os.stat(locked).st_mode & 0o222, 0)  # still read-only
+        self.assertEqual(sorted(os.listdir(os.path.dirname(locked))), ["locked.txt"])
+
+    def test_a_folder_target_gets_a_file_named_after_the_computer(self):
+        d = self.driver
+        name = unhexed(d("computer_name")).decode("cp932")
+        for target in ("ending\\", "existing"):
+            folder = os.path.join(self.folder, "レポート ソ", target.rstrip("\\"))
+            os.makedirs(folder, exist_ok=True)
+            # A backslash before the closing quote would quote it: the
+            # command line doubles it, as a script writing "FOLDER\\" does.
+            given = windows_path(folder) + ("\\\\" if target.endswith("\\") else "")
+            code, window, _ = d.run('/report "%s"' % given)
+            self.assertEqual((code, window), (0, False), target)
+            self.assertEqual(os.listdir(folder), [name + ".txt"], target)
+
+    def test_the_usage_is_shown_for_a_question_mark(self):
+        d = self.driver
+        d("launch", hexed(windows_path(EXE)), hexed(windows_path(os.path.dirname(EXE))), hexed("/?"))
+        texts = wait_for(d.dialog, lambda got: got is not None, 10, "the usage box")
+        self.assertEqual(texts[0], "Velnor(Win9x)")
+        usage = " ".join(texts[1:])
+        for word in ("/report", "/csv", "/?", "終了コード"):
+            self.assertIn(word, usage)
+        self.assertEqual([w[0] for w in d.windows()], ["#32770"])  # no window of its own
+        d("dismiss")
+        self.assertEqual(int(d("wait_end")), 0)
 
     def test_a_missing_file_or_an_unknown_switch_gives_2_and_writes_nothing(self):
         # A copy of its own, so that whatever it made beside itself shows.
@@ -165,7 +200,7 @@ class Report(ProgramTest):
         os.makedirs(folder)
         exe = os.path.join(folder, "velnor.exe")
         shutil.copy2(EXE, exe)
-        for arguments in ("/report", '/report ""', "-Report", "/report a b", "/x", "/?", "-report:x.txt"):
+        for arguments in ("/report", '/report ""', "-Report", "/report a b", "/x", "/?x", "-report:x.txt", "/csv"):
             code, window, _ = self.driver.run(arguments, exe=exe)
             self.assertEqual((code, window), (2, False), arguments)
         self.assertEqual(os.listdir(folder), ["velnor.exe"])
@@ -183,3 +218,68 @@ class Report(ProgramTest):
         self.assertTrue(written.endswith(b"\r\n"))
         self.assertNotIn(b"xxx", written)
         self.assertEqual(os.listdir(os.path.dirname(path)), ["PC 1.txt"])
+
+    def test_the_window_menu_saves_what_it_copies_into_the_file_chosen(self):
+        d = self.driver
+        self.start_after_a_tick()
+        self.assertEqual(d.window_menu("main", SAVE_KEY), "closed")
+        title, suggested = d("save_dialog").split()
+        name = unhexed(d("computer_name")).decode("cp932")
+        self.assertRegex(unhexed(suggested).decode("cp932"), "^%s-20\\d{6}\\.txt$" % re.escape(name))
+        path = self.report_file("saved.txt")
+        d("save_dialog", hexed(windows_path(path)))
+        wait_for(lambda: os.path.exists(path), bool, 10, "the saved file")
+        self.assertNoErrorBox()
+        with open(path, "rb") as f:
+            saved = f.read()
+        self.assertEqual(comparable(saved), comparable(self.copied()))
+        self.assertEqual(os.listdir(os.path.dirname(path)), ["saved.txt"])
+        # Cancel writes nothing.
+        self.assertEqual(d.window_menu("main", SAVE_KEY), "closed")
+        d("save_dialog", "cancel")
+        self.assertEqual(d("save_dialog"), "none")
+        self.assertEqual(os.listdir(os.path.dirname(path)), ["saved.txt"])
+        self.assertTrue(d.running())
+
+
+class InventoryTable(ProgramTest):
+    """/csv FILE: one row per PC, many PCs at the same moment."""
+
+    def setUp(self):
+        self.folder = tempfile.mkdtemp(prefix="velnor-csv-")
+        self.addCleanup(shutil.rmtree, self.folder, True)
+        self.table = os.path.join(self.folder, "inventory.csv")
+
+    def rows(self):
+        with open(self.table, encoding="cp932", newline="") as f:
+            return list(csv.reader(f))
+
+    def test_twenty_runs_at_once_give_one_header_and_twenty_whole_rows(self):
+        d = self.driver
+        codes = d("run_many", 20, hexed(windows_path(EXE)), hexed(windows_path(os.path.dirname(EXE))),
+                  hexed('/csv "%s"' % windows_path(self.table))).split()
+        self.assertEqual(codes, ["0"] * 20)
+        rows = self.rows()
+        self.assertEqual(rows[0][:3], ["format", "velnor_version", "created"])
+        self.assertEqual(len(rows), 21)
+        for row in rows[1:]:
+            self.assertEqual(len(row), len(rows[0]), row)
+            self.assertEqual(row[0], "1")
+            self.assertRegex(row[rows[0].index("cpu_clock_hz")], r"^\d+$")
+        with open(self.table, "rb") as f:
+            raw = f.read()
+        self.assertEqual(raw.count(b"\r\n"), 21)
+        self.assertEqual(raw.count(b"format,"), 1)
+
+    def test_a_table_held_past_the_wait_gives_1_and_stays_as_it_was(self):
+        d = self.driver
+        with open(self.table, "wb") as f:
+            f.write(b"header\r\n")
+        d("hold", hexed(windows_path(self.table)))
+        self.addCleanup(d, "release")
+        code, window, ms = d.run('/csv "%s"' % windows_path(self.table))
+        self.assertEqual((code, window), (1, False))
+        self.assertGreater(ms, 8000)  # it waited for the table
+        d("release")
+        with open(self.table, "rb") as f:
+            self.assertEqual(f.read(), b"header\r\n")

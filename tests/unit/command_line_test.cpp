@@ -63,7 +63,7 @@ TEST(CommandLineTest, SplitsAsTheSystemsCRuntimeDoes) {
     for (const Case& c : cases) EXPECT_EQ(split(c.line), c.words) << c.line;
 }
 
-TEST(CommandLineTest, OnlyTheReportSwitchWithItsFileIsTaken) {
+TEST(CommandLineTest, OnlyTheKnownSwitchesWithTheirFilesAreTaken) {
     using Action = Invocation::Action;
     struct Case {
         Words arguments;  // after the program's name
@@ -85,7 +85,17 @@ TEST(CommandLineTest, OnlyTheReportSwitchWithItsFileIsTaken) {
         {{"/reports", "x"}, Action::Refuse, ""},
         {{"/repor", "x"}, Action::Refuse, ""},
         {{"report", "x"}, Action::ShowWindow, ""},
-        {{"/?"}, Action::Refuse, ""},
+        {{"/csv", "\\\\server\\share\\inventory.csv"}, Action::AppendRow, "\\\\server\\share\\inventory.csv"},
+        {{"-CSV", "a.csv"}, Action::AppendRow, "a.csv"},
+        {{"/csv"}, Action::Refuse, ""},
+        {{"/csv", ""}, Action::Refuse, ""},
+        {{"/csv", "a", "/report", "b"}, Action::Refuse, ""},
+        {{"/report", "folder\\"}, Action::WriteReport, "folder\\"},
+        {{"/?"}, Action::ShowUsage, ""},
+        {{"-?"}, Action::ShowUsage, ""},
+        {{"/?", "x"}, Action::Refuse, ""},
+        {{"/??"}, Action::Refuse, ""},
+        {{"/help"}, Action::Refuse, ""},
         {{"/"}, Action::Refuse, ""},
         {{"-"}, Action::Refuse, ""},
     };

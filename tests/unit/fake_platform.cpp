@@ -395,12 +395,47 @@ bool Platform::createDirectory(const std::string& path) {
     return directoryCreatable;
 }
 
-bool Platform::replaceFile(const std::string& path, const std::string& contents) {
+long Platform::checkWritable(const std::string& path) {
+    calls.push_back("check");
+    if (unwritablePaths.count(path) || directories.count(path)) return platform::kAccessDenied;
+    std::size_t slash = path.find_last_of("\\/");
+    if (slash != std::string::npos && missingFolders.count(path.substr(0, slash + 1))) return platform::kPathNotFound;
+    return platform::kSuccess;
+}
+
+bool Platform::isDirectory(const std::string& path) {
+    std::string bare = path;
+    while (!bare.empty() && (bare.back() == '\\' || bare.back() == '/')) bare.pop_back();
+    return directories.count(bare) != 0;
+}
+
+long Platform::replaceFile(const std::string& path, const std::string& contents) {
     calls.push_back("file");
     fileWrites.push_back(path);
-    if (unwritablePaths.count(path)) return false;
+    if (long refused = checkWritable(path)) return refused;
+    calls.pop_back();
     files[path] = contents;
-    return true;
+    return platform::kSuccess;
+}
+
+long Platform::appendAlone(const std::string& path, const std::function<std::string(const AppendTarget&)>& bytesFor) {
+    ++appendAttempts;
+    if (long refused = checkWritable(path)) return refused;
+    calls.pop_back();
+    if (busyAttempts > 0) {
+        --busyAttempts;
+        return platform::kSharingViolation;
+    }
+    std::string& file = files[path];
+    AppendTarget target{file.size(), file.empty() || file.back() == '\n'};
+    file += bytesFor(target);
+    fileWrites.push_back(path);
+    return platform::kSuccess;
+}
+
+void Platform::sleep(std::uint32_t milliseconds) {
+    sleeps.push_back(milliseconds);
+    clock.nowMs += milliseconds;
 }
 
 void makeWindows98(Platform& platform) {

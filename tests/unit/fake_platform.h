@@ -172,10 +172,18 @@ public:
     std::string moduleFile = "C:\\Program Files\\Velnor\\velnor.exe";
     bool directoryCreatable = true;
     std::vector<std::string> directoriesCreated;
-    // Files by path, as replaceFile left them; a path that cannot be written
-    // is refused and left as it was.
+    // Files by path, as replaceFile and appendAlone left them. A path that
+    // cannot be written is refused with kAccessDenied; one whose folder is
+    // missing with kPathNotFound; a folder is no file; a file another
+    // process holds gives kSharingViolation to the next busyAttempts tries.
     std::map<std::string, std::string> files;
     std::set<std::string> unwritablePaths;
+    std::set<std::string> missingFolders;  // by the path's folder part, with its backslash
+    std::set<std::string> directories;     // without a final backslash
+    int busyAttempts = 0;
+    int appendAttempts = 0;
+    std::vector<std::uint32_t> sleeps;
+    std::optional<platform::DisplayMode> currentMode = platform::DisplayMode{1024, 768, 32};
     std::vector<std::string> fileWrites;
 
     // The machine's operations in the order they were asked for, by kind:
@@ -232,7 +240,14 @@ public:
     std::string moduleFileName() override { return moduleFile; }
     bool isLeadByte(std::uint8_t byte) override;
     bool createDirectory(const std::string& path) override;
-    bool replaceFile(const std::string& path, const std::string& contents) override;
+    long replaceFile(const std::string& path, const std::string& contents) override;
+    long checkWritable(const std::string& path) override;
+    bool isDirectory(const std::string& path) override;
+    long appendAlone(const std::string& path, const std::function<std::string(const AppendTarget&)>& bytesFor) override;
+    std::string errorText(long code) override { return "error " + std::to_string(code); }
+    void sleep(std::uint32_t milliseconds) override;
+    std::uint32_t processId() override { return 4242; }
+    std::optional<platform::DisplayMode> currentDisplayMode() override { return currentMode; }
 
     // The registry path a WOW64 process reaches for a path and an access.
     std::string viewOf(platform::RegKey root, const std::string& path, std::uint32_t access) const;

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,11 +33,17 @@ public:
     void hideCaret() override { ++caretHides; }
     void paintNow() override { ++paints; }
     void copyText(const std::string& text) override { copied.push_back(text); }
+    std::optional<std::string> askSavePath(const std::string& suggestedName) override {
+        suggestedNames.push_back(suggestedName);
+        return savePath;
+    }
 
     std::vector<std::string> messages;
     int caretHides = 0;
     int paints = 0;
     std::vector<std::string> copied;  // what went to the clipboard, in order
+    std::vector<std::string> suggestedNames;  // what the Save As dialogs suggested
+    std::optional<std::string> savePath;      // what the user chooses there (none: Cancel)
     std::function<void()> whileOpen;
 
 private:

@@ -3,10 +3,12 @@
 // figures are missing, the window menu's copy and the report mode.
 #include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
 
 #include "app/command_line.h"
 #include "app/report_mode.h"
+#include "pages/inventory.h"
 #include "form_fixture.h"
 #include "present/texts.h"
 
@@ -149,18 +151,22 @@ TEST_F(ReportTest, OfAWindowsXpMachine) {
     expectSameAsFile(copyAfterAMeasurement(), "report-winxp.txt");
 }
 
-// The window menu carries the one command, under its own text and ID.
-TEST_F(ReportTest, TheWindowMenuHasTheCopyCommand) {
+// The window menu carries the copy and the save, in that order, each under
+// its own text and ID.
+TEST_F(ReportTest, TheWindowMenuHasTheCopyAndSaveCommands) {
     const auto& commands = form().windowMenuCommands();
-    ASSERT_EQ(commands.size(), 1u);
+    ASSERT_EQ(commands.size(), 2u);
     EXPECT_EQ(commands[0].id, ids::CopyReport);
     EXPECT_STREQ(commands[0].text, texts::kCopyReport);
-    EXPECT_FALSE(form().chooseWindowMenuCommand(ids::CopyReport + 0x10));
+    EXPECT_EQ(commands[1].id, ids::SaveReport);
+    EXPECT_STREQ(commands[1].text, "情報をファイルに保存(&F)...");
+    EXPECT_FALSE(form().chooseWindowMenuCommand(ids::SaveReport + 0x10));
 }
 
-// A copy right after the start: what the pages hold, nothing measured for
-// it; the chosen drive as the page shows it, the others read without prompts.
-TEST_F(ReportTest, ACopyTakesWhatThePagesHoldAndMeasuresNothing) {
+// A copy reads every figure anew when it is made, and the pages show the
+// same (the chosen drive's too, after a file was written to it), without a
+// prompt for a drive with no medium; the clock is not measured for it.
+TEST_F(ReportTest, ACopyReadsEveryFigureAnewAndMeasuresNothing) {
     makeFixture98(machine);
     start('c');
     EXPECT_EQ(control<ui::DriveBox>(ids::DriveComboBox1).items(),
@@ -173,21 +179,32 @@ TEST_F(ReportTest, ACopyTakesWhatThePagesHoldAndMeasuresNothing) {
     std::map<std::string, Lines> sections = sectionsOf(text);
     EXPECT_EQ(machine.counterReads, readsBefore);  // no measurement
     EXPECT_FALSE(timer(ids::Timer1).enabled());
-    EXPECT_EQ(machine.diskQueries, (std::vector<int>{1, 1, 4, 4, 5, 5}));  // a:, d:, e:; not c:
+    EXPECT_EQ(machine.diskQueries, (std::vector<int>{3, 3, 1, 1, 4, 4, 5, 5}));  // c: again, then a:, d:, e:
     EXPECT_TRUE(machine.promptingQueries.empty()) << machine.promptingQueries.front();
-    EXPECT_EQ(sections["メモリ"], (Lines{"  全容量            未計測", "  使用量            未計測",
-                                       "  空容量            未計測", "  使用率            未計測"}));
+    EXPECT_EQ(sections["ディスク"][1], "  全容量            4 GB");
+    EXPECT_EQ(control(ids::Memo1).text(), "4 GB");  // the page says the same
+    EXPECT_EQ(sections["メモリ"], (Lines{"  全容量            128 MB", "  使用量            96 MB",
+                                       "  空容量            32 MB", "  使用率            75 %"}));
     EXPECT_EQ(sections["CPU"][0], "  周波数            未計測");
-    EXPECT_EQ(sections["CPU"][3], "  使用率            未計測");
-    EXPECT_EQ(sections["ディスク"][1], "  全容量            2 GB");  // as the page shows c:
-    EXPECT_EQ(sections["リソース 残量"][0], "  システム          未計測");
+    EXPECT_EQ(sections["CPU"][3], "  使用率            37 %");
+    EXPECT_EQ(sections["リソース 残量"][0], "  システム          85%");
     // A measurement asked for but still waiting: the clock is not measured.
-    form().dispatch([&] { window().refreshTick(); });
     form().dispatch([&] { control(ids::Keisoku).click(); });
     form().dispatch([&] { timer(ids::Timer1).fire(); });
     form().dispatch([&] { control(ids::Keisoku).click(); });
     EXPECT_EQ(sectionsOf(copy())["CPU"][0], "  周波数            未計測");
-    EXPECT_EQ(sectionsOf(copy())["CPU"][3], "  使用率            37 %");
+}
+
+// Where the 16-bit services answer nothing, the resources were never read:
+// the report says so rather than 0% as if the machine were out of them.
+TEST_F(ReportTest, ResourcesNeverReadAreNotMeasured) {
+    makeFixture98(machine);
+    machine.freeResourcesProc = 0;  // User.exe without GetFreeSystemResources
+    start('c');
+    form().dispatch([&] { window().refreshTick(); });
+    EXPECT_EQ(sectionsOf(copy())["リソース 残量"],
+              (Lines{"  システム          未計測", "  G D I             未計測", "  USER              未計測"}));
+    EXPECT_TRUE(gauge(ids::Gauge2).showText());  // while the page shows its bars at 0%
 }
 
 // Pages without figures still give whole sections: no drive ready, the BIOS
@@ -366,6 +383,268 @@ TEST(ReportCodePageTest, AValueOfAnotherCodePageKeepsEveryByte) {
         EXPECT_EQ(user[0], "  使用者            " + c.ownerLine) << c.codePage;
         EXPECT_EQ(user[1], "  会社名            " + c.organisationLine) << c.codePage;
     }
+}
+
+}  // namespace
+
+namespace {
+
+// ----- the inventory row -----
+
+const std::string kHeader =
+    "format,velnor_version,created,computer_name,pending_computer_name,platform,windows_version,windows_build,"
+    "service_pack,cpu_vendor,cpu_name,cpu_clock_hz,cpu_load_percent,memory_total_bytes,memory_free_bytes,"
+    "resources_system_percent,resources_gdi_percent,resources_user_percent,bios,display_mode,display_mode_count,"
+    "owner,organisation,drives\r\n";
+
+// A table's rows by column name, read as RFC 4180 writes them.
+std::vector<std::map<std::string, std::string>> rowsOf(const std::string& table) {
+    std::vector<std::vector<std::string>> lines(1);
+    std::string field;
+    bool quoted = false;
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        char c = table[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < table.size() && table[i + 1] == '"') field += '"', ++i;
+            else if (c == '"') quoted = false;
+            else field += c;
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            lines.back().push_back(field), field.clear();
+        } else if (c == '\r' && i + 1 < table.size() && table[i + 1] == '\n') {
+            lines.back().push_back(field), field.clear();
+            lines.emplace_back();
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    if (!field.empty() || !lines.back().empty()) lines.back().push_back(field);
+    if (lines.back().empty()) lines.pop_back();
+    std::vector<std::map<std::string, std::string>> rows;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        EXPECT_EQ(lines[i].size(), lines[0].size()) << "row " << i;
+        std::map<std::string, std::string> row;
+        for (std::size_t c = 0; c < lines[0].size(); ++c) row[lines[0][c]] = c < lines[i].size() ? lines[i][c] : "";
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+TEST(InventoryTest, TheHeaderNamesTheColumnsInTheirOrder) {
+    EXPECT_EQ(pages::inventoryHeader(), kHeader);
+}
+
+TEST(InventoryTest, FieldsAreQuotedAsRfc4180Says) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"plain", "plain"}, {"", ""}, {"a,b", "\"a,b\""}, {"say \"hi\"", "\"say \"\"hi\"\"\""},
+        {"two\r\nlines", "\"two\r\nlines\""}, {" blank ", " blank "},
+    };
+    for (const auto& [value, field] : cases) EXPECT_EQ(pages::csvField(value), field) << value;
+}
+
+TEST(InventoryTest, ARowHoldsTheRawFiguresOfBothFamilies) {
+    fake::Platform nineX;
+    makeFixture98(nineX);
+    ASSERT_EQ(app::appendInventoryRow(nineX, "Z:\\inventory.csv"), app::kReportWritten);
+    const std::string& table = nineX.files.at("Z:\\inventory.csv");
+    ASSERT_EQ(table.compare(0, kHeader.size(), kHeader), 0);
+    auto rows = rowsOf(table);
+    ASSERT_EQ(rows.size(), 1u);
+    std::map<std::string, std::string> row = rows[0];
+    const std::map<std::string, std::string> expected = {
+        {"format", "1"},
+        {"velnor_version", "1.2.3.1"},
+        {"created", "2025-01-02T03:04:05"},
+        {"computer_name", "VELNOR-PC"},
+        {"pending_computer_name", "NEWNAME"},
+        {"platform", "9x"},
+        {"windows_version", "4.10"},
+        {"windows_build", "2222"},
+        {"service_pack", "A"},
+        {"cpu_vendor", "AuthenticAMD"},
+        {"cpu_name", "x86 Family 5 Model 8 Stepping 12"},
+        {"cpu_load_percent", ""},  // a row is taken without a window that samples the load
+        {"memory_total_bytes", "134217728"},
+        {"memory_free_bytes", "33554432"},
+        {"resources_system_percent", "85"},
+        {"resources_gdi_percent", "85"},
+        {"resources_user_percent", "92"},
+        {"bios", "Award Modular BIOS v4.51PG; Copyright (C) 1984-98, Award Software, Inc.; 08/13/98; "
+                 "08/13/1998-i440BX-W977-2A69KA1IC-00"},
+        {"display_mode", "1024x768x32"},
+        {"display_mode_count", "3"},
+        {"owner", "山田 太郎"},
+        {"organisation", "Velnor 研究所"},
+        {"drives", "c|FAT32|1A2B3C4D|2147483648|536870912;d|FAT32|0000ABCD|42949672960|8589934592"},
+    };
+    for (const auto& [column, value] : expected) EXPECT_EQ(row[column], value) << column;
+    // A field with commas comes quoted.
+    EXPECT_NE(table.find(",\"Award Modular BIOS v4.51PG; Copyright (C) 1984-98, Award Software, Inc.; 08/13/98; "
+                         "08/13/1998-i440BX-W977-2A69KA1IC-00\","),
+              std::string::npos);
+    // The clock in whole hertz, measured as the window measures it.
+    double hertz = std::stod(rows[0]["cpu_clock_hz"].empty() ? "0" : rows[0]["cpu_clock_hz"]);
+    EXPECT_NEAR(hertz, 733012345.0, 733012345.0 * 1e-3);
+    EXPECT_EQ(rows[0]["cpu_clock_hz"].find_first_not_of("0123456789"), std::string::npos);
+
+    fake::Platform nt;
+    makeFixtureXp(nt);
+    nt.timeStampCounter = false;
+    nt.currentMode.reset();
+    ASSERT_EQ(app::appendInventoryRow(nt, "Z:\\inventory.csv"), app::kReportWritten);
+    row = rowsOf(nt.files.at("Z:\\inventory.csv")).at(0);
+    EXPECT_EQ(row["platform"], "NT");
+    EXPECT_EQ(row["pending_computer_name"], "");  // the same name in other letters' case
+    EXPECT_EQ(row["cpu_clock_hz"], "");           // nothing to measure with
+    EXPECT_EQ(row["resources_system_percent"], "");
+    EXPECT_EQ(row["memory_total_bytes"], "1610612736");
+    EXPECT_EQ(row["display_mode"], "");
+    EXPECT_EQ(row["organisation"], "");
+}
+
+// The table is the same on every machine, whatever its regional settings;
+// the text report follows the pages.
+TEST(InventoryTest, RegionalSettingsChangeNothingInTheTable) {
+    std::string tables[2], reports[2];
+    for (int i = 0; i < 2; ++i) {
+        fake::Platform m;
+        makeFixtureXp(m);
+        m.timeStampCounter = false;  // no measured clock, which differs from run to run
+        if (i == 1) m.decimal = ',', m.thousands = '.';
+        app::appendInventoryRow(m, "Z:\\t.csv");
+        app::writeReport(m, "Z:\\r.txt");
+        tables[i] = m.files.at("Z:\\t.csv");
+        reports[i] = m.files.at("Z:\\r.txt");
+    }
+    EXPECT_EQ(tables[0], tables[1]);
+    EXPECT_NE(reports[0], reports[1]);
+    EXPECT_NE(reports[1].find("1.536 MB"), std::string::npos);
+}
+
+TEST(InventoryTest, RowsGoUnderOneHeaderAndNeverRunIntoALineBeforeThem) {
+    fake::Platform m;
+    makeFixtureXp(m);
+    m.timeStampCounter = false;
+    m.files["Z:\\t.csv"] = "";
+    app::appendInventoryRow(m, "Z:\\t.csv");
+    app::appendInventoryRow(m, "Z:\\t.csv");
+    const std::string table = m.files.at("Z:\\t.csv");
+    EXPECT_EQ(rowsOf(table).size(), 2u);
+    EXPECT_EQ(table.find(kHeader, 1), std::string::npos);
+    // A table someone saved without its last line break: the row starts a line of its own.
+    const std::string cut = table.substr(0, table.size() - 2);
+    m.files["Z:\\u.csv"] = cut;
+    app::appendInventoryRow(m, "Z:\\u.csv");
+    EXPECT_EQ(m.files.at("Z:\\u.csv").compare(0, cut.size() + 2, cut + "\r\n"), 0);
+    EXPECT_EQ(rowsOf(m.files.at("Z:\\u.csv")).size(), 3u);
+}
+
+TEST(InventoryTest, ABusyTableIsTriedAgainAfterPausesOfItsOwnUntilTheBound) {
+    struct Case {
+        int busyAttempts;
+        int exitCode;
+    };
+    for (const Case& c : {Case{3, app::kReportWritten}, Case{100000, app::kReportNotWritten}}) {
+        fake::Platform m;
+        makeFixtureXp(m);
+        m.timeStampCounter = false;
+        m.files["Z:\\t.csv"] = kHeader;
+        m.busyAttempts = c.busyAttempts;
+        EXPECT_EQ(app::appendInventoryRow(m, "Z:\\t.csv"), c.exitCode) << c.busyAttempts;
+        std::uint32_t slept = 0;
+        for (std::uint32_t pause : m.sleeps) {
+            EXPECT_GE(pause, 50u);
+            EXPECT_LT(pause, 250u);
+            slept += pause;
+        }
+        std::set<std::uint32_t> different(m.sleeps.begin(), m.sleeps.end());
+        EXPECT_GT(different.size(), 1u) << "the pauses are drawn afresh";
+        if (c.exitCode == app::kReportWritten) {
+            EXPECT_EQ(m.sleeps.size(), 3u);
+            EXPECT_EQ(rowsOf(m.files.at("Z:\\t.csv")).size(), 1u);
+        } else {
+            EXPECT_GE(slept + 250, app::kBusyTableWaitMs);
+            EXPECT_LE(slept, app::kBusyTableWaitMs + 250);
+            EXPECT_EQ(m.files.at("Z:\\t.csv"), kHeader);  // as it was
+        }
+    }
+}
+
+// A target that cannot be written is known before the clock's four seconds.
+TEST(ReportModeTest, ATargetThatCannotBeWrittenFailsBeforeMeasuring) {
+    const struct {
+        const char* target;
+        bool csv;
+    } cases[] = {{"Z:\\locked.txt", false}, {"Z:\\missing\\r.txt", false}, {"Z:\\locked.txt", true},
+                 {"Z:\\missing\\t.csv", true}, {"Z:\\folder", true}};
+    for (const auto& c : cases) {
+        fake::Platform m;
+        makeFixtureXp(m);
+        m.unwritablePaths.insert("Z:\\locked.txt");
+        m.missingFolders.insert("Z:\\missing\\");
+        m.directories.insert("Z:\\folder");
+        int code = c.csv ? app::appendInventoryRow(m, c.target) : app::writeReport(m, c.target);
+        EXPECT_EQ(code, app::kReportNotWritten) << c.target;
+        EXPECT_EQ(m.counterReads, 0) << c.target << ": measured first";
+        EXPECT_TRUE(m.files.empty()) << c.target;
+    }
+}
+
+TEST(ReportModeTest, AFolderTargetGetsAFileNamedAfterTheComputer) {
+    const struct {
+        const char* target;
+        const char* file;
+    } cases[] = {{"Z:\\reports", "Z:\\reports\\VELNOR-PC.txt"},
+                 {"Z:\\reports\\", "Z:\\reports\\VELNOR-PC.txt"},
+                 {"\\\\server\\share/", "\\\\server\\share/VELNOR-PC.txt"},
+                 {"Z:\\reports\\pc.txt", "Z:\\reports\\pc.txt"}};
+    for (const auto& c : cases) {
+        fake::Platform m;
+        makeFixtureXp(m);
+        m.timeStampCounter = false;
+        m.directories.insert("Z:\\reports");
+        EXPECT_EQ(app::writeReport(m, c.target), app::kReportWritten) << c.target;
+        EXPECT_EQ(m.fileWrites, std::vector<std::string>{c.file}) << c.target;
+    }
+    // A name a file may not hold is made one that it may.
+    const present::LeadByteTest shiftJis = [](unsigned char b) { return (b >= 0x81 && b <= 0x9F) || b >= 0xE0; };
+    EXPECT_EQ(pages::reportFileStem("A:B*C?", shiftJis), "A_B_C_");
+    EXPECT_EQ(pages::reportFileStem("表", shiftJis), "表");  // its second byte 0x5C is no backslash
+    EXPECT_EQ(pages::reportFileStem("", shiftJis), "Velnor");
+}
+
+// ----- saved from the window -----
+
+class SaveTest : public ReportTest {
+protected:
+    SaveTest() { makeFixtureXp(machine); }
+    void save() { EXPECT_TRUE(form().chooseWindowMenuCommand(ids::SaveReport)); }
+};
+
+TEST_F(SaveTest, TheChosenFileGetsWhatTheCopyGives) {
+    start('c');
+    shown().savePath = "Z:\\saved.txt";
+    save();
+    EXPECT_EQ(shown().suggestedNames, std::vector<std::string>{"VELNOR-PC-20250102.txt"});
+    ASSERT_EQ(machine.files.count("Z:\\saved.txt"), 1u);
+    std::string saved = machine.files.at("Z:\\saved.txt");
+    EXPECT_EQ(saved, copy());
+    EXPECT_TRUE(shown().messages.empty());
+}
+
+TEST_F(SaveTest, CancelWritesNothingAndAFailureTellsItsReasonOnce) {
+    start('c');
+    save();  // Cancel
+    EXPECT_TRUE(machine.files.empty());
+    EXPECT_TRUE(machine.fileWrites.empty());
+    EXPECT_TRUE(shown().messages.empty());
+    machine.unwritablePaths.insert("Z:\\locked.txt");
+    shown().savePath = "Z:\\locked.txt";
+    save();
+    EXPECT_TRUE(machine.files.empty());
+    EXPECT_EQ(shown().messages, std::vector<std::string>{"情報をファイルに保存できません。\r\nerror 5"});
 }
 
 }  // namespace

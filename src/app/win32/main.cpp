@@ -10,6 +10,7 @@
 #include "app/win32/application.h"
 #include "app/win32/resource_ids.h"
 #include "platform/win32/win32_platform.h"
+#include "present/texts.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // The start-up code hands over no command line: it is read here.
@@ -24,6 +25,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                 return app::kCommandLineRefused;
             case app::Invocation::Action::WriteReport:
                 return app::writeReport(platform, invocation.file);
+            case app::Invocation::Action::AppendRow:
+                return app::appendInventoryRow(platform, invocation.file);
+            case app::Invocation::Action::ShowUsage:
+                MessageBoxA(nullptr, texts::kUsage, texts::kApplicationTitle, MB_OK | MB_ICONINFORMATION);
+                return app::kReportWritten;
             case app::Invocation::Action::ShowWindow:
                 break;
         }

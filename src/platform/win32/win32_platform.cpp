@@ -484,6 +484,17 @@ bool Win32Platform::enumDisplaySettings(std::uint32_t index, DisplayMode& mode) 
     return true;
 }
 
+std::optional<DisplayMode> Win32Platform::currentDisplayMode() {
+    HDC screen = GetDC(nullptr);
+    if (screen == nullptr) return std::nullopt;
+    DisplayMode mode;
+    mode.width = static_cast<std::uint32_t>(GetDeviceCaps(screen, HORZRES));
+    mode.height = static_cast<std::uint32_t>(GetDeviceCaps(screen, VERTRES));
+    mode.bitsPerPixel = static_cast<std::uint32_t>(GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES));
+    ReleaseDC(nullptr, screen);
+    return mode;
+}
+
 std::string Win32Platform::moduleFileName() {
     std::vector<char> buffer(MAX_PATH + 1);
     for (;;) {
@@ -509,23 +520,109 @@ bool Win32Platform::createDirectory(const std::string& path) {
 
 // Written whole into a new file beside the old one, which is then put in its
 // place: a write that fails (a full disk, a share gone) leaves the old file.
-bool Win32Platform::replaceFile(const std::string& path, const std::string& contents) {
+long Win32Platform::replaceFile(const std::string& path, const std::string& contents) {
+    // Windows 9x deletes a read-only file on the way, the NT family replaces
+    // it: neither may happen to a file someone marked so.
+    if (long refused = refusedTarget(path)) return refused;
     std::string directory = directoryOf(path, *this);
     char made[MAX_PATH + 1] = {};
-    if (GetTempFileNameA(directory.empty() ? "." : directory.c_str(), "vel", 0, made) == 0) return false;
+    if (GetTempFileNameA(directory.empty() ? "." : directory.c_str(), "vel", 0, made) == 0)
+        return static_cast<long>(GetLastError());
     TemporaryFile temporary(made);
     FileHandle file(CreateFileA(temporary.path(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                                 nullptr));
-    if (!file.valid() || !writeWhole(file.get(), contents) || !file.close()) return false;
+    if (!file.valid() || !writeWhole(file.get(), contents)) return static_cast<long>(GetLastError());
+    if (!file.close()) return static_cast<long>(GetLastError());
     if (moveFileEx_ != nullptr) {
-        if (!moveFileEx_(temporary.path(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) return false;
+        if (!moveFileEx_(temporary.path(), path.c_str(), MOVEFILE_REPLACE_EXISTING))
+            return static_cast<long>(GetLastError());
     } else {
         // Windows 9x renames only onto no file: the old one goes first.
-        if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES && !DeleteFileA(path.c_str())) return false;
-        if (!MoveFileA(temporary.path(), path.c_str())) return false;
+        if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES && !DeleteFileA(path.c_str()))
+            return static_cast<long>(GetLastError());
+        if (!MoveFileA(temporary.path(), path.c_str())) return static_cast<long>(GetLastError());
     }
     temporary.placed();
-    return true;
+    return kSuccess;
+}
+
+// A read-only file or a folder where a file is to go.
+long Win32Platform::refusedTarget(const std::string& path) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return kSuccess;
+    return (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) ? kAccessDenied : kSuccess;
+}
+
+long Win32Platform::checkWritable(const std::string& path) {
+    if (long refused = refusedTarget(path)) return refused;
+    std::string directory = directoryOf(path, *this);
+    if (!directory.empty() && !isDirectory(directory)) return kPathNotFound;
+    // A file made and removed at once: the folder takes new files (a share
+    // may let its folder be listed, yet take nothing).
+    char made[MAX_PATH + 1] = {};
+    if (GetTempFileNameA(directory.empty() ? "." : directory.c_str(), "vel", 0, made) == 0)
+        return static_cast<long>(GetLastError());
+    DeleteFileA(made);
+    return kSuccess;
+}
+
+bool Win32Platform::isDirectory(const std::string& path) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+long Win32Platform::appendAlone(const std::string& path, const std::function<std::string(const AppendTarget&)>& bytesFor) {
+    if (long refused = refusedTarget(path)) return refused;
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) return static_cast<long>(GetLastError());
+    bool madeNow = GetLastError() != ERROR_ALREADY_EXISTS;
+    DWORD high = 0;
+    DWORD low = GetFileSize(file.get(), &high);
+    if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) return static_cast<long>(GetLastError());
+    AppendTarget target;
+    target.size = (static_cast<std::uint64_t>(high) << 32) | low;
+    if (target.size > 0) {
+        LONG back = -1;
+        char last = 0;
+        DWORD read = 0;
+        SetFilePointer(file.get(), back, &back, FILE_END);
+        if (ReadFile(file.get(), &last, 1, &read, nullptr) && read == 1) target.endsWithLine = last == '\n';
+    }
+    std::string bytes = bytesFor(target);
+    LONG endHigh = static_cast<LONG>(high);
+    SetFilePointer(file.get(), static_cast<LONG>(low), &endHigh, FILE_BEGIN);
+    DWORD written = 0;
+    bool whole = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                 written == bytes.size() && FlushFileBuffers(file.get());
+    if (whole && file.close()) return kSuccess;
+    long failure = static_cast<long>(GetLastError());
+    // As it was: the row taken back, or the file that was not there gone.
+    if (file.valid()) {
+        endHigh = static_cast<LONG>(high);
+        SetFilePointer(file.get(), static_cast<LONG>(low), &endHigh, FILE_BEGIN);
+        SetEndOfFile(file.get());
+        file.close();
+    }
+    if (madeNow) DeleteFileA(path.c_str());
+    return failure != kSuccess ? failure : kAccessDenied;
+}
+
+std::string Win32Platform::errorText(long code) {
+    char text[512] = {};
+    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                  static_cast<DWORD>(code), 0, text, sizeof text - 1, nullptr);
+    std::string out(text, length < sizeof text ? length : 0);
+    while (!out.empty() && (out.back() == '\n' || out.back() == '\r' || out.back() == ' ')) out.pop_back();
+    return out;
+}
+
+void Win32Platform::sleep(std::uint32_t milliseconds) {
+    Sleep(milliseconds);
+}
+
+std::uint32_t Win32Platform::processId() {
+    return GetCurrentProcessId();
 }
 
 }  // namespace platform

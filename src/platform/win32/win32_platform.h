@@ -59,12 +59,22 @@ public:
 
     std::size_t readPhysicalLowMemory(std::uint32_t address, std::uint8_t* out, std::size_t size) override;
     bool enumDisplaySettings(std::uint32_t index, DisplayMode& mode) override;
+    std::optional<DisplayMode> currentDisplayMode() override;
     std::string moduleFileName() override;
     bool isLeadByte(std::uint8_t byte) override;
     bool createDirectory(const std::string& path) override;
-    bool replaceFile(const std::string& path, const std::string& contents) override;
+    long replaceFile(const std::string& path, const std::string& contents) override;
+    long checkWritable(const std::string& path) override;
+    bool isDirectory(const std::string& path) override;
+    long appendAlone(const std::string& path, const std::function<std::string(const AppendTarget&)>& bytesFor) override;
+    std::string errorText(long code) override;
+    void sleep(std::uint32_t milliseconds) override;
+    std::uint32_t processId() override;
 
 private:
+    // kAccessDenied for a read-only file or a folder at path, else kSuccess.
+    long refusedTarget(const std::string& path);
+
     using DiskFreeSpaceEx = BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER, PULARGE_INTEGER);
     using MemoryStatusExFunction = BOOL(WINAPI*)(LPMEMORYSTATUSEX);
     using IsWow64ProcessFunction = BOOL(WINAPI*)(HANDLE, PBOOL);

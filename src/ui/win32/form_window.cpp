@@ -1,6 +1,10 @@
 // Main window: frame, timers, focus across activation, message boxes.
 #include "ui/win32/form_window.h"
 
+#include <commdlg.h>
+
+#include "present/texts.h"
+
 #include "ui/win32/application_window.h"
 #include "ui/win32/clipboard.h"
 #include "ui/win32/window_system.h"
@@ -98,6 +102,28 @@ void FormWindow::paintNow() {
 // A clipboard that cannot be had leaves it as it was, without a message.
 void FormWindow::copyText(const std::string& text) {
     copyToClipboard(hwnd(), text);
+}
+
+std::optional<std::string> FormWindow::askSavePath(const std::string& suggestedName) {
+    if (!dialogs_) dialogs_.reset(LoadLibraryA("comdlg32.dll"));
+    if (!dialogs_) return std::nullopt;
+    using GetSaveFileNameProc = BOOL(WINAPI*)(OPENFILENAMEA*);
+    auto getSaveFileName = reinterpret_cast<GetSaveFileNameProc>(
+        reinterpret_cast<void*>(GetProcAddress(dialogs_.get(), "GetSaveFileNameA")));
+    if (getSaveFileName == nullptr) return std::nullopt;
+    char path[MAX_PATH + 1] = {};
+    lstrcpynA(path, suggestedName.c_str(), sizeof path);
+    OPENFILENAMEA request{};
+    // The record as Windows 95 and NT 4 know it: they refuse a longer one.
+    request.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    request.hwndOwner = hwnd();
+    request.lpstrFilter = texts::kSaveFilter;
+    request.lpstrFile = path;
+    request.nMaxFile = sizeof path;
+    request.lpstrDefExt = texts::kSaveExtension;
+    request.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (!getSaveFileName(&request)) return std::nullopt;
+    return std::string(path);
 }
 
 LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ui/form.h"
+#include "ui/win32/handles.h"
 #include "ui/win32/window.h"
 
 namespace ui::win32 {
@@ -29,6 +30,7 @@ public:
     void hideCaret() override;
     void paintNow() override;
     void copyText(const std::string& text) override;
+    std::optional<std::string> askSavePath(const std::string& suggestedName) override;
 
     static constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
@@ -42,7 +44,9 @@ private:
     Form& form_;
     ApplicationWindow& application_;
     HWND savedFocus_ = nullptr;
-    Size fixedSize_;  // the outer size: the client area the form asks for, frame and caption added
+    Size fixedSize_;
+    // The common dialogs, loaded for the first Save As, not at start-up.
+    Library dialogs_;  // the outer size: the client area the form asks for, frame and caption added
     std::vector<std::unique_ptr<TimerLink>> timers_;
 };
 

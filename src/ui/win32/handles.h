@@ -44,6 +44,9 @@ struct DeleteDcHandle {
 struct FreeGlobalMemory {
     void operator()(HGLOBAL memory) const { GlobalFree(memory); }
 };
+struct FreeModule {
+    void operator()(HMODULE module) const { FreeLibrary(module); }
+};
 
 using Font = Unique<HFONT, DeleteGdiObject>;
 using Brush = Unique<HBRUSH, DeleteGdiObject>;
@@ -53,6 +56,8 @@ using Bitmap = Unique<HBITMAP, DeleteGdiObject>;
 using MemoryDc = Unique<HDC, DeleteDcHandle>;
 // A global memory block for the clipboard, until the clipboard takes it.
 using GlobalMemory = Unique<HGLOBAL, FreeGlobalMemory>;
+// A library loaded when it is first needed.
+using Library = Unique<HMODULE, FreeModule>;
 
 // Selects an object into a device context and puts the previous one back.
 class SelectGuard {

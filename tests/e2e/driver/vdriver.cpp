@@ -1550,6 +1550,96 @@ std::string commandRun(const std::string&, std::istringstream& args) {
     return std::to_string(code) + (windowShown ? " 1 " : " 0 ") + elapsed;
 }
 
+// Exe dir arguments: started with arguments and left running (a message
+// box, say); wait_end gives its exit code
+std::string commandLaunch(const std::string&, std::istringstream& args) {
+    std::string exe, directory, arguments;
+    args >> exe >> directory >> arguments;
+    std::istringstream where(exe + " " + directory);
+    launch(where, unhex(arguments));
+    return std::to_string(g_process.dwProcessId);
+}
+
+// N exe dir arguments [ms]: N copies started at once with the same arguments,
+// each waited for -> their exit codes, in the order they were started
+std::string commandRunMany(const std::string&, std::istringstream& args) {
+    int count = 0;
+    std::string exe, directory, arguments;
+    args >> count >> exe >> directory >> arguments;
+    int ms = 120000;
+    if (!(args >> ms)) ms = 120000;
+    exe = unhex(exe);
+    directory = unhex(directory);
+    std::string commandLine = "\"" + exe + "\" " + unhex(arguments);
+    std::vector<PROCESS_INFORMATION> started;
+    for (int i = 0; i < count; ++i) {
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        std::string line = commandLine;
+        if (!CreateProcessA(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr,
+                            directory.empty() ? nullptr : directory.c_str(), &startup, &process))
+            fail("CreateProcess failed " + std::to_string(GetLastError()));
+        CloseHandle(process.hThread);
+        started.push_back(process);
+    }
+    std::string out;
+    DWORD deadline = GetTickCount() + static_cast<DWORD>(ms);
+    for (PROCESS_INFORMATION& process : started) {
+        int left = static_cast<int>(deadline - GetTickCount());
+        DWORD code = 259;
+        if (WaitForSingleObject(process.hProcess, left > 0 ? static_cast<DWORD>(left) : 0) == WAIT_OBJECT_0)
+            GetExitCodeProcess(process.hProcess, &code);
+        else
+            TerminateProcess(process.hProcess, 99);
+        CloseHandle(process.hProcess);
+        out += std::to_string(code) + " ";
+    }
+    return out;
+}
+
+// Path: the file opened by this process alone and held until release
+std::string commandHold(const std::string& command, std::istringstream& args) {
+    static HANDLE held = INVALID_HANDLE_VALUE;
+    if (held != INVALID_HANDLE_VALUE) CloseHandle(held), held = INVALID_HANDLE_VALUE;
+    if (command == "release") return "";
+    std::string path;
+    args >> path;
+    held = CreateFileA(unhex(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, 0, nullptr);
+    if (held == INVALID_HANDLE_VALUE) fail("cannot hold " + std::to_string(GetLastError()));
+    return "";
+}
+
+// The program's Save As dialog: its title and the file name it suggests, or
+// "none"; with a path: that name typed in and the dialog confirmed; with
+// "cancel": the dialog cancelled
+std::string commandSaveDialog(const std::string&, std::istringstream& args) {
+    std::string choice;
+    args >> choice;
+    HWND dialog = nullptr;
+    DWORD deadline = GetTickCount() + 10000;
+    while (dialog == nullptr && static_cast<int>(deadline - GetTickCount()) > 0) {
+        for (HWND hwnd : processWindows()) {
+            if (className(hwnd) == "#32770" && IsWindowVisible(hwnd) && GetDlgItem(hwnd, IDOK) != nullptr &&
+                (GetDlgItem(hwnd, 0x47C) != nullptr || GetDlgItem(hwnd, 0x480) != nullptr))
+                dialog = hwnd;
+        }
+        if (dialog == nullptr) Sleep(50);
+    }
+    if (dialog == nullptr) return "none";
+    HWND name = GetDlgItem(dialog, 0x47C);  // the file name box of the Explorer-style dialog
+    if (name == nullptr) name = GetDlgItem(dialog, 0x480);
+    if (choice.empty()) return hex(windowText(dialog)) + " " + hex(windowText(name));
+    if (choice == "cancel") {
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    } else {
+        SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(unhex(choice).c_str()));
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    }
+    settle(500);
+    return "";
+}
+
 // The clipboard's text (CF_TEXT, hexadecimal) and locale (CF_LOCALE, in
 // hexadecimal), each "-" where it has none
 std::string commandClipboard(const std::string&, std::istringstream&) {
@@ -2045,6 +2135,11 @@ const CommandEntry kCommands[] = {
     {"taskbar", commandTaskbar},
     {"window_state", commandWindowState},
     {"run", commandRun},
+    {"launch", commandLaunch},
+    {"run_many", commandRunMany},
+    {"hold", commandHold},
+    {"release", commandHold},
+    {"save_dialog", commandSaveDialog},
     {"clipboard", commandClipboard},
     {"clipboard_set", commandClipboardSet},
     {"window_menu", commandWindowMenu},
