@@ -53,8 +53,19 @@ Position centredPosition(platform::ScreenSize screen, ui::Size outer) {
     return {(screen.width - outer.width) / 2, (screen.height - outer.height) / 2};
 }
 
+namespace {
+
+// Every text of the window and of what it writes is in the system's
+// language, chosen before the first is read.
+platform::Platform& chosenLanguage(platform::Platform& platform) {
+    texts::choose(platform.ansiCodePage());
+    return platform;
+}
+
+}  // namespace
+
 MainWindow::MainWindow(platform::Platform& platform)
-    : platform_(platform),
+    : platform_(chosenLanguage(platform)),
       profile_(platform::profileOf(platform::queryPlatformKind(platform))),
       form_(layout::mainWindow(), layout::allTables()),
       refreshTimer_(form_.timer(ids::Timer2)),

@@ -147,7 +147,7 @@ void writeCpu(Writer& w, const ReportFacts& facts, const Format& f) {
     w.row(texts::kProcessorNameCaption, f.line(facts.processorName));
     w.row(texts::kVendorCaption, f.line(facts.vendor));
     if (facts.showsLoad)
-        w.row(texts::kShareCaption, facts.load ? present::percentText(*facts.load) : texts::kNotMeasured);
+        w.row(texts::kLoadCaption, facts.load ? present::percentText(*facts.load) : texts::kNotMeasured);
 }
 
 void writeResources(Writer& w, const ReportFacts& facts) {

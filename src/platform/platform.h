@@ -209,6 +209,8 @@ public:
     virtual std::string moduleFileName() = 0;
     // Whether a byte starts a two-byte character in the system code page.
     virtual bool isLeadByte(std::uint8_t byte) = 0;
+    // The system's ANSI code page (GetACP): 932 on a Japanese Windows.
+    virtual unsigned ansiCodePage() = 0;
     virtual bool createDirectory(const std::string& path) = 0;
     // Makes the file at path hold exactly the bytes given, in place of what
     // it held: afterwards the file is either whole or as it was before, and

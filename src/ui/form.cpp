@@ -44,7 +44,7 @@ Timer& Form::addTimer(int id, unsigned interval, bool enabled) {
     return *timers_.back();
 }
 
-void Form::addWindowMenuCommand(int id, const char* text, Handler onChoose) {
+void Form::addWindowMenuCommand(int id, texts::Text text, Handler onChoose) {
     if (id <= 0 || id >= 0xF000 || (id & 0xF) != 0) base::fail("not a window menu command's ID");
     menuCommands_.push_back({id, text, std::move(onChoose)});
 }

@@ -22,7 +22,7 @@ namespace ui {
 // system's own, with the low four bits clear, which the system uses itself.
 struct WindowMenuCommand {
     int id;
-    const char* text;
+    texts::Text text;
     Handler onChoose;
 };
 
@@ -35,8 +35,8 @@ struct TimerSpec {
 };
 
 struct FormSpec {
-    const char* caption = "";
-    const char* title = "";  // the application title: taskbar text and message box caption
+    texts::Text caption = "";
+    texts::Text title = "";  // the application title: taskbar text and message box caption
     Size clientSize{};
     int left = 0;
     int top = 0;
@@ -60,7 +60,7 @@ public:
     Timer& timer(int id) const;
     // A command of the window menu; the back end shows the commands before
     // the menu's Close item, in the order they were added.
-    void addWindowMenuCommand(int id, const char* text, Handler onChoose);
+    void addWindowMenuCommand(int id, texts::Text text, Handler onChoose);
     const std::vector<WindowMenuCommand>& windowMenuCommands() const { return menuCommands_; }
     // The back end reports a command chosen from the window menu: true when
     // it is one of the form's (its handler has run).
@@ -118,8 +118,8 @@ public:
     FormPeer* peer() const { return peer_; }
 
 private:
-    const char* caption_;
-    const char* title_;
+    texts::Text caption_;
+    texts::Text title_;
     Size clientSize_;
     FontSpec font_;
     present::Colour colour_;

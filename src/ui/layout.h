@@ -5,6 +5,7 @@
 
 #include "present/colours.h"
 #include "present/gauge_rules.h"
+#include "present/texts.h"
 #include "ui/font.h"
 #include "ui/geometry.h"
 
@@ -39,7 +40,7 @@ struct ControlSpec {
     ControlKind kind = ControlKind::Panel;
     int parent = 0;  // the parent's control ID; 0 for the window itself
     Rect bounds{};
-    const char* text = "";  // caption, design text or tab caption (system code page)
+    texts::Text text = "";  // caption, design text or tab caption (system code page)
     FontSpec font{};
     std::optional<present::Colour> colour{};  // none: the parent's colour
     bool hidden = false;

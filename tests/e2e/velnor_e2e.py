@@ -81,11 +81,19 @@ def wait_for(read, accept, within, what):
         time.sleep(0.05)
 
 
-class Driver:
-    """One vdriver.exe process, kept for a whole test class."""
+# A locale whose ANSI code page is not 932 (Wine takes 1252 from it): the
+# program then shows and writes everything in English.
+ENGLISH_LOCALE = "en_US.UTF-8"
 
-    def __init__(self):
+
+class Driver:
+    """One vdriver.exe process, kept for a whole test class. The program it
+    starts runs in the driver's locale: Japanese, or another one given."""
+
+    def __init__(self, locale=None):
         env = dict(os.environ, WINEPREFIX=PREFIX)
+        if locale:
+            env.update(LC_ALL=locale, LANG=locale)
         self.process = subprocess.Popen([WINE, DRIVER], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                                         stderr=subprocess.DEVNULL, env=env, bufsize=0)
 
@@ -129,8 +137,8 @@ class Driver:
         """A control's text as the bytes the program holds (Shift-JIS)."""
         return unhexed(self("text", name))
 
-    def string(self, name):
-        return self.text(name).decode("cp932")
+    def string(self, name, code_page="cp932"):
+        return self.text(name).decode(code_page)
 
     def visible(self, name):
         """The control's own visibility, also on a page that is not in front."""
@@ -161,6 +169,12 @@ class Driver:
 
     def client(self, name):
         return tuple(int(v) for v in self("client", name).split())
+
+    def extent(self, name):
+        """(width, height) a control's text needs in its font, and (width,
+        height) of the control's client area."""
+        w, h, cw, ch = (int(v) for v in self("extent", name).split())
+        return (w, h), (cw, ch)
 
     def gauge(self, name):
         pos, low, high = (int(v) for v in self("gauge", name).split())
@@ -271,10 +285,11 @@ class ProgramTest(unittest.TestCase):
     the program is killed after the test if it still runs."""
 
     driver = None
+    locale = None  # the driver's and the program's, where not the Japanese one
 
     @classmethod
     def setUpClass(cls):
-        cls.driver = Driver()
+        cls.driver = Driver(cls.locale)
 
     @classmethod
     def tearDownClass(cls):

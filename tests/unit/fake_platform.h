@@ -239,6 +239,7 @@ public:
     bool enumDisplaySettings(std::uint32_t index, platform::DisplayMode& mode) override;
     std::string moduleFileName() override { return moduleFile; }
     bool isLeadByte(std::uint8_t byte) override;
+    unsigned ansiCodePage() override { return codePage; }
     bool createDirectory(const std::string& path) override;
     long replaceFile(const std::string& path, const std::string& contents) override;
     long checkWritable(const std::string& path) override;

@@ -31,7 +31,7 @@ constexpr ControlSpec kCpu[] = {
                false, false, Align::Left, 0),
     displayBox(ids::Edit4, ids::Panel33, {65, 40, 180, 23}, "Edit4", pgothic(-13, colours::aqua, true),
                false, false, Align::Left, 1),
-    label(ids::Label9, ids::Panel10, {40, 55, 45, 15}, texts::kShareCaption, pgothic(-15, colours::white)),
+    label(ids::Label9, ids::Panel10, {40, 55, 45, 15}, texts::kLoadCaption, pgothic(-15, colours::white)),
     {.id = ids::Gauge6, .kind = ControlKind::Gauge, .parent = ids::Panel10,
      .bounds = {42, 82, 100, 100}, .font = pgothic(-20, colours::windowText, true),
      .gauge = {.kind = present::GaugeKind::Pie, .fore = colours::red, .back = colours::navy}},

@@ -45,7 +45,7 @@ constexpr ControlSpec framePanel(int id, int parent, Rect bounds, Colour colour,
             .colour = colour, .tabOrder = tabOrder};
 }
 
-constexpr ControlSpec label(int id, int parent, Rect bounds, const char* text, FontSpec font,
+constexpr ControlSpec label(int id, int parent, Rect bounds, texts::Text text, FontSpec font,
                             bool hidden = false) {
     return {.id = id, .kind = ControlKind::Label, .parent = parent, .bounds = bounds,
             .text = text, .font = font, .hidden = hidden};
@@ -53,7 +53,7 @@ constexpr ControlSpec label(int id, int parent, Rect bounds, const char* text, F
 
 // A text box dressed as a label: borderless on black, arrow cursor, the empty
 // context menu and the caret-hiding mouse press.
-constexpr ControlSpec displayBox(int id, int parent, Rect bounds, const char* text, FontSpec font,
+constexpr ControlSpec displayBox(int id, int parent, Rect bounds, texts::Text text, FontSpec font,
                                  bool multiline, bool readOnly, Align align, int tabOrder) {
     return {.id = id, .kind = ControlKind::TextBox, .parent = parent, .bounds = bounds,
             .text = text, .font = font, .colour = colours::black, .tabOrder = tabOrder,
@@ -62,7 +62,7 @@ constexpr ControlSpec displayBox(int id, int parent, Rect bounds, const char* te
 }
 
 // A push button that is never shown; it only carries a refresh action.
-constexpr ControlSpec hiddenButton(int id, int parent, Rect bounds, const char* caption,
+constexpr ControlSpec hiddenButton(int id, int parent, Rect bounds, texts::Text caption,
                                    int tabOrder) {
     return {.id = id, .kind = ControlKind::Button, .parent = parent, .bounds = bounds,
             .text = caption, .hidden = true, .tabOrder = tabOrder};
@@ -73,7 +73,7 @@ constexpr ControlSpec ringPanel(int id, int parent, Rect bounds, int tabOrder = 
     return {.id = id, .kind = ControlKind::Panel, .parent = parent, .bounds = bounds,
             .colour = colours::maroon, .tabOrder = tabOrder};
 }
-constexpr ControlSpec pushPanel(int id, int ring, Rect ringBounds, const char* caption,
+constexpr ControlSpec pushPanel(int id, int ring, Rect ringBounds, texts::Text caption,
                                 FontSpec font, Colour colour) {
     return {.id = id, .kind = ControlKind::Panel, .parent = ring,
             .bounds = {0, 0, ringBounds.width - 1, ringBounds.height - 1}, .text = caption, .font = font,
@@ -103,7 +103,7 @@ constexpr std::array<ControlSpec, (N + ...)> join(const std::array<ControlSpec, 
 struct UsageFigureIds {
     int frame, inside, totalCaption, usedCaption, freeCaption, total, used, free;
 };
-constexpr std::array<ControlSpec, 8> usageFigures(int pagePanel, const UsageFigureIds& id, const char* firstText,
+constexpr std::array<ControlSpec, 8> usageFigures(int pagePanel, const UsageFigureIds& id, texts::Text firstText,
                                                   FontSpec figures) {
     constexpr FontSpec kRowLabel = pgothic(-15, colours::white);
     return {framePanel(id.frame, pagePanel, {195, 7, 254, 106}, colours::white, 1),

@@ -12,17 +12,17 @@ constexpr Rect kTourokuRing{215, 55, 70, 26};
 constexpr Rect kCancelRing{215, 88, 70, 26};
 constexpr Rect kChangeRing{310, 100, 70, 26};
 
-constexpr ControlSpec userBox(int id, Rect bounds, const char* text, Colour colour) {
+constexpr ControlSpec userBox(int id, Rect bounds, texts::Text text, Colour colour) {
     return displayBox(id, ids::Panel17, bounds, text, gothic(-15, colour, true), true, false, Align::Left, 0);
 }
 
-constexpr ControlSpec editLabel(int id, Rect bounds, const char* text) {
+constexpr ControlSpec editLabel(int id, Rect bounds, texts::Text text) {
     return {.id = id, .kind = ControlKind::Label, .parent = ids::P2, .bounds = bounds, .text = text,
             .font = kEditLabel, .popupMenu = true};
 }
 
 // The input boxes keep the text cursor and their caret.
-constexpr ControlSpec inputBox(int id, int parent, const char* text, Colour colour) {
+constexpr ControlSpec inputBox(int id, int parent, texts::Text text, Colour colour) {
     return {.id = id, .kind = ControlKind::TextBox, .parent = parent, .bounds = {5, 0, 140, 18},
             .text = text, .font = pgothic(-15, colour, true), .colour = colours::navy, .popupMenu = true};
 }

@@ -17,6 +17,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     app::Invocation invocation;
     {
         platform::Win32Platform platform;
+        texts::choose(platform.ansiCodePage());
         std::vector<std::string> words = app::splitCommandLine(
             GetCommandLineA(), [&platform](unsigned char byte) { return platform.isLeadByte(byte); });
         invocation = app::invocationOf({words.begin() + 1, words.end()});

@@ -510,6 +510,10 @@ bool Win32Platform::isLeadByte(std::uint8_t byte) {
     return IsDBCSLeadByte(byte) != FALSE;
 }
 
+unsigned Win32Platform::ansiCodePage() {
+    return GetACP();
+}
+
 bool Win32Platform::createDirectory(const std::string& path) {
     SECURITY_ATTRIBUTES security{};
     security.nLength = sizeof security;  // 12

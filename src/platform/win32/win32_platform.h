@@ -62,6 +62,7 @@ public:
     std::optional<DisplayMode> currentDisplayMode() override;
     std::string moduleFileName() override;
     bool isLeadByte(std::uint8_t byte) override;
+    unsigned ansiCodePage() override;
     bool createDirectory(const std::string& path) override;
     long replaceFile(const std::string& path, const std::string& contents) override;
     long checkWritable(const std::string& path) override;

@@ -1,7 +1,18 @@
 // Font and brush cache.
 #include "ui/win32/gdi_cache.h"
 
+#include "present/texts.h"
+
 namespace ui::win32 {
+namespace {
+
+// The Japanese faces with their own character set; the English ones with the
+// system's, whatever language it has.
+BYTE characterSet() {
+    return texts::language() == texts::Language::Japanese ? SHIFTJIS_CHARSET : DEFAULT_CHARSET;
+}
+
+}  // namespace
 
 COLORREF resolve(present::Colour colour) {
     if (colour.isSystem()) return GetSysColor(colour.systemIndex());
@@ -13,7 +24,7 @@ HFONT GdiCache::font(const FontSpec& spec, bool antialiased) {
         if (sameGlyphs(entry.spec, spec) && entry.antialiased == antialiased) return entry.font.get();
     }
     HFONT created = CreateFontA(spec.height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, spec.italic ? TRUE : FALSE,
-                                FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                FALSE, FALSE, characterSet(), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                 antialiased ? DEFAULT_QUALITY : NONANTIALIASED_QUALITY,
                                 DEFAULT_PITCH | FF_DONTCARE, faceName(spec.face));
     fonts_.push_back({spec, antialiased, Font(created)});

@@ -20,6 +20,8 @@
 
 #include "pages/control_ids.h"
 #include "app/layout/layouts.h"
+#include "present/texts.h"
+#include "ui/font.h"
 
 namespace {
 
@@ -2062,6 +2064,55 @@ std::string commandLayout(const std::string&, std::istringstream&) {
     return out;
 }
 
+// The layout row of a control, and the font it is drawn with (its own, or
+// its parent's, up to the window's).
+const ui::ControlSpec* layoutRow(int id) {
+    for (const auto& table : layout::allTables())
+        for (const ui::ControlSpec& spec : table)
+            if (spec.id == id) return &spec;
+    return nullptr;
+}
+
+ui::FontSpec layoutFont(int id) {
+    for (const ui::ControlSpec* spec = layoutRow(id); spec != nullptr; spec = layoutRow(spec->parent)) {
+        if (spec->font.face != ui::FontFace::Inherit) return spec->font;
+        if (spec->parent == 0) break;
+    }
+    return layout::mainWindow().font;
+}
+
+// Name: the size a control's text needs in the control's own font, and the
+// size the control gives it: "needed-width needed-height client-width
+// client-height". A multi-line box wraps at its width, as it does itself.
+std::string commandExtent(const std::string&, std::istringstream& args) {
+    std::string name;
+    args >> name;
+    HWND hwnd = control(name);
+    const ui::ControlSpec* spec = layoutRow(controlId(name));
+    if (spec == nullptr) fail("no layout row for " + name);
+    ui::FontSpec font = layoutFont(spec->id);
+    BYTE charset = texts::language() == texts::Language::Japanese ? SHIFTJIS_CHARSET : DEFAULT_CHARSET;
+    HFONT made = CreateFontA(font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, FALSE, FALSE, charset,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                             ui::faceName(font.face));
+    RECT client;
+    GetClientRect(hwnd, &client);
+    std::string text = windowText(hwnd);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, made);
+    RECT needed{0, 0, client.right, 0};
+    bool wraps = spec->kind == ui::ControlKind::TextBox && spec->multiline;
+    // A multi-line edit control keeps a few pixels of margin on each side.
+    if (wraps) needed.right = client.right > 8 ? client.right - 8 : client.right;
+    UINT flags = DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | (wraps ? DT_WORDBREAK | DT_EDITCONTROL : DT_SINGLELINE);
+    DrawTextA(dc, text.c_str(), -1, &needed, flags);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(made);
+    return std::to_string(needed.right - needed.left) + " " + std::to_string(needed.bottom - needed.top) + " " +
+           std::to_string(client.right) + " " + std::to_string(client.bottom);
+}
+
 // The commands, by the first word of their line.
 using Command = std::string (*)(const std::string& command, std::istringstream& args);
 struct CommandEntry {
@@ -2159,6 +2210,7 @@ const CommandEntry kCommands[] = {
     {"handles", commandHandles},
     {"paint_ticks", commandPaintTicks},
     {"layout", commandLayout},
+    {"extent", commandExtent},
 };
 
 std::string run(const std::string& line) {
@@ -2188,6 +2240,8 @@ bool readLine(std::string& text) {
 
 int main() {
     std::setvbuf(stdout, nullptr, _IONBF, 0);
+    // The layout's texts in the language the program chooses in the same locale.
+    texts::choose(GetACP());
     std::string text;
     while (readLine(text)) {
         while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
