@@ -32,6 +32,13 @@ class Registration(ProgramTest):
     def waiting(self):
         return self.driver.waiting_name()
 
+    def assertNothingWaits(self):
+        """The name kept for the restart is the present one, and the page says so."""
+        d = self.driver
+        self.assertEqual(self.waiting(), self.active)
+        self.assertEqual(d.text("NewPCName"), self.active)
+        self.assertEqual(d.string("M1"), VIEWING)
+
     def edit(self):
         d = self.driver
         d.click("Change")
@@ -167,9 +174,7 @@ class Registration(ProgramTest):
         self.replace("NewPCName", self.active.decode("cp932"))
         d.click("Touroku")
         self.assertNoErrorBox()
-        self.assertEqual(self.waiting(), self.active)
-        self.assertEqual(d.text("NewPCName"), self.active)
-        self.assertEqual(d.string("M1"), VIEWING)
+        self.assertNothingWaits()
 
     def test_an_empty_name_is_refused_as_an_over_long_one_is(self):
         d = self.driver
@@ -179,9 +184,7 @@ class Registration(ProgramTest):
         d.click("Touroku")
         self.assertEqual(d.dialog(), ["Velnor(Win9x)", CANNOT_NAME])
         d("dismiss")
-        self.assertEqual(self.waiting(), self.active)
-        self.assertEqual(d.text("NewPCName"), self.active)
-        self.assertEqual(d.string("M1"), VIEWING)
+        self.assertNothingWaits()
 
     def test_a_name_the_system_alters_shows_as_the_system_keeps_it(self):
         d = self.driver
