@@ -287,8 +287,10 @@ def main():
         out.append("")
     out.append("\"Texts a box converted\": runs in which a text box gave back other bytes than the program put "
                "in. Wine's edit control keeps Unicode: a lead byte whose pair is no character (an unassigned "
-               "code, a byte that cannot trail, or the end of the text) comes back as 81 45, \"・\". So the "
-               "expected texts went through an edit control of the same kind in the test driver before they "
+               "code, a byte that cannot trail, or the end of the text) comes back as 81 45, \"・\", except that "
+               "64-bit Wine drops a lead byte at the end of a text given to a box as it is made. So the "
+               "expected texts went through an edit control of the same kind in the test driver, given them as "
+               "the program's box is (a single-line box as it is made, a multi-line one after), before they "
                "were compared with what the program's boxes held.")
     out.append("")
     out.append("### What each location showed")

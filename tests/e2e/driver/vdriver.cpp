@@ -299,15 +299,27 @@ std::wstring wide(const std::string& text) {
 }
 
 // A text as an edit control of the given kind gives it back: what a box of
-// the program shows for the same bytes.
+// the program shows for the same bytes. The text goes in as the program's
+// boxes take theirs (src/ui/win32/text_box_window.cpp): a single-line box
+// gets it as it is made, a multi-line one is made empty, told to hold any
+// length and then given it. The two ways differ in 64-bit Wine: a lead byte
+// at the end, with nothing to pair with, becomes 81 45 "・" when the text is
+// set but is dropped when it is given at creation.
 std::string throughEdit(bool multiline, const std::string& text) {
-    static HWND boxes[2] = {};
-    HWND& box = boxes[multiline ? 1 : 0];
-    if (box == nullptr) {
-        DWORD style = WS_POPUP | (multiline ? ES_MULTILINE | ES_AUTOVSCROLL : ES_AUTOHSCROLL);
-        box = CreateWindowExA(0, "EDIT", "", style, 0, 0, 200, 50, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (!multiline) {
+        HWND box = CreateWindowExA(0, "EDIT", text.c_str(), WS_POPUP | ES_AUTOHSCROLL, 0, 0, 200, 50, nullptr,
+                                   nullptr, GetModuleHandleA(nullptr), nullptr);
         if (box == nullptr) fail("no edit control");
-        if (multiline) SendMessageA(box, EM_LIMITTEXT, 0, 0);
+        std::string out = windowText(box);
+        DestroyWindow(box);
+        return out;
+    }
+    static HWND box = nullptr;
+    if (box == nullptr) {
+        box = CreateWindowExA(0, "EDIT", "", WS_POPUP | ES_MULTILINE | ES_AUTOVSCROLL, 0, 0, 200, 50, nullptr, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
+        if (box == nullptr) fail("no edit control");
+        SendMessageA(box, EM_LIMITTEXT, 0, 0);
     }
     SetWindowTextA(box, text.c_str());
     return windowText(box);
