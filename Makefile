@@ -7,8 +7,8 @@
 #   make bench    start-up, idle cost, tick, memory, size and clock against Task Manager, into docs/performance.md
 #   make soak     10,000 ticks, 5,000 painting ticks, 200 page switches and 50 clock measurements per mode, into docs/performance.md
 # Each target installs what it needs first (as root; otherwise it prints the command).
-# On a host that runs no 32-bit programs (or with VELNOR_TESTBED=x86-64), run and
-# test use an x86-64 test build under 64-bit Wine instead; see the README.
+# On a host that runs no 32-bit programs (or with VELNOR_TESTBED=x86-64), run, test,
+# faults, bench and soak use an x86-64 test build under 64-bit Wine instead; see the README.
 
 MODE ?= win98
 

@@ -1,16 +1,15 @@
 #!/usr/bin/env python3
 """Turns the JSON figures of bench/measure.py or bench/soak.py (one file per
 platform mode) into a table, prints it, and puts it into docs/performance.md
-in place of the section of the same kind, together with the machine it was
-taken on.
+in place of the section of the same kind, together with the machine and the
+test bed it was taken on and what that bed left out.
 Usage: bench/report.py bench|soak FILE.json..."""
-import datetime
 import json
 import os
-import platform
 import re
-import subprocess
 import sys
+
+from machine import left_out, machine
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), ".."))
 DOC = os.path.join(ROOT, "docs", "performance.md")
@@ -18,37 +17,15 @@ MODES = {"win98": "Windows 98 mode", "winxp": "NT mode (XP)", "win64": "NT mode 
 HEADER = """# Performance
 
 What `make bench` and `make soak` measured, each section with the machine it
-was taken on. Both run the real `velnor.exe` under Wine and Xvfb in Windows 98
-mode and in an NT mode; Wine's own Task Manager is the peer for start-up, idle
-cost and memory, and a bare program of one window and one text is the floor
-for start-up, both measured in the same run. Rerun them to refresh the figures.
+was taken on. Both run the real program under Wine and Xvfb in Windows 98
+mode and in an NT mode: `velnor.exe`, or on a host that runs no 32-bit
+programs the x86-64 test build of the same sources, which the machine line
+names, leaving out (and naming) what needs the 32-bit executable itself.
+Wine's own Task Manager is the peer for start-up, idle cost and memory, and a
+bare program of one window and one text, built as the program is, is the
+floor for start-up, both measured in the same run. Rerun them to refresh the
+figures.
 """
-
-
-def command(*args):
-    try:
-        return subprocess.run(args, capture_output=True, text=True, check=True).stdout.strip()
-    except (OSError, subprocess.CalledProcessError):
-        return "unknown"
-
-
-def machine():
-    cpu = "unknown"
-    with open("/proc/cpuinfo") as f:
-        for line in f:
-            if line.startswith("model name"):
-                cpu = line.split(":", 1)[1].strip()
-                break
-    with open("/proc/meminfo") as f:
-        total_kib = int(f.readline().split()[1])
-    distro = "unknown"
-    if os.path.exists("/etc/os-release"):
-        with open("/etc/os-release") as f:
-            fields = dict(line.rstrip("\n").split("=", 1) for line in f if "=" in line)
-        distro = fields.get("PRETTY_NAME", distro).strip('"')
-    return ("%s, %d logical processors, %.0f GiB; %s, Linux %s; %s; Xvfb; taken %s"
-            % (cpu, os.cpu_count(), total_kib / 1048576, distro, platform.release(), command("wine", "--version"),
-               datetime.date.today().isoformat()))
 
 
 PAGES = {"MemTab": "Memory", "CPUTab": "CPU", "ResTab": "Resources", "BIOSTab": "BIOS", "DisplayTab": "Display",
@@ -60,7 +37,9 @@ def ratio(ours, theirs):
 
 
 def bench_section(runs):
-    lines = ["## Benchmarks", "", "Machine: " + machine() + ".", ""]
+    lines = ["## Benchmarks", "", "Machine: " + machine(runs) + ".", ""]
+    if left_out(runs):
+        lines += [left_out(runs), ""]
     for r in runs:
         s, idle, tick, clock, shows = r["startup"], r["idle"], r["tick"], r["clock"], r["first_show"]
         v, t = idle["velnor"], idle["taskmgr"]
@@ -110,8 +89,9 @@ def bench_section(runs):
             "| The report copied from the window menu, median of %d copies | %.1f ms |"
             % (len(rep["copy_ms"]), rep["copy_median_ms"]),
         ]
+        if "exe_bytes" in r:
+            lines.append("| Executable, stripped | %d bytes = %.1f KiB |" % (r["exe_bytes"], r["exe_bytes"] / 1024))
         lines += [
-            "| Executable, stripped | %d bytes = %.1f KiB |" % (r["exe_bytes"], r["exe_bytes"] / 1024),
             "| Clock: %s against the host's counter at %.3f MHz | worst relative error %+.4f %% |"
             % (", ".join("%.3f MHz" % (hz / 1e6) for hz in clock["measured_hz"]), clock["host_hz"] / 1e6,
                100 * clock["worst_error"]),
@@ -154,29 +134,32 @@ def paint_rates(samples):
 
 
 def soak_section(runs):
-    lines = ["## Soak", "", "Machine: " + machine() + ".", "",
-             "The real program with its window open; samples taken from outside. First,",
-             "right after the start, every page's first showing (the pages not in front",
-             "get their windows after the start), sampled after each page and after one,",
-             "three and ten more rounds of all seven; nothing may grow after the first",
-             "round but the heap, by one step of 64 KiB. Then, after a warm-up that shows",
-             "the pages 100 times over and measures the clock once, the runs below, where",
-             "nothing may grow over the second half.",
-             "Refresh ticks are the timer's own message, sent in batches of 1,000, each",
-             "handled before the next; their figures stay the same, so they paint little.",
-             "Each painting tick changes what the page in front shows: before it the",
-             "processor load in the statistics changes (read in Windows 98 mode only), the",
-             "test driver takes or gives back 16 MB of memory, and the next of the seven",
-             "pages comes to the front by a click on its tab; it is handled and painted",
-             "before the next (202 of them warm up first). Paints are the WM_PAINT",
-             "messages the program's windows received, taken from the queue or sent",
-             "directly, counted by hooks the test driver sets into the program's GUI",
-             "thread; a page switch and the tick after it are one step. GDI objects are",
-             "counted in the process's GDI handle table and windows by enumeration",
-             "(Wine's GetGuiResources answers 0); kernel handles are the process's",
-             "entries in the system's handle list (Wine's GetProcessHandleCount answers",
-             "0); private memory is the committed private regions of its address space.",
-             ""]
+    lines = ["## Soak", "", "Machine: " + machine(runs) + ".", ""]
+    if left_out(runs):
+        lines += [left_out(runs), ""]
+    lines += [
+        "The real program with its window open; samples taken from outside. First,",
+        "right after the start, every page's first showing (the pages not in front",
+        "get their windows after the start), sampled after each page and after one,",
+        "three and ten more rounds of all seven; nothing may grow after the first",
+        "round but the heap, by one step of 64 KiB. Then, after a warm-up that shows",
+        "the pages 100 times over and measures the clock once, the runs below, where",
+        "nothing may grow over the second half.",
+        "Refresh ticks are the timer's own message, sent in batches of 1,000, each",
+        "handled before the next; their figures stay the same, so they paint little.",
+        "Each painting tick changes what the page in front shows: before it the",
+        "processor load in the statistics changes (read in Windows 98 mode only), the",
+        "test driver takes or gives back 16 MB of memory, and the next of the seven",
+        "pages comes to the front by a click on its tab; it is handled and painted",
+        "before the next (202 of them warm up first). Paints are the WM_PAINT",
+        "messages the program's windows received, taken from the queue or sent",
+        "directly, counted by hooks the test driver sets into the program's GUI",
+        "thread; a page switch and the tick after it are one step. GDI objects are",
+        "counted in the process's GDI handle table and windows by enumeration",
+        "(Wine's GetGuiResources answers 0); kernel handles are the process's",
+        "entries in the system's handle list (Wine's GetProcessHandleCount answers",
+        "0); private memory is the committed private regions of its address space.",
+        ""]
     phases = (("first_showings", "page switches from the start, every page's first showing among them"),
               ("ticks", "refresh ticks"), ("painting", "painting ticks"), ("switches", "page switches"),
               ("measurements", "clock measurements"))

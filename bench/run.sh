@@ -6,12 +6,5 @@ set -euo pipefail
 source "$(dirname "$0")/../scripts/wine-env.sh"
 mode=$1; shift
 script=$1; shift
-pristine=$("$VELNOR_ROOT/scripts/wine-prefix.sh" "$mode")
-prefix="$pristine-bench"
-rm -rf "$prefix"
-velnor_copy_prefix "$pristine" "$prefix"
-status=0
-velnor_session "$prefix" "$mode" -- python3 "$(cd "$(dirname "$script")" && pwd)/$(basename "$script")" "$@" ||
-  status=$?
-rm -rf "$prefix"
-exit $status
+velnor_testbed
+velnor_fresh_session "$mode" bench -- python3 "$(cd "$(dirname "$script")" && pwd)/$(basename "$script")" "$@"

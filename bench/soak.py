@@ -145,7 +145,7 @@ def main():
     failures = {name: grown(results[name]) for name in ("ticks", "painting", "switches", "measurements")}
     failures["first_showings"] = grown_after_first_round(results["first_showings"])
     results["grown"] = {name: keys for name, keys in failures.items() if keys}
-    benchlib.save(out, results)
+    benchlib.save(out, results, benchlib.NINE_X_32_BIT_ONLY if MODE == "win98" else ())
     if results["grown"]:
         sys.exit("%s: grew: %r" % (MODE, results["grown"]))
     if results["closed"] != 0:

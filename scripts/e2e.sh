@@ -24,6 +24,11 @@ drive_dir=""
 # The temporary drive goes with the run, also when a step fails or the run is stopped.
 trap 'rm -f "$skipped"; [ -z "$drive_dir" ] || rm -rf "$drive_dir"' EXIT
 
+add_drives() {
+  ln -sfn "$drive_dir" "$1/dosdevices/q:"
+  ln -sfn /nonexistent/velnor-drive-r "$1/dosdevices/r:"
+}
+
 status=0
 for mode in "${modes[@]}"; do
   tests=("${chosen[@]}")
@@ -34,37 +39,18 @@ for mode in "${modes[@]}"; do
       tests=(discover -s "$VELNOR_ROOT/tests/e2e" -p 'test_*.py')
     fi
   fi
-  pristine=$("$VELNOR_ROOT/scripts/wine-prefix.sh" "$mode")
-  prefix="$pristine-test"
-  rm -rf "$prefix"
-  velnor_copy_prefix "$pristine" "$prefix"
   # Two more drives, made before Wine's mount manager first lists the drives:
   # q: a small directory of our own, r: a drive whose directory is missing.
   drive_dir=$(mktemp -d "${TMPDIR:-/tmp}/velnor-drive-q.XXXXXX")
-  ln -sfn "$drive_dir" "$prefix/dosdevices/q:"
-  ln -sfn /nonexistent/velnor-drive-r "$prefix/dosdevices/r:"
   echo "=== end-to-end tests, $mode ($VELNOR_WIN) ===" >&2
   # One X server and one persistent Wine server per mode.
-  if ! velnor_session "$prefix" "$mode" VELNOR_DRIVE_Q="$drive_dir" VELNOR_SKIPPED="$skipped" -- \
-      python3 "$VELNOR_ROOT/tests/e2e/run_tests.py" "${tests[@]}"; then
+  if ! velnor_fresh_session --prepare add_drives "$mode" test VELNOR_DRIVE_Q="$drive_dir" \
+      VELNOR_SKIPPED="$skipped" -- python3 "$VELNOR_ROOT/tests/e2e/run_tests.py" "${tests[@]}"; then
     status=1
   fi
   rm -rf "$drive_dir"
   drive_dir=""
 done
 
-if [ "$VELNOR_ARCH" = x86-64 ]; then
-  {
-    echo
-    echo "The end-to-end tests ran against the x86-64 test build, not velnor.exe: $VELNOR_ARCH_WHY."
-    if [ -s "$skipped" ]; then
-      echo "Skipped there, since they need the 32-bit executable itself:"
-      # One line per test: its modes and why.
-      awk -F'\t' '{ key = $2 "\t" $3; if (!(key in modes)) order[n++] = key
-                    modes[key] = modes[key] (modes[key] == "" ? "" : ", ") $1 }
-                  END { for (i = 0; i < n; i++) { split(order[i], part, "\t")
-                          printf "  %s (%s): %s\n", part[1], modes[order[i]], part[2] } }' "$skipped"
-    fi
-  } >&2
-fi
+velnor_skipped_lines "The end-to-end tests" "$skipped" >&2
 exit $status

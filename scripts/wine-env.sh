@@ -123,12 +123,22 @@ velnor_testbed_line() {
   fi
 }
 
-# Stops a step that measures or judges the product itself where the test bed
-# is the x86-64 test build.
-velnor_needs_i386() {
-  [ "$VELNOR_ARCH" = i386 ] && return 0
-  echo "$1 needs the 32-bit velnor.exe itself, which this test bed cannot run ($VELNOR_ARCH_WHY)" >&2
-  return 1
+# The closing lines of a run on the x86-64 test bed: what was skipped there,
+# since it needs the 32-bit executable itself, one line per part with the
+# modes it was skipped in. FILE holds one line per mode and part: mode, part
+# and why, separated by tabs (tests/e2e/run_tests.py and velnor_e2e.py's
+# note_skipped write them).
+# Usage: velnor_skipped_lines WHAT FILE   (WHAT: what ran, e.g. "The end-to-end tests")
+velnor_skipped_lines() {
+  [ "$VELNOR_ARCH" = x86-64 ] || return 0
+  echo
+  echo "$1 ran against the x86-64 test build, not velnor.exe: $VELNOR_ARCH_WHY."
+  [ -s "$2" ] || return 0
+  echo "Skipped there, since they need the 32-bit executable itself:"
+  awk -F'\t' '{ key = $2 "\t" $3; if (!(key in modes)) order[n++] = key
+                modes[key] = modes[key] (modes[key] == "" ? "" : ", ") $1 }
+              END { for (i = 0; i < n; i++) { split(order[i], part, "\t")
+                      printf "  %s (%s): %s\n", part[1], modes[order[i]], part[2] } }' "$2"
 }
 
 # The Wine prefix of a platform mode: win98 (platform kind 1), winxp (kind 2)
@@ -151,7 +161,8 @@ velnor_prefix() {
 velnor_copy_prefix() {
   local from=$1 to=$2
   rm -rf "$to"
-  cp -al "$from" "$to"
+  # Also where the caller tests the status (errexit is off there).
+  cp -al "$from" "$to" || return
   find "$to" -type f ! \( -path "$to/drive_c/windows/*" -a \( \
       -iname '*.dll' -o -iname '*.exe' -o -iname '*.drv' -o -iname '*.sys' -o -iname '*.nls' \
       -o -iname '*.ocx' -o -iname '*.acm' -o -iname '*.cpl' -o -iname '*.tlb' -o -iname '*.ax' \
@@ -161,11 +172,12 @@ velnor_copy_prefix() {
 
 # Runs a command in a platform mode's prefix under an X server of its own
 # (Xvfb, 1024 x 768 in 24-bit colour), with the Japanese locale, the build
-# paths and the test bed in its environment, and gives back its status. A
-# persistent Wine server starts first and is stopped after: registry fixtures
-# of the volatile keys live as long as it does, and every command of the
-# session shares it. With --sessions the command runs its own Wine sessions
-# instead (it reads the prefix's files after each has ended).
+# paths and the test bed in its environment, and gives back its status: the
+# one way the scripts run Wine without a display. A persistent Wine server
+# starts first and is stopped after: registry fixtures of the volatile keys
+# live as long as it does, and every command of the session shares it. With
+# --sessions the command runs its own Wine sessions instead (it waits for the
+# end of each, to read the prefix's files after it).
 # Usage: velnor_session [--sessions] PREFIX MODE [NAME=value...] -- COMMAND [ARGUMENTS...]
 velnor_session() {
   local persistent=yes
@@ -179,4 +191,32 @@ velnor_session() {
   env "${VELNOR_WINE_ENV[@]}" WINEPREFIX="$prefix" VELNOR_MODE="$mode" VELNOR_BUILD="$VELNOR_BUILD" \
     PYTHONPATH="$VELNOR_ROOT/tests/e2e:$VELNOR_ROOT/bench" PYTHONDONTWRITEBYTECODE=1 "${settings[@]}" \
     xvfb-run -a -s "-screen 0 1024x768x24" "${run[@]}"
+}
+
+# Runs a command as velnor_session does, in a fresh copy of a platform mode's
+# prefix (made by scripts/wine-prefix.sh) that is deleted once the command has
+# ended, however it ended: what one run writes there, registry or files,
+# never reaches the next. The copy lies beside the prefix, its name ending in
+# -NAME. With --prepare FUNCTION, FUNCTION is called with the copy's path
+# before the session starts (for what must be there before Wine's first
+# process, such as drives). Gives back the command's status.
+# Usage: velnor_fresh_session [--sessions] [--prepare FUNCTION] MODE NAME [NAME=value...] -- COMMAND [ARGUMENTS...]
+velnor_fresh_session() {
+  local options=() prepare=""
+  while :; do
+    case "$1" in
+      --sessions) options+=(--sessions); shift ;;
+      --prepare) prepare=$2; shift 2 ;;
+      *) break ;;
+    esac
+  done
+  local mode=$1 name=$2 pristine copy status=0
+  shift 2
+  pristine=$("$VELNOR_ROOT/scripts/wine-prefix.sh" "$mode") || return
+  copy="$pristine-$name"
+  velnor_copy_prefix "$pristine" "$copy" || status=$?
+  [ "$status" -ne 0 ] || [ -z "$prepare" ] || "$prepare" "$copy" || status=$?
+  [ "$status" -ne 0 ] || velnor_session "${options[@]}" "$copy" "$mode" "$@" || status=$?
+  rm -rf "$copy"
+  return "$status"
 }

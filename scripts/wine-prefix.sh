@@ -28,13 +28,14 @@ if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$recipe" ]; then
   exit 0
 fi
 
-# Runs a shell script of Wine commands in a prefix under its own X server.
-# When it fails, says what failed with everything Wine printed, and stops.
+# Runs a shell script of Wine commands in a prefix under its own X server,
+# with no persistent Wine server: the script waits for its server's end
+# (wineserver -w), when the registry files are written. When it fails, says
+# what failed with everything Wine printed, and stops.
 in_prefix() {
   local what=$1 where=$2 script=$3 log
   log=$(mktemp)
-  if ! env "${VELNOR_WINE_ENV[@]}" WINEPREFIX="$where" WINEARCH=$arch \
-      xvfb-run -a -s "-screen 0 1024x768x24" sh -c "$script" >"$log" 2>&1; then
+  if ! velnor_session --sessions "$where" "$mode" WINEARCH=$arch -- sh -c "$script" >"$log" 2>&1; then
     echo "wine-prefix.sh: $what failed in $where; Wine said:" >&2
     cat "$log" >&2
     rm -f "$log"

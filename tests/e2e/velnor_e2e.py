@@ -29,6 +29,22 @@ def needs_32_bit(reason, mode=None):
     stands in for velnor.exe; scripts/e2e.sh names such tests at the end."""
     return unittest.skipIf(ARCH == "x86-64" and mode in (None, MODE), NEEDS_32_BIT + reason)
 
+
+def note_skipped(parts):
+    """Where the x86-64 test build stands in for velnor.exe, names the parts
+    of a fault run, benchmark or soak that it cannot stand in for (they need
+    the 32-bit executable itself), (part, why) each, for the closing lines of
+    the run's script (VELNOR_SKIPPED, one line as run_tests.py writes for a
+    test); gives them back, the list that run's figures keep."""
+    if ARCH != "x86-64":
+        return []
+    log = os.environ.get("VELNOR_SKIPPED")
+    if log:
+        with open(log, "a") as out:
+            for part, why in parts:
+                out.write("%s\t%s\t%s\n" % (MODE, part, why))
+    return [list(part) for part in parts]
+
 HKLM, HKCU, HKDD = "HKLM", "HKCU", "HKDD"
 REG_SZ, REG_EXPAND_SZ, REG_BINARY, REG_DWORD, REG_MULTI_SZ = 1, 2, 3, 4, 7
 

@@ -7,6 +7,9 @@ import sys
 
 import fixtures as fx
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "bench"))
+from machine import left_out, machine  # noqa: E402
+
 MODE_NAMES = {"win98": "Windows 98 mode", "winxp": "Windows XP mode (NT family)"}
 KIND_ORDER = [fx.TYPE_NAMES[t] for t in fx.TYPES] + ["odd value names", "no value", "no key"]
 
@@ -213,9 +216,15 @@ def main():
 
     out = ["# Robustness", ""]
     out.append("Written by `make faults` (scripts/faults.sh), which runs the program under Wine in Windows 98 mode "
-               "and in Windows XP mode, each in a fresh copy of the mode's prefix. The figures below are from the "
-               "last such run.")
+               "and in Windows XP mode, each in a fresh copy of the mode's prefix: `velnor.exe`, or on a host that "
+               "runs no 32-bit programs the x86-64 test build of the same sources, which the machine line names. "
+               "The figures below are from the last such run.")
     out.append("")
+    out.append("Machine: %s." % machine(results + writes))
+    out.append("")
+    if left_out(results):
+        out.append(left_out(results))
+        out.append("")
     out.append("## Fault and bad-input runs")
     out.append("")
     out.append("Every registry location the program reads was given, in turn, values of the types REG_SZ, "
@@ -278,8 +287,10 @@ def main():
         out.append("")
     out.append("\"Texts a box converted\": runs in which a text box gave back other bytes than the program put "
                "in. Wine's edit control keeps Unicode: a lead byte whose pair is no character (an unassigned "
-               "code, a byte that cannot trail, or the end of the text) comes back as 81 45, \"・\". So the "
-               "expected texts went through an edit control of the same kind in the test driver before they "
+               "code, a byte that cannot trail, or the end of the text) comes back as 81 45, \"・\", except that "
+               "64-bit Wine drops a lead byte at the end of a text given to a box as it is made. So the "
+               "expected texts went through an edit control of the same kind in the test driver, given them as "
+               "the program's box is (a single-line box as it is made, a multi-line one after), before they "
                "were compared with what the program's boxes held.")
     out.append("")
     out.append("### What each location showed")

@@ -30,7 +30,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from velnor_e2e import MODE, Driver, DriverError, hexed, unhexed  # noqa: E402
+from velnor_e2e import ARCH, MODE, Driver, DriverError, hexed, note_skipped, unhexed  # noqa: E402
 
 import fixtures as fx  # noqa: E402
 
@@ -45,6 +45,11 @@ MULTI_LINE = {"NowName", "NowCompany", "Memo8"}
 REFRESHED = ("NowName", "NewName", "NowCompany", "NewCompany", "Edit3", "Edit4")
 SINGLE_LINE = {"NewName", "NewCompany", "Edit3", "Edit4"}
 HIDDEN_SUFFIX = ".velnor-hidden"
+# What the x86-64 test build cannot show, by mode: (part, why).
+NEEDS_32_BIT = {
+    "win98": [("the BIOS page's ROM texts", "Wine maps the first megabyte, the ROM area, into 32-bit programs "
+               "only: Memo8 showed its empty lines alone, and each run was held to the first run's")],
+}
 
 
 def hidden_keys():
@@ -344,6 +349,8 @@ def main():
     failed = [r for r in runs.records if not r["ok"]]
     result = {
         "mode": MODE,
+        "bed": ARCH,
+        "skipped": note_skipped(NEEDS_32_BIT.get(MODE, [])),
         "version": version,
         "started": started_at.isoformat(timespec="seconds"),
         "seconds": round(elapsed, 1),

@@ -27,7 +27,7 @@ import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "e2e"))
-from velnor_e2e import EXE, HKLM, MODE, PREFIX, Driver, hexed, wait_for  # noqa: E402
+from velnor_e2e import ARCH, EXE, HKLM, MODE, PREFIX, Driver, hexed, wait_for  # noqa: E402
 
 import snapshot  # noqa: E402
 
@@ -228,6 +228,7 @@ def main():
 
     result = {
         "mode": MODE,
+        "bed": ARCH,
         "started": started.isoformat(timespec="seconds"),
         "noise_registry": listed(noise_registry),
         "noise_files": sorted("%s %s" % (os.path.relpath(p, PREFIX), w) for p, w in noise_files),

@@ -1,5 +1,7 @@
 """How scripts/wine-env.sh finds the test bed: the i386 probe it writes and
-runs, the binfmt_misc entries it will not trust, and the switch."""
+runs, the binfmt_misc entries it will not trust, and the switch; and what
+the scripts share around it: a session in a fresh prefix copy, and the
+closing lines that name what the x86-64 test bed skipped."""
 import os
 import shutil
 import struct
@@ -132,6 +134,98 @@ class Switch(unittest.TestCase):
         self.assertEqual(result.returncode, 2)
         self.assertEqual(result.stdout, "")
         self.assertIn("x86-64", result.stderr)
+
+
+class FreshSession(unittest.TestCase):
+    """velnor_fresh_session with the prefix and the session stubbed: a prefix
+    made by a stand-in wine-prefix.sh, and a session that writes into the
+    copy it is given and answers a chosen status."""
+
+    def setUp(self):
+        self.root = tempfile.mkdtemp()
+        self.addCleanup(shutil.rmtree, self.root)
+        self.pristine = os.path.join(self.root, "wine", "win98")
+        os.makedirs(os.path.join(self.pristine, "drive_c", "windows", "system32"))
+        for name, text in (("system.reg", "pristine\n"), ("drive_c/windows/system32/kernel32.dll", "code")):
+            with open(os.path.join(self.pristine, name), "w") as out:
+                out.write(text)
+        os.makedirs(os.path.join(self.root, "scripts"))
+        stub = os.path.join(self.root, "scripts", "wine-prefix.sh")
+        with open(stub, "w") as out:
+            out.write('#!/bin/sh\n[ "$1" = win98 ] || exit 2\necho "%s"\n' % self.pristine)
+        os.chmod(stub, 0o755)
+
+    def session(self, options, status):
+        """Runs velnor_fresh_session; its status, the stubbed session's
+        arguments (the copy's path as ?) and what it saw in the copy."""
+        script = """
+            seen="$VELNOR_ROOT/seen"
+            mark() { echo prepared >"$1/prepared"; }
+            velnor_session() {
+              local args=("$@") prefix
+              [ "$1" != --sessions ] || shift
+              prefix=$1
+              echo "${args[*]}" >"$seen"
+              cat "$prefix/system.reg" "$prefix/prepared" 2>/dev/null >>"$seen"
+              echo written >>"$prefix/system.reg"
+              return %d
+            }
+            status=0
+            velnor_fresh_session %s win98 run A=1 -- cmd arg || status=$?
+            echo "$status"
+            """ % (status, options)
+        result = bash(script, env=dict(os.environ, VELNOR_ROOT=self.root))
+        self.assertEqual(result.stderr, "")
+        with open(os.path.join(self.root, "seen")) as f:
+            seen = f.read().replace(self.pristine + "-run", "?").splitlines()
+        return int(result.stdout.strip()), seen
+
+    def test_the_copy_runs_the_session_and_goes_whatever_its_status(self):
+        cases = [  # options, the session's status, its arguments, what it found in the copy
+            ("", 0, "? win98 A=1 -- cmd arg", ["pristine"]),
+            ("", 3, "? win98 A=1 -- cmd arg", ["pristine"]),
+            ("--sessions", 0, "--sessions ? win98 A=1 -- cmd arg", ["pristine"]),
+            ("--prepare mark", 0, "? win98 A=1 -- cmd arg", ["pristine", "prepared"]),
+            ("--sessions --prepare mark", 5, "--sessions ? win98 A=1 -- cmd arg", ["pristine", "prepared"]),
+        ]
+        for options, status, arguments, found in cases:
+            with self.subTest(options=options, status=status):
+                self.assertEqual(self.session(options, status), (status, [arguments] + found))
+                self.assertFalse(os.path.exists(self.pristine + "-run"))
+                # What the session wrote went with the copy.
+                with open(os.path.join(self.pristine, "system.reg")) as f:
+                    self.assertEqual(f.read(), "pristine\n")
+                self.assertFalse(os.path.exists(os.path.join(self.pristine, "prepared")))
+
+    def test_a_prefix_that_cannot_be_made_runs_no_session(self):
+        result = bash('velnor_session() { echo ran; }; velnor_fresh_session winxp run -- cmd || echo "status $?"',
+                      env=dict(os.environ, VELNOR_ROOT=self.root))
+        self.assertEqual(result.stdout, "status 2\n")
+
+
+class SkippedLines(unittest.TestCase):
+    def lines(self, arch, text):
+        directory = tempfile.mkdtemp()
+        self.addCleanup(shutil.rmtree, directory)
+        path = os.path.join(directory, "skipped")
+        with open(path, "w") as out:
+            out.write(text)
+        result = bash('VELNOR_ARCH=$1 VELNOR_ARCH_WHY="no 32-bit here"; velnor_skipped_lines "The runs" "$2"',
+                      arch, path)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        return result.stdout.splitlines()
+
+    def test_one_line_per_part_with_its_modes_in_their_order(self):
+        text = "win98\tthe size\tno product\nwinxp\tthe size\tno product\nwin98\tthe ROM\tnot mapped\n"
+        self.assertEqual(self.lines("x86-64", text), [
+            "", "The runs ran against the x86-64 test build, not velnor.exe: no 32-bit here.",
+            "Skipped there, since they need the 32-bit executable itself:",
+            "  the size (win98, winxp): no product", "  the ROM (win98): not mapped"])
+
+    def test_nothing_skipped_and_the_product_itself(self):
+        self.assertEqual(self.lines("x86-64", ""),
+                         ["", "The runs ran against the x86-64 test build, not velnor.exe: no 32-bit here."])
+        self.assertEqual(self.lines("i386", "win98\tthe size\tno product\n"), [])
 
 
 if __name__ == "__main__":

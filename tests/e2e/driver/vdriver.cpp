@@ -301,15 +301,27 @@ std::wstring wide(const std::string& text) {
 }
 
 // A text as an edit control of the given kind gives it back: what a box of
-// the program shows for the same bytes.
+// the program shows for the same bytes. The text goes in as the program's
+// boxes take theirs (src/ui/win32/text_box_window.cpp): a single-line box
+// gets it as it is made, a multi-line one is made empty, told to hold any
+// length and then given it. The two ways differ in 64-bit Wine: a lead byte
+// at the end, with nothing to pair with, becomes 81 45 "・" when the text is
+// set but is dropped when it is given at creation.
 std::string throughEdit(bool multiline, const std::string& text) {
-    static HWND boxes[2] = {};
-    HWND& box = boxes[multiline ? 1 : 0];
-    if (box == nullptr) {
-        DWORD style = WS_POPUP | (multiline ? ES_MULTILINE | ES_AUTOVSCROLL : ES_AUTOHSCROLL);
-        box = CreateWindowExA(0, "EDIT", "", style, 0, 0, 200, 50, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (!multiline) {
+        HWND box = CreateWindowExA(0, "EDIT", text.c_str(), WS_POPUP | ES_AUTOHSCROLL, 0, 0, 200, 50, nullptr,
+                                   nullptr, GetModuleHandleA(nullptr), nullptr);
         if (box == nullptr) fail("no edit control");
-        if (multiline) SendMessageA(box, EM_LIMITTEXT, 0, 0);
+        std::string out = windowText(box);
+        DestroyWindow(box);
+        return out;
+    }
+    static HWND box = nullptr;
+    if (box == nullptr) {
+        box = CreateWindowExA(0, "EDIT", "", WS_POPUP | ES_MULTILINE | ES_AUTOVSCROLL, 0, 0, 200, 50, nullptr, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
+        if (box == nullptr) fail("no edit control");
+        SendMessageA(box, EM_LIMITTEXT, 0, 0);
     }
     SetWindowTextA(box, text.c_str());
     return windowText(box);
@@ -318,8 +330,9 @@ std::string throughEdit(bool multiline, const std::string& text) {
 // ----- commands -----
 
 // Starts a program in its own directory, with the arguments given after its
-// quoted name; the time it started, for start-up figures.
-LARGE_INTEGER launch(std::istringstream& args, const std::string& arguments = "") {
+// quoted name and, where show is given, as a shortcut set to that window
+// state starts it; the time it started, for start-up figures.
+LARGE_INTEGER launch(std::istringstream& args, const std::string& arguments = "", int show = -1) {
     std::string exe, directory;
     args >> exe >> directory;
     exe = unhex(exe);
@@ -328,6 +341,10 @@ LARGE_INTEGER launch(std::istringstream& args, const std::string& arguments = ""
     closeHandles();
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
+    if (show >= 0) {
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = static_cast<WORD>(show);
+    }
     std::string commandLine = "\"" + exe + "\"";
     if (!arguments.empty()) commandLine += " " + arguments;
     LARGE_INTEGER began;
@@ -338,15 +355,18 @@ LARGE_INTEGER launch(std::istringstream& args, const std::string& arguments = ""
     return began;
 }
 
-std::string startProgram(std::istringstream& args) {
-    launch(args);
+// Waits for the started program's main window until ready(window) holds,
+// takes it as the main window and lets it settle for settleMs; the
+// program's process id.
+template <typename Ready>
+std::string awaitMainWindow(Ready ready, int settleMs) {
     WaitForInputIdle(g_process.hProcess, 10000);
     DWORD deadline = GetTickCount() + 15000;
     while (static_cast<int>(deadline - GetTickCount()) > 0) {
         for (HWND hwnd : processWindows()) {
-            if (className(hwnd) == "VelnorForm" && IsWindowVisible(hwnd)) {
+            if (className(hwnd) == "VelnorForm" && ready(hwnd)) {
                 g_main = hwnd;
-                settle(100);
+                settle(settleMs);
                 return std::to_string(g_process.dwProcessId);
             }
         }
@@ -354,6 +374,11 @@ std::string startProgram(std::istringstream& args) {
         Sleep(20);
     }
     fail("no window appeared");
+}
+
+std::string startProgram(std::istringstream& args) {
+    launch(args);
+    return awaitMainWindow([](HWND hwnd) { return IsWindowVisible(hwnd) != FALSE; }, 100);
 }
 
 std::string childText(HWND child) {
@@ -1475,34 +1500,9 @@ std::string commandDoubleClick(const std::string&, std::istringstream& args) {
 
 // Exe directory: started as a shortcut set to "minimised" starts it
 std::string commandStartMinimised(const std::string&, std::istringstream& args) {
-    std::string exe, directory;
-    args >> exe >> directory;
-    exe = unhex(exe);
-    directory = unhex(directory);
-    if (running()) fail("already running");
-    closeHandles();
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWMINNOACTIVE;
-    std::string commandLine = "\"" + exe + "\"";
-    if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, directory.c_str(),
-                        &startup, &g_process))
-        fail("CreateProcess failed " + std::to_string(GetLastError()));
-    WaitForInputIdle(g_process.hProcess, 10000);
-    DWORD deadline = GetTickCount() + 15000;
-    while (static_cast<int>(deadline - GetTickCount()) > 0) {
-        for (HWND hwnd : processWindows()) {
-            if (className(hwnd) == "VelnorForm" && !taskbarWindows().empty()) {
-                g_main = hwnd;
-                settle(300);
-                return std::to_string(g_process.dwProcessId);
-            }
-        }
-        if (!running()) fail("the program ended");
-        Sleep(20);
-    }
-    fail("no window appeared");
+    launch(args, "", SW_SHOWMINNOACTIVE);
+    // The main window stays hidden while minimised: its taskbar entry shows it is up.
+    return awaitMainWindow([](HWND) { return !taskbarWindows().empty(); }, 300);
 }
 
 // The taskbar entries: count, then the first one's class, title and whether it owns the main window
