@@ -11,6 +11,9 @@
 # faults, bench and soak use an x86-64 test build under 64-bit Wine instead; see the README.
 
 MODE ?= win98
+# The locale Wine runs the program in: Japanese (code page 932) unless given,
+# e.g. LOCALE=en_US.UTF-8 for a Windows of another language (English texts).
+LOCALE ?=
 
 .PHONY: all exe run test faults bench soak release clean
 
@@ -23,7 +26,7 @@ exe:
 run:
 	@scripts/setup.sh run
 	@scripts/build-exe.sh
-	@scripts/run.sh $(MODE)
+	@scripts/run.sh $(MODE) $(LOCALE)
 
 test:
 	@scripts/setup.sh test

@@ -1,11 +1,18 @@
 #!/usr/bin/env bash
-# Starts the built velnor.exe under Wine in a platform mode (win98 by default).
-# With a display it opens the window there. Without one it runs the program
-# under Xvfb, saves a screenshot of each of the seven pages and closes it.
+# Starts the built velnor.exe under Wine in a platform mode (win98 by default)
+# and a locale (Japanese by default; en_US.UTF-8, say, shows the program as on
+# a Windows of another language, in English). With a display it opens the
+# window there. Without one it runs the program under Xvfb, saves a
+# screenshot of each of its pages and closes it.
 # On a host that runs no 32-bit programs it shows the x86-64 test build.
+# Usage: scripts/run.sh [MODE] [LOCALE]
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
 mode=${1:-win98}
+locale=${2:-}
+if [ -n "$locale" ]; then
+  VELNOR_WINE_ENV+=(LC_ALL="$locale" LANG="$locale")
+fi
 velnor_testbed
 if [ "$VELNOR_ARCH" = x86-64 ]; then
   "$VELNOR_ROOT/scripts/build-exe.sh" x86-64
@@ -21,4 +28,4 @@ fi
 
 shots="$VELNOR_BUILD/screenshots"
 mkdir -p "$shots"
-velnor_session "$prefix" "$mode" -- python3 "$VELNOR_ROOT/tests/e2e/screenshots.py" "$shots" "$mode"
+velnor_session "$prefix" "$mode" -- python3 "$VELNOR_ROOT/tests/e2e/screenshots.py" "$shots" "$mode" "$locale"

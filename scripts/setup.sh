@@ -5,7 +5,8 @@
 # Usage: scripts/setup.sh build|run|test
 #   build: the cross compilers (32-bit for the product, x86-64 for the test
 #          build of hosts that run no 32-bit programs) and the native toolchain
-#   run:   build + Wine (32- and 64-bit), Xvfb, fonts, locale data, ImageMagick
+#   run:   build + Wine (32- and 64-bit), Xvfb, fonts (Japanese, and the
+#          metrics of the English faces), locale data, ImageMagick
 #   test:  run + GoogleTest
 # As root it installs directly; otherwise it prints the exact command and fails.
 set -euo pipefail
@@ -13,7 +14,7 @@ source "$(dirname "$0")/wine-env.sh"
 
 what=${1:-test}
 build_pkgs="cmake make g++ g++-mingw-w64-i686 g++-mingw-w64-x86-64-win32 python3"
-run_pkgs="$build_pkgs wine wine32:i386 wine64 xvfb xauth fonts-wine fonts-ipafont-gothic fonts-ipafont-mincho locales imagemagick"
+run_pkgs="$build_pkgs wine wine32:i386 wine64 xvfb xauth fonts-wine fonts-ipafont-gothic fonts-ipafont-mincho fonts-liberation locales imagemagick"
 test_pkgs="$run_pkgs libgtest-dev"
 
 case "$what" in

@@ -12,11 +12,16 @@ LOCPATH="$VELNOR_BUILD/locale"
 VELNOR_WINE_ENV=(LOCPATH="$LOCPATH" LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8)
 
 velnor_locale() {
-  if [ ! -d "$LOCPATH/ja_JP.UTF-8" ]; then
-    mkdir -p "$LOCPATH"
-    localedef -i ja_JP -f UTF-8 "$LOCPATH/ja_JP.UTF-8" 2>/dev/null || true
-    [ -d "$LOCPATH/ja_JP.UTF-8" ] || { echo "localedef failed: is the locales package installed?" >&2; return 1; }
-  fi
+  # Japanese (code page 932), and an English one (1252) where the program
+  # shows its English texts.
+  local name
+  for name in ja_JP en_US; do
+    if [ ! -d "$LOCPATH/$name.UTF-8" ]; then
+      mkdir -p "$LOCPATH"
+      localedef -i "$name" -f UTF-8 "$LOCPATH/$name.UTF-8" 2>/dev/null || true
+      [ -d "$LOCPATH/$name.UTF-8" ] || { echo "localedef failed: is the locales package installed?" >&2; return 1; }
+    fi
+  done
 }
 
 # The Windows builds: the product, and the x86-64 test build of the same

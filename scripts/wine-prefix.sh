@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Makes the Wine prefix of a platform mode once: Japanese font replacements,
+# Makes the Wine prefix of a platform mode once: font replacements (the
+# Japanese faces, and the English ones by fonts of the same metrics),
 # Wine's own fonts, no window manager decorations, and the Windows version.
 # On the x86-64 test bed the prefixes of both modes are 64-bit.
 # Usage: scripts/wine-prefix.sh win98|winxp|win64   (prints the prefix path)
@@ -53,7 +54,8 @@ if [ ! -f "$template/.velnor-ready" ] || [ "$(cat "$template/.velnor-ready")" !=
   printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
     '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
     '"ＭＳ Ｐゴシック"="IPAPGothic"' '"ＭＳ Ｐ明朝"="IPAPMincho"' \
-    '"ＭＳ ゴシック"="IPAGothic"' '"ＭＳ 明朝"="IPAMincho"' '' \
+    '"ＭＳ ゴシック"="IPAGothic"' '"ＭＳ 明朝"="IPAMincho"' \
+    '"Arial"="Liberation Sans"' '"Times New Roman"="Liberation Serif"' '"Courier New"="Liberation Mono"' '' \
     '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Managed"="N"' '"Decorated"="Y"' '' \
     | { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE; } > "$tmp/setup.reg"
   # wineboot can fail and still leave a prefix behind: the registry must be there too.
