@@ -1,10 +1,10 @@
 // Window objects and message reflection.
 #include "ui/win32/window.h"
 
-#include "ui/win32/own_memory.h"
-
 #include <utility>
 #include <vector>
+
+#include "ui/win32/own_memory.h"
 
 // Nothing may unwind through the system's frames between a window procedure
 // and the message loop: the Windows build has no exceptions, so that nothing
@@ -38,6 +38,10 @@ void link(HWND hwnd, Window* window) {
     if (window != nullptr) table.emplace_back(hwnd, window);
 }
 
+// The object whose window CreateWindowExA is making on this thread right
+// now: its WM_NCCREATE ties the two, whatever the message's record says.
+Window* g_creating = nullptr;
+
 }  // namespace
 
 bool Window::carriesSendersRecord(UINT message) {
@@ -52,10 +56,6 @@ bool Window::carriesSendersRecord(UINT message) {
             return false;
     }
 }
-
-// The object whose window CreateWindowExA is making on this thread right
-// now: its WM_NCCREATE ties the two, whatever the message's record says.
-Window* g_creating = nullptr;
 
 Window::~Window() {
     destroy();
