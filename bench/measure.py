@@ -15,7 +15,8 @@ Task Manager where it is a peer:
 - one refresh tick: CPU time per tick of the real handler in the real window
   (tick_bench.exe), with steady figures on the memory page and with a new
   load every tick on the CPU page;
-- the report: from the command line (velnor.exe /report FILE, process start
+- the report: from the command line (velnor.exe /report FILE, and the
+  inventory row of velnor.exe /csv FILE, process start
   to end, less the clock's 4000 ms measuring window), and copied from the
   window menu (the command handled, the window open after its first tick),
   medians of the runs;
@@ -78,24 +79,33 @@ def idle(driver, program, seconds):
     }
 
 
-def report(driver, runs):
+def command_line(driver, runs, switch, name):
+    """The milliseconds of runs of the program with a switch and a file."""
     folder = tempfile.mkdtemp(prefix="velnor-bench-")
     try:
-        target = windows_path(os.path.join(folder, "report.txt"))
+        target = windows_path(os.path.join(folder, name))
         total = []
         for _ in range(runs):
-            code, window, ms = driver.run('/report "%s"' % target)
+            code, window, ms = driver.run('%s "%s"' % (switch, target))
             if code != 0 or window:
-                sys.exit("the report from the command line failed: exit code %d, window %s" % (code, window))
+                sys.exit("%s from the command line failed: exit code %d, window %s" % (switch, code, window))
             total.append(ms)
     finally:
         shutil.rmtree(folder, True)
+    return total
+
+
+def report(driver, runs):
+    total = command_line(driver, runs, "/report", "report.txt")
+    # The inventory row, appended to one table run after run.
+    rows = command_line(driver, runs, "/csv", "inventory.csv")
     driver.start()
     driver("tick", 1)
     copies = [float(driver("timed_syscommand", "main", COPY_REPORT)) for _ in range(runs)]
     driver.close()
     less_clock = [ms - CLOCK_WINDOW_MS for ms in total]
     return {"command_line_ms": total, "command_line_less_clock_median_ms": statistics.median(less_clock),
+            "csv_ms": rows, "csv_less_clock_median_ms": statistics.median([ms - CLOCK_WINDOW_MS for ms in rows]),
             "copy_ms": copies, "copy_median_ms": statistics.median(copies)}
 
 

@@ -11,8 +11,10 @@ tree, compared before and after whole Wine sessions (each ended with
       HKLM does to a user who is no administrator) shows the program's
       message and changes nothing;
   (d) runs from the command line: `/report FILE` writes FILE and nothing
-      else (no TempData, no registry), `/report` alone and `/report` into a
-      missing folder write nothing at all.
+      else (no TempData, no registry), `/report FOLDER\` writes the file
+      named after the computer in FOLDER, `/csv FILE` twice makes FILE (one
+      header, two rows), and `/report` alone, `/report` and `/csv` into a
+      missing folder and `/csv` onto a read-only file write nothing at all.
 
 Wine changes some keys by itself in every session (its device enumeration,
 a key's time): sessions of the driver alone learn exactly which entries,
@@ -38,6 +40,8 @@ NAME_KEY = "System\\\\CurrentControlSet\\\\Control\\\\ComputerName\\\\ComputerNa
 OWNER, ORGANISATION, COMPUTER = "所有者　書込み", "Organisation Written", "VELNORWRITES"
 REFUSED_OWNER = "Owner Refused"
 REPORT_NAME = "レポート 1.txt"
+TABLE_NAME = "inventory.csv"
+READ_ONLY_NAME = "kept.txt"
 VERSION_PATH = (r"SOFTWARE\Microsoft\Windows\CurrentVersion" if NINE_X
                 else r"SOFTWARE\Microsoft\Windows NT\CurrentVersion")
 CANNOT_OWNER = "所有者名と組織名を変更できません。"
@@ -130,15 +134,30 @@ def refused_run(d):
 
 
 def reporting_run(d):
-    """The report from the command line, and two runs that must not write."""
+    """The report and the inventory row from the command line, and runs that
+    must not write."""
     problems = []
     report = "C:\\Velnor\\" + REPORT_NAME
+    with open(os.path.join(EXE_DIR, READ_ONLY_NAME), "wb") as f:
+        f.write(b"kept")
+    os.chmod(os.path.join(EXE_DIR, READ_ONLY_NAME), 0o444)
     for arguments, wanted in (("/report", 2), ('/report "C:\\Velnor\\missing\\r.txt"', 1),
-                              ('/report "%s"' % report, 0)):
+                              ('/csv "C:\\Velnor\\missing\\t.csv"', 1), ('/csv "C:\\Velnor\\%s"' % READ_ONLY_NAME, 1),
+                              ('/report "%s"' % report, 0), ("/report C:\\Velnor\\", 0),
+                              ('/csv "C:\\Velnor\\%s"' % TABLE_NAME, 0), ('/csv "C:\\Velnor\\%s"' % TABLE_NAME, 0)):
         code, window, _ = d.run(arguments, exe=PROGRAM, directory=EXE_DIR)
         if (code, window) != (wanted, False):
             problems.append("%s: exit code %d%s" % (arguments, code, ", a window" if window else ""))
-    return problems
+    with open(os.path.join(EXE_DIR, TABLE_NAME), "rb") as f:
+        table = f.read()
+    if table.count(b"\r\n") != 3 or not table.startswith(b"format,"):
+        problems.append("the table is not one header and two rows: %r" % table[:200])
+    with open(os.path.join(EXE_DIR, READ_ONLY_NAME), "rb") as f:
+        if f.read() != b"kept":
+            problems.append("the read-only file was changed")
+    # The file a folder target gets is named after the computer.
+    named = bytes.fromhex(d("computer_name")).decode("cp932") + ".txt"
+    return problems, named
 
 
 def wine_string(spelled):
@@ -192,10 +211,12 @@ def main():
     ok_a = not viewing_problems and not registry_a and files_a == allowed_files_a
     tempdata = viewed[1].get(os.path.join(EXE_DIR, "TempData"))
 
-    reporting_problems, reported = session(reporting_run)
+    (reporting_problems, named), reported = session(reporting_run)
     registry_d = snapshot.registry_changes(viewed[0], reported[0]) - noise_registry
     files_d = snapshot.file_changes(viewed[1], reported[1]) - noise_files
-    ok_d = not reporting_problems and not registry_d and files_d == {(os.path.join(EXE_DIR, REPORT_NAME), "created")}
+    allowed_files_d = {(os.path.join(EXE_DIR, name), "created")
+                       for name in (REPORT_NAME, TABLE_NAME, named, READ_ONLY_NAME)}
+    ok_d = not reporting_problems and not registry_d and files_d == allowed_files_d
 
     registering_problems, registered = session(registering_run)
     registry_b = snapshot.registry_changes(reported[0], registered[0]) - noise_registry
