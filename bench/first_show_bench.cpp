@@ -44,7 +44,8 @@ double show(ui::Form& form, ui::PageControl& pages, ui::TabPage& page, HWND main
 }  // namespace
 
 int main() {
-    app::win32::Application program(GetModuleHandleA(nullptr), 0, 0);
+    platform::Win32Platform platform;
+    app::win32::Application program(platform, GetModuleHandleA(nullptr), 0, 0);
     program.start();
     ui::Form& form = program.window().form();
     for (const auto& timer : form.timers()) timer->setEnabled(false);  // no tick in between

@@ -52,7 +52,8 @@ int main(int argc, char** argv) {
     bool vary = argc > 3 && std::atoi(argv[3]) != 0;
     if (ticks < 1) ticks = 1;
 
-    app::win32::Application program(GetModuleHandleA(nullptr), 0, 0);
+    platform::Win32Platform platform;
+    app::win32::Application program(platform, GetModuleHandleA(nullptr), 0, 0);
     program.start();
     ui::Form& form = program.window().form();
 

@@ -18,10 +18,6 @@ present::Separators separatorsOf(platform::Platform& platform) {
     return {platform.decimalSeparator(), platform.thousandsSeparator()};
 }
 
-present::LeadByteTest leadByteTestOf(platform::Platform& platform) {
-    return [&platform](unsigned char byte) { return platform.isLeadByte(byte); };
-}
-
 // The press effect of a round push-panel: a left press moves it one pixel
 // down and right within its ring, the release moves it back.
 void press(ui::Control& panel, ui::MouseButton button) {
@@ -159,11 +155,11 @@ void MainWindow::refreshTick() {
 }
 
 std::string MainWindow::report() {
-    return pages::reportText(reportFacts(), separatorsOf(platform_), leadByteTestOf(platform_));
+    return pages::reportText(reportFacts(), separatorsOf(platform_), platform::leadByteTest(platform_));
 }
 
 std::string MainWindow::inventoryRow() {
-    return pages::inventoryRow(reportFacts(), leadByteTestOf(platform_));
+    return pages::inventoryRow(reportFacts(), platform::leadByteTest(platform_));
 }
 
 void MainWindow::refreshForReport() {
@@ -195,7 +191,7 @@ std::string MainWindow::suggestedReportName() {
     platform::LocalTime now = platform_.localTime();
     std::string day = std::to_string(now.year * 10000 + now.month * 100 + now.day);  // YYYYMMDD
     day.insert(0, day.size() < 8 ? 8 - day.size() : 0, '0');
-    return pages::reportFileStem(user_.computerNameAtStart(), leadByteTestOf(platform_)) + "-" + day + ".txt";
+    return pages::reportFileStem(user_.computerNameAtStart(), platform::leadByteTest(platform_)) + "-" + day + ".txt";
 }
 
 void MainWindow::takeReadingsForReport() {

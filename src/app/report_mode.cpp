@@ -10,10 +10,6 @@
 namespace app {
 namespace {
 
-present::LeadByteTest leadByteTestOf(platform::Platform& platform) {
-    return [&platform](unsigned char byte) { return platform.isLeadByte(byte); };
-}
-
 // The computer's name as the start-up reads it, for a file named after it.
 std::string computerName(platform::Platform& platform) {
     char name[pages::kLongestComputerName + 1] = {};
@@ -42,7 +38,7 @@ private:
 std::string reportFileFor(platform::Platform& platform, const std::string& target) {
     bool folder = !target.empty() && (target.back() == '\\' || target.back() == '/');
     if (!folder && !platform.isDirectory(target)) return target;
-    std::string stem = pages::reportFileStem(computerName(platform), leadByteTestOf(platform));
+    std::string stem = pages::reportFileStem(computerName(platform), platform::leadByteTest(platform));
     return target + (folder ? "" : "\\") + stem + ".txt";
 }
 

@@ -46,9 +46,7 @@ std::string readRomText(platform::Platform& platform, std::uint32_t address) {
 
 std::string registryLine(const std::string& text, platform::Platform& platform) {
     if (text.size() <= kRegistryTextBound) return text;
-    return text.substr(0, present::wholeCharactersWithin(text, kRegistryTextBound, [&platform](unsigned char byte) {
-                           return platform.isLeadByte(byte);
-                       }));
+    return text.substr(0, present::wholeCharactersWithin(text, kRegistryTextBound, platform::leadByteTest(platform)));
 }
 
 BiosControls BiosControls::bind(ui::Form& form) {

@@ -23,20 +23,9 @@ std::string twoDigits(int value) {
     return std::string(1, static_cast<char>('0' + value / 10 % 10)) + static_cast<char>('0' + value % 10);
 }
 
-// A text of the system's as one field: control bytes become blanks, and a
-// two-byte character cut in half at the end loses its first byte.
+// A text of the system's as one field, as the report writes it on one line.
 std::string text(const std::string& value, const present::LeadByteTest& isLead) {
-    std::string out;
-    for (std::size_t i = 0; i < value.size();) {
-        std::size_t length = present::characterLength(value, i, isLead);
-        auto byte = static_cast<unsigned char>(value[i]);
-        if (length == 2)
-            out.append(value, i, 2);
-        else if (!isLead(byte))
-            out += byte < 0x20 || byte == 0x7F ? ' ' : value[i];
-        i += length;
-    }
-    return out;
+    return present::oneLine(value, isLead);
 }
 
 std::string platformName(const ReportFacts& facts) {
@@ -93,12 +82,7 @@ const Column kColumns[] = {
          return f.version ? std::to_string(f.version->major) + "." + std::to_string(f.version->minor) : std::string();
      }},
     {"windows_build",
-     [](Facts f, Lead) {
-         if (!f.version) return std::string();
-         // Windows 9x repeats the version in the build number's high word.
-         bool nineX = f.kind == platform::PlatformKind::Windows9x;
-         return number(nineX ? f.version->build & 0xFFFF : f.version->build);
-     }},
+     [](Facts f, Lead) { return f.version ? number(buildNumber(f)) : std::string(); }},
     {"service_pack",
      [](Facts f, Lead l) {
          std::string pack = f.version ? text(f.version->servicePack, l) : std::string();

@@ -19,34 +19,12 @@ namespace {
 constexpr const char* kIndent = "  ";
 constexpr std::size_t kValueColumn = 2 + 16 + 2;
 
-// A text from the system as one line of the report: a control byte becomes
-// a blank, and a two-byte character cut in half at the end loses its first
-// byte. Where a character ends is the system's code page's answer.
-std::string oneLine(const std::string& text, const present::LeadByteTest& isLead) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        std::size_t length = present::characterLength(text, i, isLead);
-        auto byte = static_cast<unsigned char>(text[i]);
-        if (length == 2)
-            out.append(text, i, 2);
-        else if (isLead(byte))
-            ;  // the first half of a character whose second half is missing
-        else if (byte < 0x20 || byte == 0x7F)
-            out += ' ';
-        else
-            out += text[i];
-        i += length;
-    }
-    return out;
-}
-
 // How figures and texts are written: the user's separators, and the
 // system's code page.
 struct Format {
     present::Separators separators;
     const present::LeadByteTest& isLead;
-    std::string line(const std::string& text) const { return oneLine(text, isLead); }
+    std::string line(const std::string& text) const { return present::oneLine(text, isLead); }
 };
 
 std::string twoDigits(int value) {
@@ -77,9 +55,8 @@ std::string trimmed(const std::string& text) {
 std::string windowsText(const ReportFacts& facts, const Format& f) {
     if (!facts.version) return texts::kUnknown;
     const platform::VersionInfo& v = *facts.version;
-    // Windows 9x repeats the version in the build number's high word.
-    std::uint32_t build = facts.kind == platform::PlatformKind::Windows9x ? v.build & 0xFFFF : v.build;
-    std::string text = std::to_string(v.major) + "." + std::to_string(v.minor) + "." + std::to_string(build);
+    std::string text =
+        std::to_string(v.major) + "." + std::to_string(v.minor) + "." + std::to_string(buildNumber(facts));
     std::string servicePack = trimmed(f.line(v.servicePack));
     if (!servicePack.empty()) text += " " + servicePack;
     return text + " (" + kindName(facts.kind) + ")";
@@ -211,6 +188,11 @@ std::string reportText(const ReportFacts& facts, present::Separators separators,
     writeModes(w, facts);
     writeUser(w, facts, f);
     return w.take();
+}
+
+std::uint32_t buildNumber(const ReportFacts& facts) {
+    std::uint32_t build = facts.version->build;
+    return facts.kind == platform::PlatformKind::Windows9x ? build & 0xFFFF : build;
 }
 
 std::string reportFileStem(const std::string& computerName, const present::LeadByteTest& isLead) {

@@ -51,6 +51,10 @@ struct ReportFacts {
 // answer (isLead).
 std::string reportText(const ReportFacts& facts, present::Separators separators, const present::LeadByteTest& isLead);
 
+// The build number of the facts' version (which there must be): Windows 9x
+// repeats the version in its high word, which is not part of the build.
+std::uint32_t buildNumber(const ReportFacts& facts);
+
 // A computer name as the start of a file name: a character no file name may
 // hold (\\ / : * ? " < > | or a control byte) becomes '_'; an empty name
 // gives the application's name.

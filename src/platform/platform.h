@@ -218,9 +218,9 @@ public:
     // either family. kSuccess, or the system's error code.
     virtual long replaceFile(const std::string& path, const std::string& contents) = 0;
     // Whether a file could be written at path now, found without writing it:
-    // kAccessDenied for a read-only file or a folder there, kPathNotFound
-    // for a folder that is missing, or the error of making (and at once
-    // removing) a file in its folder; else kSuccess.
+    // kAccessDenied for a read-only file or a folder there, or the error of
+    // making (and at once removing) a file in its folder, as for a folder
+    // that is missing; else kSuccess.
     virtual long checkWritable(const std::string& path) = 0;
     // Whether path names an existing folder.
     virtual bool isDirectory(const std::string& path) = 0;
@@ -243,5 +243,10 @@ public:
     virtual void sleep(std::uint32_t milliseconds) = 0;
     virtual std::uint32_t processId() = 0;
 };
+
+// The platform's lead-byte answer as the function the text rules take.
+inline std::function<bool(unsigned char)> leadByteTest(Platform& platform) {
+    return [&platform](unsigned char byte) { return platform.isLeadByte(byte); };
+}
 
 }  // namespace platform

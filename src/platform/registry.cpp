@@ -5,13 +5,6 @@
 #include <cstring>
 
 namespace registry {
-namespace {
-
-std::string fromRoot(const std::string& path) {
-    return !path.empty() && path[0] == '\\' ? path.substr(1) : path;
-}
-
-}  // namespace
 
 Key& Key::operator=(Key&& other) noexcept {
     if (this != &other) {
@@ -30,14 +23,14 @@ void Key::reset() {
 
 Key Key::open(platform::Platform& platform, platform::RegKey root, const std::string& path, std::uint32_t access) {
     platform::RegKey handle = 0;
-    if (platform.regOpenKey(root, fromRoot(path), access, handle) != platform::kSuccess) handle = 0;
+    if (platform.regOpenKey(root, path, access, handle) != platform::kSuccess) handle = 0;
     return Key(platform, handle);
 }
 
 Key Key::create(platform::Platform& platform, platform::RegKey root, const std::string& path,
                 std::uint32_t access) {
     platform::RegKey handle = 0;
-    if (platform.regCreateKey(root, fromRoot(path), access, handle) != platform::kSuccess) handle = 0;
+    if (platform.regCreateKey(root, path, access, handle) != platform::kSuccess) handle = 0;
     return Key(platform, handle);
 }
 

@@ -24,9 +24,8 @@ public:
     Key& operator=(Key&& other) noexcept;
 
     // Opens an existing key below a root (an access of 0: RegOpenKeyA's own
-    // choice). A leading backslash of the path only says it is taken from
-    // the root. A key that does not open is an empty Key, in which every
-    // read finds nothing.
+    // choice). A key that does not open is an empty Key, in which every read
+    // finds nothing.
     static Key open(platform::Platform& platform, platform::RegKey root, const std::string& path,
                     std::uint32_t access);
     // Opens the key, creating it and its parents where missing.
@@ -34,8 +33,6 @@ public:
                       std::uint32_t access);
 
     explicit operator bool() const { return handle_ != 0; }
-    platform::RegKey get() const { return handle_; }
-    void reset();
 
     // The old reads of the user and CPU pages: one read into a buffer of the
     // given size whatever the value's type; the text is the bytes the read
@@ -58,6 +55,7 @@ public:
     long writeText(const std::string& name, const std::string& text) const;
 
 private:
+    void reset();
     Key(platform::Platform& platform, platform::RegKey handle) : platform_(&platform), handle_(handle) {}
     struct Info {
         bool exists = false;

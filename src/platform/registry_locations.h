@@ -24,19 +24,19 @@ inline constexpr const char* kProcessorClassKeyNt =
     "SYSTEM\\ControlSet001\\Control\\Class\\{50127DC3-0F36-415E-A6CC-4CB3BE910B65}\\0000\\";
 inline constexpr const char* kProcessorNameValueNt = "DriverDesc";
 
-// The BIOS identification on the NT family (paths from the root).
-inline constexpr const char* kSystemKey = "\\HARDWARE\\DESCRIPTION\\System";
+// The BIOS identification on the NT family.
+inline constexpr const char* kSystemKey = "HARDWARE\\DESCRIPTION\\System";
 inline constexpr const char* kSystemBiosVersion = "SystemBIOSVersion";
 inline constexpr const char* kSystemBiosDate = "SystemBIOSDate";
 inline constexpr const char* kSystemDeviceKey =
-    "\\SYSTEM\\ControlSet001\\Control\\Class\\{4D36E97D-E325-11CE-BFC1-08002BE10318}\\0014";
+    "SYSTEM\\ControlSet001\\Control\\Class\\{4D36E97D-E325-11CE-BFC1-08002BE10318}\\0014";
 inline constexpr const char* kDriverDesc = "DriverDesc";
 inline constexpr const char* kDriverVersion = "DriverVersion";
 
 // The Windows 9x performance statistics under HKEY_DYN_DATA.
-inline constexpr const char* kStartStat = "\\PerfStats\\StartStat";
-inline constexpr const char* kStatData = "\\PerfStats\\StatData";
-inline constexpr const char* kStopStat = "\\PerfStats\\StopStat";
+inline constexpr const char* kStartStat = "PerfStats\\StartStat";
+inline constexpr const char* kStatData = "PerfStats\\StatData";
+inline constexpr const char* kStopStat = "PerfStats\\StopStat";
 inline constexpr const char* kCpuUsage = "KERNEL\\CPUUsage";
 
 }  // namespace registry

@@ -17,4 +17,21 @@ std::size_t wholeCharactersWithin(std::string_view text, std::size_t maxBytes, c
     return end;
 }
 
+std::string oneLine(std::string_view text, const LeadByteTest& isLead) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t length = characterLength(text, i, isLead);
+        auto byte = static_cast<unsigned char>(text[i]);
+        if (length == 2)
+            out.append(text.substr(i, 2));
+        else if (isLead(byte))
+            ;  // the first half of a character whose second half is missing
+        else
+            out += byte < 0x20 || byte == 0x7F ? ' ' : text[i];
+        i += length;
+    }
+    return out;
+}
+
 }  // namespace present

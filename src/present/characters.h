@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <string>
 #include <string_view>
 
 namespace present {
@@ -19,5 +20,10 @@ std::size_t characterLength(std::string_view text, std::size_t at, const LeadByt
 // most maxBytes and ends with a whole character. A lead byte at the very
 // end of the text counts as a character of its own.
 std::size_t wholeCharactersWithin(std::string_view text, std::size_t maxBytes, const LeadByteTest& isLead);
+
+// A text from the system as one line (of a report, or one field of a table
+// row): a control byte becomes a blank, and a two-byte character cut in half
+// at the end loses its first byte.
+std::string oneLine(std::string_view text, const LeadByteTest& isLead);
 
 }  // namespace present

@@ -395,12 +395,16 @@ bool Platform::createDirectory(const std::string& path) {
     return directoryCreatable;
 }
 
-long Platform::checkWritable(const std::string& path) {
-    calls.push_back("check");
+long Platform::refusal(const std::string& path) const {
     if (unwritablePaths.count(path) || directories.count(path)) return platform::kAccessDenied;
     std::size_t slash = path.find_last_of("\\/");
     if (slash != std::string::npos && missingFolders.count(path.substr(0, slash + 1))) return platform::kPathNotFound;
     return platform::kSuccess;
+}
+
+long Platform::checkWritable(const std::string& path) {
+    calls.push_back("check");
+    return refusal(path);
 }
 
 bool Platform::isDirectory(const std::string& path) {
@@ -412,16 +416,13 @@ bool Platform::isDirectory(const std::string& path) {
 long Platform::replaceFile(const std::string& path, const std::string& contents) {
     calls.push_back("file");
     fileWrites.push_back(path);
-    if (long refused = checkWritable(path)) return refused;
-    calls.pop_back();
+    if (long refused = refusal(path)) return refused;
     files[path] = contents;
     return platform::kSuccess;
 }
 
 long Platform::appendAlone(const std::string& path, const std::function<std::string(const AppendTarget&)>& bytesFor) {
-    ++appendAttempts;
-    if (long refused = checkWritable(path)) return refused;
-    calls.pop_back();
+    if (long refused = refusal(path)) return refused;
     if (busyAttempts > 0) {
         --busyAttempts;
         return platform::kSharingViolation;

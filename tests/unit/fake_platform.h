@@ -181,7 +181,6 @@ public:
     std::set<std::string> missingFolders;  // by the path's folder part, with its backslash
     std::set<std::string> directories;     // without a final backslash
     int busyAttempts = 0;
-    int appendAttempts = 0;
     std::vector<std::uint32_t> sleeps;
     std::optional<platform::DisplayMode> currentMode = platform::DisplayMode{1024, 768, 32};
     std::vector<std::string> fileWrites;
@@ -252,6 +251,8 @@ public:
 
     // The registry path a WOW64 process reaches for a path and an access.
     std::string viewOf(platform::RegKey root, const std::string& path, std::uint32_t access) const;
+    // Why a file at path could not be written, as the system would say; kSuccess where it could.
+    long refusal(const std::string& path) const;
 };
 
 // Windows 98 (platform kind 1, tick 55 ms) or Windows XP (kind 2, tick 15.625 ms).

@@ -71,13 +71,13 @@ TEST_F(RegistryTest, WriteTextStoresTheTerminatingZero) {
     EXPECT_NE(registry::Key().writeText("Owner", "x"), platform::kSuccess);
 }
 
-TEST_F(RegistryTest, APathFromTheRootOpensAsItsRelativeForm) {
+TEST_F(RegistryTest, AKeyOpensByItsPathAndAMissingOneReadsNothing) {
     machine.registry.setString(kLocalMachine, "HARDWARE\\DESCRIPTION\\System", "Date", "01/02/03");
     registry::Key none;
     EXPECT_EQ(none.readString("Date"), "");  // no key open: every value is missing
-    registry::Key system = registry::Key::open(machine, kLocalMachine, "\\HARDWARE\\DESCRIPTION\\System", platform::kKeyRead);
+    registry::Key system = registry::Key::open(machine, kLocalMachine, "HARDWARE\\DESCRIPTION\\System", platform::kKeyRead);
     EXPECT_EQ(system.readString("Date"), "01/02/03");
-    EXPECT_FALSE(registry::Key::open(machine, kLocalMachine, "\\HARDWARE\\Missing", platform::kKeyRead));
+    EXPECT_FALSE(registry::Key::open(machine, kLocalMachine, "HARDWARE\\Missing", platform::kKeyRead));
     EXPECT_EQ(machine.registry.openHandles(), 1u);
 }
 
@@ -135,20 +135,20 @@ TEST_F(RegistryTest, AKeyListsItsValueNames) {
     EXPECT_TRUE(registry::Key().valueNames().empty());
     machine.registry.set(kDynData, "PerfStats\\StartStat", "KERNEL\\CPUUsage", platform::kRegBinary, {0, 0, 0, 0});
     machine.registry.set(kDynData, "PerfStats\\StartStat", "VMM\\cPageFaults", platform::kRegBinary, {0, 0, 0, 0});
-    registry::Key open = registry::Key::open(machine, kDynData, "\\PerfStats\\StartStat", platform::kKeyRead);
+    registry::Key open = registry::Key::open(machine, kDynData, "PerfStats\\StartStat", platform::kKeyRead);
     EXPECT_EQ(open.valueNames(), (std::vector<std::string>{"KERNEL\\CPUUsage", "VMM\\cPageFaults"}));
 }
 
 TEST_F(RegistryTest, AKeyWithoutAccessRightsIsAsAMissingKey) {
     machine.registry.setString(kLocalMachine, "HARDWARE\\Locked", "v", "secret");
     machine.registry.deniedKeys.insert("hklm\\hardware\\locked");
-    registry::Key locked = registry::Key::open(machine, kLocalMachine, "\\HARDWARE\\Locked", platform::kKeyRead);
+    registry::Key locked = registry::Key::open(machine, kLocalMachine, "HARDWARE\\Locked", platform::kKeyRead);
     EXPECT_FALSE(locked);
     EXPECT_EQ(locked.readString("v"), "");
 }
 
 TEST_F(RegistryTest, AFetchThatFailsAfterTheSizeWasAskedGivesNothing) {
-    // The value grows between the accessor's two queries, as a statistic may:
+    // The value grows between the two queries of a read, as a statistic may:
     // the second one finds the buffer too small.
     class Growing : public fake::Platform {
     public:
@@ -162,7 +162,7 @@ TEST_F(RegistryTest, AFetchThatFailsAfterTheSizeWasAskedGivesNothing) {
     growing.registry.set(kDynData, "PerfStats\\StatData", "sz", platform::kRegSz, fake::bytes("1"));
     growing.registry.set(kDynData, "PerfStats\\StatData", "binary", platform::kRegBinary, {1});
     {
-        registry::Key open = registry::Key::open(growing, kDynData, "\\PerfStats\\StatData", platform::kKeyRead);
+        registry::Key open = registry::Key::open(growing, kDynData, "PerfStats\\StatData", platform::kKeyRead);
         ASSERT_TRUE(open);
         EXPECT_EQ(open.readString("sz"), std::nullopt);
         std::uint8_t buffer[4] = {9, 9, 9, 9};

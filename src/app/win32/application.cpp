@@ -5,10 +5,10 @@
 
 namespace app::win32 {
 
-Application::Application(HINSTANCE instance, int iconResource, int handCursorResource)
-    : window_(platform_),
-      windows_(window_.form(), instance, iconResource, handCursorResource,
-               [this](unsigned char byte) { return platform_.isLeadByte(byte); }) {
+Application::Application(platform::Win32Platform& platform, HINSTANCE instance, int iconResource,
+                         int handCursorResource)
+    : window_(platform),
+      windows_(window_.form(), instance, iconResource, handCursorResource, platform::leadByteTest(platform)) {
     // The common controls (the tab control) are registered before start() makes any window.
     InitCommonControls();
     windows_.onDestroy = [this] { window_.form().dispatch([this] { window_.destroy(); }); };

@@ -1,5 +1,5 @@
-// The program as Windows runs it: the platform, the main window's model and
-// its real windows, the start-up sequence and the message loop. The entry
+// The program as Windows runs it: the main window's model on the given
+// platform and its real windows, the start-up sequence and the message loop. The entry
 // point and the tick benchmark both start the program through it.
 #pragma once
 
@@ -14,7 +14,8 @@ namespace app::win32 {
 class Application {
 public:
     // The icon and hand cursor come from the executable's resources (0: none).
-    Application(HINSTANCE instance, int iconResource, int handCursorResource);
+    // The platform outlives the application.
+    Application(platform::Win32Platform& platform, HINSTANCE instance, int iconResource, int handCursorResource);
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
@@ -26,7 +27,6 @@ public:
     int run();
 
 private:
-    platform::Win32Platform platform_;
     MainWindow window_;
     ui::win32::WindowSystem windows_;
 };

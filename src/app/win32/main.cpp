@@ -13,29 +13,27 @@
 #include "present/texts.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    // One platform for the whole run: its bindings (on Windows 9x, the 16-bit
+    // services) are made once.
+    platform::Win32Platform platform;
+    texts::choose(platform.ansiCodePage());
     // The start-up code hands over no command line: it is read here.
-    app::Invocation invocation;
-    {
-        platform::Win32Platform platform;
-        texts::choose(platform.ansiCodePage());
-        std::vector<std::string> words = app::splitCommandLine(
-            GetCommandLineA(), [&platform](unsigned char byte) { return platform.isLeadByte(byte); });
-        invocation = app::invocationOf({words.begin() + 1, words.end()});
-        switch (invocation.action) {
-            case app::Invocation::Action::Refuse:
-                return app::kCommandLineRefused;
-            case app::Invocation::Action::WriteReport:
-                return app::writeReport(platform, invocation.file);
-            case app::Invocation::Action::AppendRow:
-                return app::appendInventoryRow(platform, invocation.file);
-            case app::Invocation::Action::ShowUsage:
-                MessageBoxA(nullptr, texts::kUsage, texts::kApplicationTitle, MB_OK | MB_ICONINFORMATION);
-                return app::kReportWritten;
-            case app::Invocation::Action::ShowWindow:
-                break;
-        }
+    std::vector<std::string> words = app::splitCommandLine(GetCommandLineA(), platform::leadByteTest(platform));
+    app::Invocation invocation = app::invocationOf({words.begin() + 1, words.end()});
+    switch (invocation.action) {
+        case app::Invocation::Action::Refuse:
+            return app::kCommandLineRefused;
+        case app::Invocation::Action::WriteReport:
+            return app::writeReport(platform, invocation.file);
+        case app::Invocation::Action::AppendRow:
+            return app::appendInventoryRow(platform, invocation.file);
+        case app::Invocation::Action::ShowUsage:
+            MessageBoxA(nullptr, texts::kUsage, texts::kApplicationTitle, MB_OK | MB_ICONINFORMATION);
+            return app::kReportWritten;
+        case app::Invocation::Action::ShowWindow:
+            break;
     }
-    app::win32::Application program(instance, IDI_VELNOR, IDC_HAND_POINT);
+    app::win32::Application program(platform, instance, IDI_VELNOR, IDC_HAND_POINT);
     program.start();
     return program.run();
 }

@@ -116,6 +116,24 @@ private:
     HANDLE handle_;
 };
 
+// The size of an open file; none where the system cannot tell it.
+std::optional<std::uint64_t> fileSize(HANDLE file) {
+    DWORD high = 0;
+    SetLastError(NO_ERROR);
+    DWORD low = GetFileSize(file, &high);
+    if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) return std::nullopt;
+    return (static_cast<std::uint64_t>(high) << 32) | low;
+}
+
+// Moves an open file's pointer to a place from its start; false where the
+// system refused.
+bool seekTo(HANDLE file, std::uint64_t at) {
+    LONG high = static_cast<LONG>(at >> 32);
+    SetLastError(NO_ERROR);
+    DWORD low = SetFilePointer(file, static_cast<LONG>(at & 0xFFFFFFFFu), &high, FILE_BEGIN);
+    return low != INVALID_SET_FILE_POINTER || GetLastError() == NO_ERROR;
+}
+
 // A file made to be renamed into place, deleted unless it was.
 class TemporaryFile {
 public:
@@ -560,7 +578,6 @@ long Win32Platform::refusedTarget(const std::string& path) {
 long Win32Platform::checkWritable(const std::string& path) {
     if (long refused = refusedTarget(path)) return refused;
     std::string directory = directoryOf(path, *this);
-    if (!directory.empty() && !isDirectory(directory)) return kPathNotFound;
     // A file made and removed at once: the folder takes new files (a share
     // may let its folder be listed, yet take nothing).
     char made[MAX_PATH + 1] = {};
@@ -580,36 +597,33 @@ long Win32Platform::appendAlone(const std::string& path, const std::function<std
     FileHandle file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) return static_cast<long>(GetLastError());
-    bool madeNow = GetLastError() != ERROR_ALREADY_EXISTS;
-    DWORD high = 0;
-    DWORD low = GetFileSize(file.get(), &high);
-    if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) return static_cast<long>(GetLastError());
+    const bool madeNow = GetLastError() != ERROR_ALREADY_EXISTS;
+    const std::optional<std::uint64_t> size = fileSize(file.get());
+    // As it was: the row taken back, or the file that was not there gone.
+    auto failed = [&](long failure) {
+        if (size && file.valid() && seekTo(file.get(), *size)) SetEndOfFile(file.get());
+        file.close();
+        if (madeNow) DeleteFileA(path.c_str());
+        return failure != kSuccess ? failure : kAccessDenied;
+    };
+    if (!size) return failed(static_cast<long>(GetLastError()));
     AppendTarget target;
-    target.size = (static_cast<std::uint64_t>(high) << 32) | low;
+    target.size = *size;
     if (target.size > 0) {
-        LONG back = -1;
+        // Read, never guessed: a wrong answer would run the row into the last line.
         char last = 0;
         DWORD read = 0;
-        SetFilePointer(file.get(), back, &back, FILE_END);
-        if (ReadFile(file.get(), &last, 1, &read, nullptr) && read == 1) target.endsWithLine = last == '\n';
+        if (!seekTo(file.get(), target.size - 1) || !ReadFile(file.get(), &last, 1, &read, nullptr) || read != 1)
+            return failed(static_cast<long>(GetLastError()));
+        target.endsWithLine = last == '\n';
     }
     std::string bytes = bytesFor(target);
-    LONG endHigh = static_cast<LONG>(high);
-    SetFilePointer(file.get(), static_cast<LONG>(low), &endHigh, FILE_BEGIN);
     DWORD written = 0;
-    bool whole = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+    bool whole = seekTo(file.get(), target.size) &&
+                 WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
                  written == bytes.size() && FlushFileBuffers(file.get());
     if (whole && file.close()) return kSuccess;
-    long failure = static_cast<long>(GetLastError());
-    // As it was: the row taken back, or the file that was not there gone.
-    if (file.valid()) {
-        endHigh = static_cast<LONG>(high);
-        SetFilePointer(file.get(), static_cast<LONG>(low), &endHigh, FILE_BEGIN);
-        SetEndOfFile(file.get());
-        file.close();
-    }
-    if (madeNow) DeleteFileA(path.c_str());
-    return failure != kSuccess ? failure : kAccessDenied;
+    return failed(static_cast<long>(GetLastError()));
 }
 
 std::string Win32Platform::errorText(long code) {
