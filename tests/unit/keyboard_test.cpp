@@ -96,7 +96,8 @@ TEST_F(KeyboardTest, TheFocusNeverStaysOnAPageThatWentBehind) {
     for (const auto& [page, focused] : cases) {
         showPage(page);
         EXPECT_EQ(focusedId(), focused) << page;
-        ASSERT_TRUE(form().focused()->showing());
+        ASSERT_NE(form().focused(), nullptr) << page;
+        ASSERT_TRUE(form().focused()->showing()) << page;
     }
     // A panel hidden under the focus hands it on the same way.
     showPage(ids::UserTab);

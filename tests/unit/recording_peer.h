@@ -1,6 +1,6 @@
 // A back end for the window's model that records what a real one would show:
-// message boxes, caret hides, requests to paint at once and
-// texts put on the clipboard. The
+// message boxes, caret hides, requests to paint at once, texts put on the
+// clipboard and the file names asked of the Save As dialog. The
 // window's outer size is that of a single-border window with a caption at
 // 96 DPI, as Windows gives it.
 #pragma once

@@ -157,7 +157,7 @@ TEST_F(ReportTest, TheWindowMenuHasTheCopyAndSaveCommands) {
     const auto& commands = form().windowMenuCommands();
     ASSERT_EQ(commands.size(), 2u);
     EXPECT_EQ(commands[0].id, ids::CopyReport);
-    EXPECT_STREQ(commands[0].text, texts::kCopyReport);
+    EXPECT_STREQ(commands[0].text, "情報をコピー(&I)");
     EXPECT_EQ(commands[1].id, ids::SaveReport);
     EXPECT_STREQ(commands[1].text, "情報をファイルに保存(&F)...");
     EXPECT_FALSE(form().chooseWindowMenuCommand(ids::SaveReport + 0x10));
@@ -384,7 +384,6 @@ TEST(ReportCodePageTest, AValueOfAnotherCodePageKeepsEveryByte) {
         EXPECT_EQ(user[0], c.ownerLine) << c.codePage;
         EXPECT_EQ(user[1], c.organisationLine) << c.codePage;
     }
-    texts::choose(932);
 }
 
 }  // namespace

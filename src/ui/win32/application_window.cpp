@@ -124,15 +124,10 @@ LRESULT ApplicationWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_CLOSE:
-            // The taskbar's close, or Alt+F4 while the entry was active,
-            // closes the main window, which ends the program. While a
-            // message box holds the main window, the box comes forward.
-            if (main_ != nullptr && IsWindow(main_)) {
-                if (IsWindowEnabled(main_))
-                    SendMessageA(main_, WM_CLOSE, 0, 0);
-                else
-                    SetForegroundWindow(GetLastActivePopup(main_));
-            }
+            // The taskbar's close, or Alt+F4 while the entry was active, is
+            // the main window's close (which brings a message box it waits
+            // for forward instead).
+            if (main_ != nullptr && IsWindow(main_)) SendMessageA(main_, WM_CLOSE, 0, 0);
             return 0;
         default:
             break;

@@ -44,9 +44,9 @@ private:
     Form& form_;
     ApplicationWindow& application_;
     HWND savedFocus_ = nullptr;
-    Size fixedSize_;
+    Size fixedSize_;  // the outer size: the client area the form asks for, frame and caption added
     // The common dialogs, loaded for the first Save As, not at start-up.
-    Library dialogs_;  // the outer size: the client area the form asks for, frame and caption added
+    Library dialogs_;
     std::vector<std::unique_ptr<TimerLink>> timers_;
 };
 

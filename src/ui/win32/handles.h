@@ -1,4 +1,5 @@
-// One owner per Win32 handle: GDI objects, device contexts, global memory.
+// One owner per Win32 handle: GDI objects, device contexts, global memory,
+// loaded libraries.
 // Copying is forbidden so that no handle is deleted twice; release() hands
 // one over.
 #pragma once

@@ -1,8 +1,6 @@
 // The tables of message kinds.
 #include "ui/win32/message_kinds.h"
 
-#include "ui/win32/window.h"
-
 namespace ui::win32 {
 namespace {
 
@@ -79,7 +77,6 @@ bool isForgedPost(const MSG& message) {
     }
     for (UINT pointerMessage : kSystemPointerMessages)
         if (message.message == pointerMessage) return true;
-    if (Window::carriesSendersRecord(message.message)) return true;
     // A control's message that comes posted with an argument: that argument
     // may be an address the control would read or fill in. Without one
     // (a button's click) it is harmless.

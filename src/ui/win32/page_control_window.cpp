@@ -143,6 +143,11 @@ bool PageControlWindow::refuses(UINT message, WPARAM wParam, LPARAM lParam) {
         case TCM_DESELECTALL:
         case TCM_HIGHLIGHTITEM:
             return !syncing_;
+        // Choosing a page is input, whoever sends it: refused where a click
+        // would be, as while a message box of the program is open.
+        case TCM_SETCURSEL:
+        case TCM_SETCURFOCUS:
+            return !syncing_ && !acceptsInput();
         // Questions the tab control answers by writing where lParam points.
         case TCM_GETITEMRECT:
         case TCM_ADJUSTRECT:

@@ -44,19 +44,6 @@ Window* g_creating = nullptr;
 
 }  // namespace
 
-bool Window::carriesSendersRecord(UINT message) {
-    switch (message) {
-        case WM_NOTIFY:
-        case WM_DRAWITEM:
-        case WM_MEASUREITEM:
-        case WM_DELETEITEM:
-        case WM_COMPAREITEM:
-            return true;
-        default:
-            return false;
-    }
-}
-
 Window::~Window() {
     destroy();
 }
@@ -186,7 +173,7 @@ LRESULT Window::receive(UINT message, WPARAM wParam, LPARAM lParam) {
     // it then (a combo box writes into some). Where it came from says nothing:
     // our own controls' notifications arrive inside another program's message
     // too, when that program clicked or keyed them.
-    if (carriesSendersRecord(message) && !holdsOwnRecord(message, lParam)) return 0;
+    if (!holdsOwnRecord(message, lParam)) return 0;
     // A window is created once and destroyed once, by us.
     switch (message) {
         case WM_NCCREATE:

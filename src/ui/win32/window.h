@@ -16,11 +16,10 @@ public:
 
     HWND hwnd() const { return hwnd_; }
     static Window* fromHandle(HWND hwnd);
-    // Messages whose lParam points to a record of the sender's: our own
-    // controls send them, and never post them.
-    static bool carriesSendersRecord(UINT message);
-    // Whether such a message's record lies in our own memory, where it can be
-    // read and written whole; true for any other message.
+    // Whether the record a message's lParam points to (a notification's, or
+    // an owner-drawn item's, which our own controls send and never post)
+    // lies in our own memory, where it can be read and written whole; true
+    // for a message that carries no such record.
     static bool holdsOwnRecord(UINT message, LPARAM lParam);
     // Registers a class of our own whose windows lead to their objects.
     static void registerClass(HINSTANCE instance, const char* name, UINT style, HBRUSH background,
