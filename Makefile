@@ -11,8 +11,9 @@
 # faults, bench and soak use an x86-64 test build under 64-bit Wine instead; see the README.
 
 MODE ?= win98
-# The locale Wine runs the program in: Japanese (code page 932) unless given,
-# e.g. LOCALE=en_US.UTF-8 for a Windows of another language (English texts).
+# The locale Wine runs the program in: Japanese (code page 932) unless given
+# as language_TERRITORY.CHARMAP, e.g. LOCALE=en_US.UTF-8 or de_DE.UTF-8, for a
+# Windows of another language (English texts); build/locale gets it compiled.
 LOCALE ?=
 
 .PHONY: all exe run test faults bench soak release clean

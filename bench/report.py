@@ -2,7 +2,7 @@
 """Turns the JSON figures of bench/measure.py or bench/soak.py (one file per
 platform mode) into a table, prints it, and puts it into docs/performance.md
 in place of the section of the same kind, together with the machine and the
-test bed it was taken on and what that bed left out.
+test bed it was taken on and what that bed left out, under the header below.
 Usage: bench/report.py bench|soak FILE.json..."""
 import json
 import os
@@ -19,12 +19,12 @@ HEADER = """# Performance
 What `make bench` and `make soak` measured, each section with the machine it
 was taken on. Both run the real program under Wine and Xvfb in Windows 98
 mode and in an NT mode: `velnor.exe`, or on a host that runs no 32-bit
-programs the x86-64 test build of the same sources, which the machine line
-names, leaving out (and naming) what needs the 32-bit executable itself.
-Wine's own Task Manager is the peer for start-up, idle cost and memory, and a
-bare program of one window and one text, built as the program is, is the
-floor for start-up, both measured in the same run. Rerun them to refresh the
-figures.
+programs the x86-64 test build of the same sources, leaving out (and naming)
+what needs the 32-bit executable itself; each section's machine line names
+the one that ran. Wine's own Task Manager is the peer for start-up, idle
+cost and memory, and a bare program of one window and one text, built as
+the program is, is the floor for start-up, both measured in the same run.
+Rerun them to refresh the figures.
 """
 
 
@@ -199,6 +199,20 @@ def soak_section(runs):
     return "\n".join(lines)
 
 
+def placed(text, kind, section):
+    """The document text with section in place of the one of its kind (or
+    after the others) and HEADER before the first section. The header is
+    written every time, so that what it says follows this file rather than
+    the run that first made the document; what follows the sections is kept."""
+    first = text.find("<!--")
+    text = HEADER + ("\n" + text[first:] if first >= 0 else "")
+    begin, end = "<!-- %s -->" % kind, "<!-- /%s -->" % kind
+    block = "%s\n%s\n%s" % (begin, section.rstrip("\n"), end)
+    if begin in text and end in text:
+        return re.sub(re.escape(begin) + ".*?" + re.escape(end), lambda _: block, text, flags=re.S)
+    return text.rstrip("\n") + "\n\n" + block + "\n"
+
+
 def main():
     kind, files = sys.argv[1], sys.argv[2:]
     runs = []
@@ -207,13 +221,7 @@ def main():
             runs.append(json.load(f))
     section = (bench_section if kind == "bench" else soak_section)(runs)
     print(section)
-    begin, end = "<!-- %s -->" % kind, "<!-- /%s -->" % kind
-    block = "%s\n%s\n%s" % (begin, section.rstrip("\n"), end)
-    text = open(DOC).read() if os.path.exists(DOC) else HEADER
-    if begin in text and end in text:
-        text = re.sub(re.escape(begin) + ".*?" + re.escape(end), lambda _: block, text, flags=re.S)
-    else:
-        text = text.rstrip("\n") + "\n\n" + block + "\n"
+    text = placed(open(DOC).read() if os.path.exists(DOC) else "", kind, section)
     os.makedirs(os.path.dirname(DOC), exist_ok=True)
     with open(DOC, "w") as f:
         f.write(text)

@@ -24,9 +24,11 @@ drive_dir=""
 # The temporary drive goes with the run, also when a step fails or the run is stopped.
 trap 'rm -f "$skipped"; [ -z "$drive_dir" ] || rm -rf "$drive_dir"' EXIT
 
+# Called as velnor_fresh_session's --prepare, in a || list where set -e does
+# not hold: the links are chained so that either failing fails the run.
 add_drives() {
-  ln -sfn "$drive_dir" "$1/dosdevices/q:"
-  ln -sfn /nonexistent/velnor-drive-r "$1/dosdevices/r:"
+  ln -sfn "$drive_dir" "$1/dosdevices/q:" &&
+    ln -sfn /nonexistent/velnor-drive-r "$1/dosdevices/r:"
 }
 
 status=0

@@ -30,8 +30,8 @@ step "Windows build"
 step "fault-run tools (byte patterns, reading model, registry-file reader)"
 (cd "$root/tests/faults" && PYTHONDONTWRITEBYTECODE=1 python3 -m unittest -q test_tools)
 
-step "test bed (scripts)"
-(cd "$root/tests/scripts" && PYTHONDONTWRITEBYTECODE=1 python3 -m unittest -q test_testbed)
+step "test bed, locales and the benchmark page's placing (scripts)"
+(cd "$root/tests/scripts" && PYTHONDONTWRITEBYTECODE=1 python3 -m unittest -q test_testbed test_bench_report)
 
 step "loadability on Windows 95 and later, on a Pentium"
 (cd "$root/tools/w9x-check" && python3 -m unittest -q test_loadcheck)

@@ -11,15 +11,39 @@ export WINEDEBUG=${WINEDEBUG:--all}
 LOCPATH="$VELNOR_BUILD/locale"
 VELNOR_WINE_ENV=(LOCPATH="$LOCPATH" LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8)
 
+# The locale source and charmap a locale's name is made from, as "SOURCE
+# CHARMAP" (de_DE.UTF-8: de_DE UTF-8; sr_RS.UTF-8@latin: sr_RS@latin UTF-8);
+# status 1 for a name that does not give both.
+velnor_locale_parts() {
+  [[ "$1" =~ ^([a-z]{2,3}_[A-Z]{2})\.([A-Za-z0-9_-]+)(@[a-z]+)?$ ]] || return 1
+  echo "${BASH_REMATCH[1]}${BASH_REMATCH[3]} ${BASH_REMATCH[2]}"
+}
+
+# Compiles into LOCPATH Japanese (code page 932), an English one (1252)
+# where the program shows its English texts, and each locale NAME given.
+# With LOCPATH set glibc looks nowhere else, so a locale not made here would
+# leave Wine quietly in the C locale. Status 1 when the locales package is
+# missing, 2 for a NAME that cannot be made.
 velnor_locale() {
-  # Japanese (code page 932), and an English one (1252) where the program
-  # shows its English texts.
-  local name
-  for name in ja_JP en_US; do
-    if [ ! -d "$LOCPATH/$name.UTF-8" ]; then
-      mkdir -p "$LOCPATH"
-      localedef -i "$name" -f UTF-8 "$LOCPATH/$name.UTF-8" 2>/dev/null || true
-      [ -d "$LOCPATH/$name.UTF-8" ] || { echo "localedef failed: is the locales package installed?" >&2; return 1; }
+  local name parts
+  for name in ja_JP.UTF-8 en_US.UTF-8 "$@"; do
+    [ ! -e "$LOCPATH/$name/LC_CTYPE" ] || continue
+    if ! parts=$(velnor_locale_parts "$name"); then
+      echo "The locale $name is not one to make: give it as language_TERRITORY.CHARMAP, e.g. de_DE.UTF-8." >&2
+      return 2
+    fi
+    mkdir -p "$LOCPATH"
+    # localedef fails for warnings too, and makes the directory even when it
+    # writes nothing into it: what it leaves is what counts.
+    localedef -i "${parts% *}" -f "${parts#* }" "$LOCPATH/$name" 2>/dev/null || true
+    if [ ! -e "$LOCPATH/$name/LC_CTYPE" ]; then
+      rm -rf "${LOCPATH:?}/$name"
+      # The two made first need nothing but the locales package.
+      case "$name" in
+        ja_JP.UTF-8 | en_US.UTF-8) echo "localedef failed: is the locales package installed?" >&2; return 1 ;;
+      esac
+      echo "The locale $name cannot be made: glibc has no source ${parts% *} or no charmap ${parts#* }." >&2
+      return 2
     fi
   done
 }

@@ -50,6 +50,9 @@ if [ ! -f "$template/.velnor-ready" ] || [ "$(cat "$template/.velnor-ready")" !=
   rm -rf "$template"
   mkdir -p "$(dirname "$template")"
   tmp=$(mktemp -d)
+  # in_prefix exits on a failure, and set -e on any other: neither may leave
+  # the registry file behind. Nothing else here sets an EXIT trap.
+  trap 'rm -rf "$tmp"' EXIT
   # UTF-16LE with a byte-order mark: Japanese names must not pass through the command line.
   printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
     '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
@@ -64,6 +67,7 @@ if [ ! -f "$template/.velnor-ready" ] || [ "$(cat "$template/.velnor-ready")" !=
       cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
       "$VELNOR_WINE" regedit /S "'"$tmp"'/setup.reg" && wineserver -w'
   rm -rf "$tmp"
+  trap - EXIT
   echo "$recipe" > "$template/.velnor-ready"
 fi
 

@@ -1,7 +1,8 @@
 """How scripts/wine-env.sh finds the test bed: the i386 probe it writes and
 runs, the binfmt_misc entries it will not trust, and the switch; and what
-the scripts share around it: a session in a fresh prefix copy, and the
-closing lines that name what the x86-64 test bed skipped."""
+the scripts share around it: the locales compiled for Wine, a session in a
+fresh prefix copy, and the closing lines that name what the x86-64 test bed
+skipped."""
 import os
 import shutil
 import struct
@@ -201,6 +202,52 @@ class FreshSession(unittest.TestCase):
         result = bash('velnor_session() { echo ran; }; velnor_fresh_session winxp run -- cmd || echo "status $?"',
                       env=dict(os.environ, VELNOR_ROOT=self.root))
         self.assertEqual(result.stdout, "status 2\n")
+
+
+class Locales(unittest.TestCase):
+    """velnor_locale: a locale given to make run is compiled into LOCPATH as
+    the two the tests use are, or refused; never left for glibc to fall back
+    to C."""
+
+    def setUp(self):
+        self.build = tempfile.mkdtemp()
+        self.addCleanup(shutil.rmtree, self.build)
+        # The two made every time, already there, so that nothing here waits
+        # for localedef to compile them.
+        for name in ("ja_JP.UTF-8", "en_US.UTF-8"):
+            os.makedirs(os.path.join(self.build, "locale", name))
+            open(os.path.join(self.build, "locale", name, "LC_CTYPE"), "w").close()
+
+    def make(self, name):
+        return bash('velnor_locale "$1"', name, env=dict(os.environ, VELNOR_BUILD=self.build))
+
+    def test_the_parts_of_a_name(self):
+        cases = [("de_DE.UTF-8", "de_DE UTF-8"), ("sr_RS.UTF-8@latin", "sr_RS@latin UTF-8"),
+                 ("ast_ES.ISO-8859-15", "ast_ES ISO-8859-15")]
+        for name, parts in cases:
+            with self.subTest(name=name):
+                self.assertEqual(bash('velnor_locale_parts "$1"', name).stdout, parts + "\n")
+        for name in ("de_DE", "C.UTF-8", "POSIX", "de_DE.UTF-8@../x", "../x_Y.UTF-8", ""):
+            with self.subTest(name=name):
+                self.assertEqual(bash('velnor_locale_parts "$1"', name).returncode, 1)
+
+    def test_a_name_without_its_charmap_is_refused(self):
+        for name in ("de_DE", "C", "../de_DE.UTF-8"):
+            with self.subTest(name=name):
+                result = self.make(name)
+                self.assertEqual(result.returncode, 2)
+                self.assertIn("language_TERRITORY.CHARMAP", result.stderr)
+                self.assertEqual(sorted(os.listdir(os.path.join(self.build, "locale"))),
+                                 ["en_US.UTF-8", "ja_JP.UTF-8"])
+
+    @unittest.skipUnless(shutil.which("localedef"), "no localedef here")
+    def test_a_locale_glibc_cannot_make_is_refused_and_leaves_nothing(self):
+        for name in ("xx_YY.UTF-8", "de_DE.NO-SUCH-CHARMAP"):
+            with self.subTest(name=name):
+                result = self.make(name)
+                self.assertEqual(result.returncode, 2)
+                self.assertIn("cannot be made", result.stderr)
+                self.assertFalse(os.path.exists(os.path.join(self.build, "locale", name)))
 
 
 class SkippedLines(unittest.TestCase):
