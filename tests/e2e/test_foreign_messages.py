@@ -14,6 +14,7 @@ WM_LBUTTONDOWN, WM_LBUTTONUP, BM_CLICK = 0x201, 0x202, 0xF5
 EM_GETSEL, EM_GETLINE, CB_GETLBTEXT, CB_ADDSTRING = 0xB0, 0xC4, 0x148, 0x143
 PBM_GETRANGE = 0x407
 TCM_GETITEMA, TCM_GETITEMRECT, TCM_DELETEALLITEMS, TCM_GETITEMCOUNT = 0x1305, 0x130A, 0x1309, 0x1304
+TCM_GETCURSEL, TCM_SETCURSEL, TCM_SETCURFOCUS = 0x130B, 0x130C, 0x1330
 SC_CLOSE = 0xF060
 VK_RETURN = 0x0D
 BAD_POINTER = "0x1234"  # no memory of anyone's
@@ -205,3 +206,21 @@ class HiddenControls(ProgramTest):
         self.assertIsNone(d.dialog())
         self.assertTrue(d.running())
         self.assertNoErrorBox()
+
+    def test_no_page_is_chosen_while_the_refusal_box_is_open(self):
+        d = self.driver
+        d.click("Change")
+        d("settext", "NewPCName", hexed("X" * 20))  # a name refused
+        d.click("Touroku")
+        self.assertEqual(d.dialog(), ["Velnor(Win9x)", CANNOT_NAME])
+        chosen = d("send", "PageControl1", TCM_GETCURSEL, 0, 0)
+        d("send", "PageControl1", TCM_SETCURSEL, 0, 0)
+        d("send", "PageControl1", TCM_SETCURFOCUS, 1, 0)
+        self.assertEqual(d("send", "PageControl1", TCM_GETCURSEL, 0, 0), chosen)
+        self.assertTrue(d.showing("UserTab"))
+        self.assertFalse(d.showing("DiskTab"))
+        self.assertEqual(d.dialog(), ["Velnor(Win9x)", CANNOT_NAME])
+        d("dismiss")
+        # Once the box is gone, the same message chooses the page.
+        d("send", "PageControl1", TCM_SETCURSEL, 0, 0)
+        self.assertTrue(d.showing("DiskTab"))
