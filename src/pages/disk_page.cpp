@@ -125,7 +125,7 @@ void DiskPage::readVolume() {
     if (platform_.getVolumeInformation(root, volume)) {
         c_.serialBox.setText(serialText(volume.serial));
         c_.fileSystemBox.setText(volume.fileSystem);
-        chosen_.volume = Volume{volume.serial, volume.fileSystem};
+        chosen_.volume = volume;
     } else {
         c_.serialBox.setText("");
         c_.fileSystemBox.setText("");
@@ -141,7 +141,7 @@ DriveReading readDrive(platform::Platform& platform, char letter) {
     drive.letter = letter;
     platform::VolumeInfo volume;
     if (platform.getVolumeInformation(std::string(1, letter) + ":\\", volume))
-        drive.volume = Volume{volume.serial, volume.fileSystem};
+        drive.volume = volume;
     int number = letter - 'a' + 1;
     drive.totalBytes = platform.diskSize(number);
     drive.freeBytes = platform.diskFree(number);

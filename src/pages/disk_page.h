@@ -51,18 +51,12 @@ UsageFigures diskUsage(std::int64_t totalBytes, std::int64_t freeBytes, present:
 // digits with leading zeros ('0000ABCD').
 std::string serialText(std::uint32_t serial);
 
-// What the volume query told of a drive.
-struct Volume {
-    std::uint32_t serial = 0;
-    std::string fileSystem;
-};
-
 // What the page's two queries told of one drive.
 struct DriveReading {
     char letter = 0;                // lower case; 0 for the current directory's drive without a letter
     std::int64_t totalBytes = -1;   // -1: the drive could not be queried
     std::int64_t freeBytes = -1;
-    std::optional<Volume> volume;   // none: the volume query failed
+    std::optional<platform::VolumeInfo> volume;  // none: the volume query failed
 };
 
 // A drive that answers has a size; one without a medium does not.
