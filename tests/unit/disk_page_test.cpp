@@ -196,8 +196,7 @@ TEST_F(DiskPageTest, TheFirstSelectionIsTheCurrentDirectorysDrive) {
         other.disks[c.number] = {1048576LL * 10, 1048576LL * 5};
         other.currentDirectory_ = c.directory;
         RecordedWindow window(other);
-        window.create();
-        window.window.form().dispatch([&] { window.control<ui::DriveBox>(ids::DriveComboBox1).onFirstShow(); });
+        window.start();
         EXPECT_EQ(window.control<ui::DriveBox>(ids::DriveComboBox1).drive(), c.chosen) << c.directory;
         EXPECT_EQ(window.window.diskPage().driveNumber(), c.number) << c.directory;
         EXPECT_EQ(window.control(ids::Memo1).text(), "10 MB") << c.directory;

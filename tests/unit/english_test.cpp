@@ -46,9 +46,6 @@ protected:
         machine.freeResources = {85, 85, 92};
         machine.services16 = true;
     }
-    void click(int id) {
-        form().dispatch([&] { control(id).click(); });
-    }
     // Every control's text, and the window's own, is plain ASCII.
     void expectAllAscii(const char* when) {
         for (const auto& c : form().controls()) EXPECT_TRUE(isAscii(c->text())) << when << ": " << c->id() << " " << c->text();

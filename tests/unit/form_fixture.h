@@ -18,6 +18,11 @@ struct RecordedWindow {
     explicit RecordedWindow(fake::Platform& machine) : window(machine), shown(window.form()) {}
     // Creation, as when the window is made.
     void create() { window.form().dispatch([&] { window.create(); }); }
+    // Creation, then the drive box's first showing, as when the window is first shown.
+    void start() {
+        create();
+        window.form().dispatch([&] { control<ui::DriveBox>(ids::DriveComboBox1).onFirstShow(); });
+    }
     void click(int id) {
         window.form().dispatch([&] { window.form().get<ui::Control>(id).click(); });
     }
@@ -86,6 +91,10 @@ protected:
         });
     }
     ui::Timer& timer(int id) { return form().timer(id); }
+    // A click as the message loop delivers it.
+    void click(int id) {
+        form().dispatch([&] { control(id).click(); });
+    }
 
     fake::Platform machine;
 

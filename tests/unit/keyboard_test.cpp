@@ -26,9 +26,6 @@ protected:
         }
         return ids;
     }
-    void click(int id) {
-        form().dispatch([&] { control(id).click(); });
-    }
     void focus(int id) {
         form().dispatch([&] { control(id).setFocus(); });
     }

@@ -21,9 +21,6 @@ protected:
         machine.registry.setString(kLocalMachine, kKeyNt, "RegisteredOrganization", "Old Org");
     }
     void TearDown() override { EXPECT_EQ(machine.registry.openHandles(), 0u); }
-    void click(int id) {
-        form().dispatch([&] { control(id).click(); });
-    }
     void type(int id, const std::string& text) {
         form().dispatch([&] { control(id).textEdited(text); });
     }

@@ -230,8 +230,7 @@ TEST_F(ReportTest, PagesWithoutFiguresGiveWholeSections) {
         bare.drives = 0x5;  // a: and c:, neither ready
         RecordedWindow window(bare);
         bare.currentDirectory_ = "C:\\";
-        window.create();
-        window.window.form().dispatch([&] { window.control<ui::DriveBox>(ids::DriveComboBox1).onFirstShow(); });
+        window.start();
         window.window.form().dispatch([&] { window.window.refreshTick(); });
         window.window.form().dispatch([&] { window.control(ids::Keisoku).click(); });
         window.window.form().dispatch([&] { window.window.form().timers()[0]->fire(); });
@@ -318,8 +317,7 @@ TEST(ReportModeTest, WritesTheFileAloneWithAMeasuredClockAndNoPrompt) {
     makeFixture98(same);
     RecordedWindow window(same);
     same.currentDirectory_ = "C:\\";
-    window.create();
-    window.window.form().dispatch([&] { window.control<ui::DriveBox>(ids::DriveComboBox1).onFirstShow(); });
+    window.start();
     window.window.form().dispatch([&] { window.window.refreshTick(); });
     window.window.form().dispatch([&] { window.window.form().timers()[0]->fire(); });
     window.window.form().chooseWindowMenuCommand(ids::CopyReport);
