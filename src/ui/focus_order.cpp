@@ -38,20 +38,22 @@ std::vector<Control*> tabRound(const Form& form) {
     return all;
 }
 
-}  // namespace
-
+// A control Tab stops at (the round holds only those that show): a text
+// box, a drive box, the page control or a push panel.
 bool isTabStop(const Control& control) {
     switch (control.kind()) {
         case ControlKind::TextBox:
         case ControlKind::DriveBox:
         case ControlKind::PageControl:
-            return control.showing();
+            return true;
         case ControlKind::Panel:
-            return static_cast<const Panel&>(control).isPushButton() && control.showing();
+            return static_cast<const Panel&>(control).isPushButton();
         default:
             return false;
     }
 }
+
+}  // namespace
 
 Control* nextTabStop(const Form& form, const Control* from, bool forward) {
     std::vector<Control*> round = tabRound(form);

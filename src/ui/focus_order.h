@@ -6,10 +6,6 @@
 
 namespace ui {
 
-// A control Tab stops at while it shows: a text box, a drive box, the page
-// control or a push panel.
-bool isTabStop(const Control& control);
-
 // The tab stop after the given control (before it, going backward) in the
 // window's tab order: depth first, each parent's children by their tab order,
 // round from the last to the first. A control that is no tab stop itself
