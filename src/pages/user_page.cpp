@@ -3,6 +3,7 @@
 // user changed is written, and every refusal is reported.
 #include "pages/user_page.h"
 
+#include "base/scoped_flag.h"
 #include "pages/control_ids.h"
 #include "platform/registry.h"
 #include "platform/registry_locations.h"
@@ -59,9 +60,8 @@ UserPage::UserPage(ui::Form& form, platform::Platform& platform, const platform:
 
 template <class Put>
 void UserPage::putIntoBoxes(Put put) {
-    puttingIntoBoxes_ = true;
+    base::ScopedFlag putting(puttingIntoBoxes_);
     put();
-    puttingIntoBoxes_ = false;
 }
 
 void UserPage::showComputerName() {
@@ -132,7 +132,7 @@ void UserPage::fieldEdited() {
 
 std::optional<Registered> UserPage::registerChanges() {
     if (registering_) return std::nullopt;
-    registering_ = true;
+    base::ScopedFlag registering(registering_);
     Registered registered;
     if (computerNameChanged()) {
         const std::string name = c_.computerNameBox.text();
@@ -142,7 +142,6 @@ std::optional<Registered> UserPage::registerChanges() {
     leaveEditing();
     // Told before the refresh, which then shows what the registry really holds.
     if (!writeOwnerAndOrganisation()) c_.statusLine.form().showMessage(texts::kCannotChangeOwner);
-    registering_ = false;
     return registered;
 }
 

@@ -1,6 +1,7 @@
 // Common control window behaviour.
 #include "ui/win32/control_window.h"
 
+#include "base/scoped_flag.h"
 #include "ui/form.h"
 #include "ui/win32/message_kinds.h"
 #include "ui/win32/window_system.h"
@@ -47,9 +48,8 @@ void ControlWindow::childShown(Control& child) {
 void ControlWindow::setWindowText(const std::string& text) {
     // The model raised its change event itself; the window's own change
     // notification for this text must not raise it again.
-    settingText_ = true;
+    base::ScopedFlag setting(settingText_);
     SetWindowTextA(hwnd(), text.c_str());
-    settingText_ = false;
 }
 
 void ControlWindow::raise(const Handler& handler) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "base/scoped_flag.h"
 #include "ui/win32/handles.h"
 #include "ui/win32/window_system.h"
 
@@ -18,21 +19,22 @@ constexpr int kListHeight = 200;
 DriveBoxWindow::DriveBoxWindow(WindowSystem& system, DriveBox& box) : ControlWindow(system, box), box_(box) {
     Rect bounds = box.bounds();
     bounds.height += kListHeight;  // a combo box's height includes its drop-down list
-    ownChange_ = true;
-    createSubclassed(system.instance(), "COMBOBOX",
-                     childStyle() | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, 0,
-                     system.parentWindowFor(box), box.id(), bounds, "");
-    SendMessageA(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(system.gdi().font(box.font())), FALSE);
-    // The selection field's height makes the closed box as high as its layout row.
-    RECT outer;
-    GetWindowRect(hwnd(), &outer);
-    LRESULT field = SendMessageA(hwnd(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-    int adjusted = static_cast<int>(field) + box.bounds().height - (outer.bottom - outer.top);
-    if (adjusted > 0) SendMessageA(hwnd(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), adjusted);
-    SendMessageA(hwnd(), CB_SETITEMHEIGHT, 0, adjusted > 0 ? adjusted : field);
-    // Entries and a selection made before the window was.
-    if (!box.items().empty()) fillList();
-    ownChange_ = false;
+    {
+        base::ScopedFlag ownChange(ownChange_);
+        createSubclassed(system.instance(), "COMBOBOX",
+                         childStyle() | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, 0,
+                         system.parentWindowFor(box), box.id(), bounds, "");
+        SendMessageA(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(system.gdi().font(box.font())), FALSE);
+        // The selection field's height makes the closed box as high as its layout row.
+        RECT outer;
+        GetWindowRect(hwnd(), &outer);
+        LRESULT field = SendMessageA(hwnd(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+        int adjusted = static_cast<int>(field) + box.bounds().height - (outer.bottom - outer.top);
+        if (adjusted > 0) SendMessageA(hwnd(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), adjusted);
+        SendMessageA(hwnd(), CB_SETITEMHEIGHT, 0, adjusted > 0 ? adjusted : field);
+        // Entries and a selection made before the window was.
+        if (!box.items().empty()) fillList();
+    }
     box.attach(this);
 }
 
@@ -49,8 +51,7 @@ void DriveBoxWindow::update(Property property) {
 }
 
 void DriveBoxWindow::fillList() {
-    bool outer = !ownChange_;
-    ownChange_ = true;
+    base::ScopedFlag ownChange(ownChange_);
     SendMessageA(hwnd(), CB_RESETCONTENT, 0, 0);
     int selected = -1;
     for (const DriveBox::Item& item : box_.items()) {
@@ -58,7 +59,6 @@ void DriveBoxWindow::fillList() {
         if (item.drive == box_.drive()) selected = static_cast<int>(index);
     }
     SendMessageA(hwnd(), CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
-    if (outer) ownChange_ = false;
 }
 
 bool DriveBoxWindow::refuses(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 
+#include "base/scoped_flag.h"
 #include "ui/form.h"
 #include "ui/win32/own_memory.h"
 #include "ui/win32/window_system.h"
@@ -72,8 +73,7 @@ std::vector<TabPage*> PageControlWindow::tabbedPages() const {
 }
 
 void PageControlWindow::layoutPages() {
-    bool outer = !syncing_;
-    syncing_ = true;
+    base::ScopedFlag syncing(syncing_);
     SendMessageA(hwnd(), TCM_DELETEALLITEMS, 0, 0);
     int index = 0;
     for (TabPage* page : tabbedPages()) {
@@ -92,17 +92,16 @@ void PageControlWindow::layoutPages() {
         }
     }
     showActivePage();
-    if (outer) syncing_ = false;
 }
 
 void PageControlWindow::showActivePage() {
     std::vector<TabPage*> tabbed = tabbedPages();
-    bool outer = !syncing_;
-    syncing_ = true;
-    for (std::size_t i = 0; i < tabbed.size(); ++i) {
-        if (tabbed[i] == pages_.activePage()) SendMessageA(hwnd(), TCM_SETCURSEL, i, 0);
+    {
+        base::ScopedFlag syncing(syncing_);
+        for (std::size_t i = 0; i < tabbed.size(); ++i) {
+            if (tabbed[i] == pages_.activePage()) SendMessageA(hwnd(), TCM_SETCURSEL, i, 0);
+        }
     }
-    if (outer) syncing_ = false;
     for (TabPage* page : pages_.pages()) {
         ControlWindow* window = system_.windowFor(page);
         if (window == nullptr) continue;
@@ -188,9 +187,10 @@ void PageControlWindow::followSelection() {
     if (index < 0 || static_cast<std::size_t>(index) >= tabbed.size()) return;
     TabPage& page = *tabbed[static_cast<std::size_t>(index)];
     if (&page == pages_.activePage()) return;
-    syncing_ = true;
-    raise([&] { pages_.setActivePage(page); });
-    syncing_ = false;
+    {
+        base::ScopedFlag syncing(syncing_);
+        raise([&] { pages_.setActivePage(page); });
+    }
     // A page that could not come to the front leaves the selection on the one that is.
     if (&page != pages_.activePage()) showActivePage();
 }
