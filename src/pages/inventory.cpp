@@ -83,12 +83,7 @@ const Column kColumns[] = {
      }},
     {"windows_build",
      [](Facts f, Lead) { return f.version ? number(buildNumber(f)) : std::string(); }},
-    {"service_pack",
-     [](Facts f, Lead l) {
-         std::string pack = f.version ? text(f.version->servicePack, l) : std::string();
-         std::size_t begin = pack.find_first_not_of(' ');
-         return begin == std::string::npos ? std::string() : pack.substr(begin, pack.find_last_not_of(' ') + 1 - begin);
-     }},
+    {"service_pack", servicePack},
     {"cpu_vendor", [](Facts f, Lead l) { return text(f.vendor, l); }},
     {"cpu_name", [](Facts f, Lead l) { return text(f.processorName, l); }},
     {"cpu_clock_hz",

@@ -57,8 +57,8 @@ std::string windowsText(const ReportFacts& facts, const Format& f) {
     const platform::VersionInfo& v = *facts.version;
     std::string text =
         std::to_string(v.major) + "." + std::to_string(v.minor) + "." + std::to_string(buildNumber(facts));
-    std::string servicePack = trimmed(f.line(v.servicePack));
-    if (!servicePack.empty()) text += " " + servicePack;
+    std::string pack = servicePack(facts, f.isLead);
+    if (!pack.empty()) text += " " + pack;
     return text + " (" + kindName(facts.kind) + ")";
 }
 
@@ -193,6 +193,10 @@ std::string reportText(const ReportFacts& facts, present::Separators separators,
 std::uint32_t buildNumber(const ReportFacts& facts) {
     std::uint32_t build = facts.version->build;
     return facts.kind == platform::PlatformKind::Windows9x ? build & 0xFFFF : build;
+}
+
+std::string servicePack(const ReportFacts& facts, const present::LeadByteTest& isLead) {
+    return facts.version ? trimmed(present::oneLine(facts.version->servicePack, isLead)) : std::string();
 }
 
 std::string reportFileStem(const std::string& computerName, const present::LeadByteTest& isLead) {

@@ -54,6 +54,9 @@ std::string reportText(const ReportFacts& facts, present::Separators separators,
 // The build number of the facts' version (which there must be): Windows 9x
 // repeats the version in its high word, which is not part of the build.
 std::uint32_t buildNumber(const ReportFacts& facts);
+// The service pack of the facts' version as one line without the blanks
+// around it; empty where there is no version or no service pack.
+std::string servicePack(const ReportFacts& facts, const present::LeadByteTest& isLead);
 
 // A computer name as the start of a file name: a character no file name may
 // hold (\\ / : * ? " < > | or a control byte) becomes '_'; an empty name
