@@ -162,8 +162,12 @@ class Keyboard(ProgramTest):
             focused = d.focus()
             self.assertTrue(d.showing(focused), "back %d: the focus is on %s, which is hidden" % (step, focused))
         # The pages without a focus move of their own leave it on the tabs.
-        while not d.showing("DiskTab"):
+        for _ in range(count):
+            if d.showing("DiskTab"):
+                break
             d("key", VK_CONTROL, VK_TAB)
+        else:
+            self.fail("Ctrl+Tab did not come round to the disk page in %d presses" % count)
         self.assertEqual(d.focus(), "PageControl1")
 
 
