@@ -7,8 +7,7 @@ import os
 import shutil
 import tempfile
 
-from velnor_e2e import (ENGLISH_LOCALE, EXE, HKLM, MODE, REG_SZ, LayoutKind, ProgramTest, hexed, wait_for,
-                        windows_path)
+from velnor_e2e import ENGLISH_LOCALE, HKLM, MODE, REG_SZ, LayoutKind, ProgramTest, hexed, windows_path
 
 VERSION_KEY = (r"SOFTWARE\Microsoft\Windows\CurrentVersion" if MODE == "win98"
                else r"SOFTWARE\Microsoft\Windows NT\CurrentVersion")
