@@ -186,11 +186,15 @@ class Driver:
     def client(self, name):
         return tuple(int(v) for v in self("client", name).split())
 
-    def extent(self, name):
-        """(width, height) a control's text needs in its font, and (width,
-        height) of the control's client area."""
-        w, h, cw, ch = (int(v) for v in self("extent", name).split())
-        return (w, h), (cw, ch)
+    def extent(self, name, faces):
+        """Whether the system has the face that stands for the control's font
+        in faces (a face name for each of "PGothic", "PMincho" and "Gothic",
+        the layout's proportional Gothic and Mincho and its fixed-pitch
+        Gothic), (width, height) the control's text needs in that face at the
+        font's height and style, and (width, height) of its client area."""
+        w, h, cw, ch, found = (int(v) for v in self("extent", name, hexed(faces["PGothic"]), hexed(faces["PMincho"]),
+                                                    hexed(faces["Gothic"])).split())
+        return found == 1, (w, h), (cw, ch)
 
     def gauge(self, name):
         pos, low, high = (int(v) for v in self("gauge", name).split())
