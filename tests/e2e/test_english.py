@@ -7,10 +7,8 @@ import os
 import shutil
 import tempfile
 
-from velnor_e2e import ENGLISH_LOCALE, HKLM, MODE, REG_SZ, LayoutKind, ProgramTest, hexed, windows_path
+from velnor_e2e import ENGLISH_LOCALE, HKLM, REG_SZ, VERSION_KEY, LayoutKind, ProgramTest, hexed, windows_path
 
-VERSION_KEY = (r"SOFTWARE\Microsoft\Windows\CurrentVersion" if MODE == "win98"
-               else r"SOFTWARE\Microsoft\Windows NT\CurrentVersion")
 OWNER = "Ren\xe9 Dupont".encode("cp1252")
 ORGANISATION = "Soci\xe9t\xe9 G\xe9n\xe9rale".encode("cp1252")
 TABS = ["Disk", "Memory", "CPU", "Resources", "BIOS", "Display", "User"]

@@ -3,7 +3,7 @@ none may crash it, hang it or start work that nobody asked for. The driver
 watches the program as a debugger meanwhile and counts the access violations
 it takes, since Wine swallows one raised inside a window procedure where
 Windows 9x ends the program."""
-from velnor_e2e import HKLM, MODE, REG_SZ, ProgramTest, hexed
+from velnor_e2e import CANNOT_NAME, HKLM, REG_SZ, VERSION_KEY, ProgramTest, hexed
 
 WM_DRAWITEM, WM_MEASUREITEM, WM_DELETEITEM, WM_COMPAREITEM = 0x2B, 0x2C, 0x2D, 0x39
 WM_NOTIFY, WM_TIMER = 0x4E, 0x113
@@ -17,11 +17,8 @@ TCM_GETITEMA, TCM_GETITEMRECT, TCM_DELETEALLITEMS, TCM_GETITEMCOUNT = 0x1305, 0x
 SC_CLOSE = 0xF060
 VK_RETURN = 0x0D
 BAD_POINTER = "0x1234"  # no memory of anyone's
-VERSION_KEY = (r"SOFTWARE\Microsoft\Windows\CurrentVersion" if MODE == "win98"
-               else r"SOFTWARE\Microsoft\Windows NT\CurrentVersion")
 CLOCK_TIMER = 1
 IDLE_CLOCK = "CPUクロック   "
-CANNOT_NAME = "コンピュータ名を変更できません。"
 
 
 class ForeignMessages(ProgramTest):

@@ -6,21 +6,18 @@ clear of its caption."""
 import struct
 import unittest
 
-from velnor_e2e import HKDD, HKLM, MODE, REG_BINARY, REG_SZ, ProgramTest, hexed, wait_for
+from velnor_e2e import HKDD, HKLM, MODE, REG_BINARY, REG_SZ, VERSION_KEY, VIEWING, ProgramTest, hexed, wait_for
 
 NINE_X = MODE == "win98"
 PAGE_OF_CAPTION = {"ディスク": "DiskTab", "メモリ": "MemTab", "CPU": "CPUTab", "リソース 残量": "ResTab",
                    "BIOS": "BIOSTab", "画面": "DisplayTab", "ユーザー 情報": "UserTab"}
 PAGES = ["DiskTab", "MemTab", "CPUTab", "ResTab", "BIOSTab", "DisplayTab", "UserTab"]
-VERSION_KEY = (r"SOFTWARE\Microsoft\Windows\CurrentVersion" if NINE_X
-               else r"SOFTWARE\Microsoft\Windows NT\CurrentVersion")
 WM_KEYDOWN, WM_KEYUP = 0x100, 0x101
 TCM_GETCURSEL, TCM_SETCURSEL, TCM_SETCURFOCUS = 0x130B, 0x130C, 0x1330
 SC_SIZE, SC_MAXIMIZE = 0xF000, 0xF030
 VK_TAB, VK_RETURN, VK_SHIFT, VK_CONTROL, VK_ESCAPE, VK_SPACE, VK_RIGHT = (
     0x09, 0x0D, 0x10, 0x11, 0x1B, 0x20, 0x27)
 MEASURING = " 只今・・・計測中！"
-VIEWING = "登録情報を表示中です\r\n変更は登録変更ボタン"
 WHITE = "ffffff"
 
 

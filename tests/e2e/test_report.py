@@ -9,12 +9,10 @@ import re
 import shutil
 import tempfile
 
-from velnor_e2e import (EXE, HKDD, HKLM, MODE, REG_BINARY, REG_SZ, ProgramTest, hexed, sjis, unhexed, wait_for,
-                        windows_path)
+from velnor_e2e import (EXE, HKDD, HKLM, MODE, REG_BINARY, REG_SZ, VERSION_KEY, ProgramTest, hexed, sjis, unhexed,
+                        wait_for, windows_path)
 
 NINE_X = MODE == "win98"
-VERSION_KEY = (r"SOFTWARE\Microsoft\Windows\CurrentVersion" if NINE_X
-               else r"SOFTWARE\Microsoft\Windows NT\CurrentVersion")
 VIEW = "64" if MODE == "win64" else ""
 OWNER, ORGANISATION = "山田 太郎", "Velnor 研究所"
 # The letters of "情報をコピー(&I)" and of Close ("閉じる(&C)"). Each is the

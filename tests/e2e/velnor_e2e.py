@@ -47,6 +47,13 @@ def note_skipped(parts):
 
 HKLM, HKCU, HKDD = "HKLM", "HKCU", "HKDD"
 REG_SZ, REG_EXPAND_SZ, REG_BINARY, REG_DWORD, REG_MULTI_SZ = 1, 2, 3, 4, 7
+# Where the registered owner and organisation are kept: Windows 9x's key, or the NT family's.
+VERSION_KEY = (r"SOFTWARE\Microsoft\Windows\CurrentVersion" if MODE == "win98"
+               else r"SOFTWARE\Microsoft\Windows NT\CurrentVersion")
+
+# Texts of the user page that several tests look for.
+VIEWING = "登録情報を表示中です\r\n変更は登録変更ボタン"
+CANNOT_NAME = "コンピュータ名を変更できません。"
 
 
 def sjis(text):
