@@ -4,12 +4,10 @@ cleanly, with no message box. The telling cases of the long fault runs
 (tests/faults), kept here so that every test run has them."""
 import struct
 
-from velnor_e2e import HKDD, HKLM, MODE, REG_BINARY, REG_DWORD, REG_MULTI_SZ, REG_SZ, ProgramTest, hexed
+from velnor_e2e import HKDD, HKLM, MODE, REG_BINARY, REG_DWORD, REG_MULTI_SZ, REG_SZ, VERSION_KEY, ProgramTest, hexed
 
 REG_NONE = 0
 NINE_X = MODE == "win98"
-VERSION_KEY = r"SOFTWARE\Microsoft\Windows\CurrentVersion" if NINE_X else \
-    r"SOFTWARE\Microsoft\Windows NT\CurrentVersion"
 CPU_KEY = r"Hardware\Description\System\CentralProcessor\0"
 CPU_CLASS_KEY = r"SYSTEM\ControlSet001\Control\Class\{50127DC3-0F36-415E-A6CC-4CB3BE910B65}\0000"
 CPU_NAME = (CPU_KEY, "Identifier") if NINE_X else (CPU_CLASS_KEY, "DriverDesc")

@@ -1,17 +1,14 @@
 """Velnor on a Windows of another language (an English locale: code page
 1252): every text of the window English and plain ASCII, each fitting its
-box, the fonts ones that exist there, and values shown and reported in the
-system's code page byte for byte. The Japanese suite is the rest of the
-tests, unchanged."""
+box in the English face that stands for its font, a face the system has,
+and values shown and reported in the system's code page byte for byte. The
+Japanese suite is the rest of the tests, unchanged."""
 import os
 import shutil
 import tempfile
 
-from velnor_e2e import (ENGLISH_LOCALE, EXE, HKLM, MODE, REG_SZ, LayoutKind, ProgramTest, hexed, wait_for,
-                        windows_path)
+from velnor_e2e import ENGLISH_LOCALE, HKLM, REG_SZ, VERSION_KEY, LayoutKind, ProgramTest, hexed, windows_path
 
-VERSION_KEY = (r"SOFTWARE\Microsoft\Windows\CurrentVersion" if MODE == "win98"
-               else r"SOFTWARE\Microsoft\Windows NT\CurrentVersion")
 OWNER = "Ren\xe9 Dupont".encode("cp1252")
 ORGANISATION = "Soci\xe9t\xe9 G\xe9n\xe9rale".encode("cp1252")
 TABS = ["Disk", "Memory", "CPU", "Resources", "BIOS", "Display", "User"]
@@ -21,6 +18,9 @@ PAGES = ["DiskTab", "MemTab", "CPUTab", "ResTab", "BIOSTab", "DisplayTab", "User
 GROWING = {"Label20", "Label13", "Label21"}
 VALUES = {"NowName", "NowCompany", "NowPCName", "NewName", "NewCompany", "NewPCName", "Edit3", "Edit4", "Memo8",
           "Memo9", "Memo10"}
+# The faces every Windows from 95 on has, in place of the layout's Japanese
+# ones: its proportional Gothic and Mincho, and its fixed-pitch Gothic.
+FACES = {"PGothic": "Arial", "PMincho": "Times New Roman", "Gothic": "Courier New"}
 # The display modes' list is longer than its box in any language: its lines
 # must fit its width.
 LISTS = {"Disp1"}
@@ -54,7 +54,8 @@ class English(ProgramTest):
                 self.assertTrue(all(b < 0x80 for b in text), (page, name, text))
                 if name in GROWING or not text.strip():
                     continue
-                (width, height), (room_width, room_height) = d.extent(name)
+                found, (width, height), (room_width, room_height) = d.extent(name, FACES)
+                self.assertTrue(found, (name, "its face is missing"))
                 if kind == LayoutKind.LABEL:
                     # A label takes its text's size: it must stay inside its
                     # parent and clear of every control beside it.
@@ -91,7 +92,8 @@ class English(ProgramTest):
         d("settext", "NewPCName", hexed("X" * 20))  # a name refused
         self.assertEqual(d.string("M1", "cp1252"), "To use the new data\r\nclick Register")
         for name in ("Touroku", "Cancel", "Label10", "Label11", "Label25"):
-            (width, _), (room, _) = d.extent(name)
+            found, (width, _), (room, _) = d.extent(name, FACES)
+            self.assertTrue(found, (name, "its face is missing"))
             self.assertLessEqual(width, room, name)
         d.click("Touroku")
         self.assertEqual(d.dialog(), ["Velnor(Win9x)", "The computer name cannot be changed."])

@@ -72,6 +72,7 @@ class CpuLoad(ProgramTest):
         self.assertEqual(placed["37 %"][2], placed["83 %"][2])
         self.assertGreater(placed["83 %"][2], 0)
         self.assertGreater(placed["120 %"][2], placed["83 %"][2])
+        self.assertGreater(placed["120 %"][2], box_width)  # the figure that outgrows its box
         for text, (left, _, width, _) in placed.items():
             if width <= box_width:
                 self.assertEqual(left + width, box_left + box_width, text)

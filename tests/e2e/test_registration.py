@@ -1,12 +1,9 @@
 """Registering a new owner, organisation and computer name through the page."""
-from velnor_e2e import HKLM, MODE, REG_MULTI_SZ, REG_SZ, ProgramTest, hexed, sjis, unhexed, wait_for
+from velnor_e2e import (CANNOT_NAME, HKLM, MODE, REG_MULTI_SZ, REG_SZ, VERSION_KEY, VIEWING, ProgramTest, hexed, sjis,
+                        wait_for)
 
-VERSION_KEY = {"win98": r"SOFTWARE\Microsoft\Windows\CurrentVersion"}.get(
-    MODE, r"SOFTWARE\Microsoft\Windows NT\CurrentVersion")
 VIEW = "64" if MODE == "win64" else ""
 RESTART = " 新ＰＣ名は再起動後\r\n『有効』になります"
-VIEWING = "登録情報を表示中です\r\n変更は登録変更ボタン"
-CANNOT_NAME = "コンピュータ名を変更できません。"
 CANNOT_OWNER = "所有者名と組織名を変更できません。"
 
 

@@ -1,13 +1,10 @@
 """The user page and the CPU page's processor boxes, from registry fixtures
 written before the program starts."""
-from velnor_e2e import HKLM, MODE, REG_DWORD, REG_SZ, ProgramTest, unhexed
+from velnor_e2e import HKLM, MODE, REG_DWORD, REG_SZ, VERSION_KEY, VIEWING, ProgramTest, unhexed
 
-VERSION_KEY = {"win98": r"SOFTWARE\Microsoft\Windows\CurrentVersion"}.get(
-    MODE, r"SOFTWARE\Microsoft\Windows NT\CurrentVersion")
 CPU_KEY = r"Hardware\Description\System\CentralProcessor\0"
 CPU_CLASS_KEY = r"SYSTEM\ControlSet001\Control\Class\{50127DC3-0F36-415E-A6CC-4CB3BE910B65}\0000"
 NINE_X = MODE == "win98"
-VIEWING = "登録情報を表示中です\r\n変更は登録変更ボタン"
 
 
 class UserPage(ProgramTest):

@@ -4,7 +4,7 @@ import os
 import shutil
 import tempfile
 
-from velnor_e2e import EXE, MODE, LayoutAlign, LayoutKind, ProgramTest, hexed, sjis, wait_for, windows_path
+from velnor_e2e import CANNOT_NAME, EXE, MODE, LayoutAlign, LayoutKind, ProgramTest, hexed, sjis, wait_for, windows_path
 
 CAPTION = "\u3000Velnor(Win9x)      Ver 1.2\u3000\u3000Tollen  "
 TITLE = "Velnor(Win9x)"
@@ -13,7 +13,6 @@ TABS = ["ディスク", "メモリ", "CPU", "リソース 残量", "BIOS", "画�
 OWN_WINDOWS = ("VelnorForm", "VelnorApp")
 SC_MINIMIZE, SC_RESTORE, SC_CLOSE = 0xF020, 0xF120, 0xF060
 IDLE_CLOCK = "CPUクロック   "
-CANNOT_NAME = "コンピュータ名を変更できません。"
 PAGES = ["DiskTab", "MemTab", "CPUTab", "ResTab", "BIOSTab", "DisplayTab", "UserTab"]
 # What the refresh tick (and the resources page's show event) may change
 # between two reads: the memory figures, the processor load, the free resources.

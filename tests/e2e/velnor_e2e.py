@@ -47,6 +47,13 @@ def note_skipped(parts):
 
 HKLM, HKCU, HKDD = "HKLM", "HKCU", "HKDD"
 REG_SZ, REG_EXPAND_SZ, REG_BINARY, REG_DWORD, REG_MULTI_SZ = 1, 2, 3, 4, 7
+# Where the registered owner and organisation are kept: Windows 9x's key, or the NT family's.
+VERSION_KEY = (r"SOFTWARE\Microsoft\Windows\CurrentVersion" if MODE == "win98"
+               else r"SOFTWARE\Microsoft\Windows NT\CurrentVersion")
+
+# Texts of the user page that several tests look for.
+VIEWING = "登録情報を表示中です\r\n変更は登録変更ボタン"
+CANNOT_NAME = "コンピュータ名を変更できません。"
 
 
 def sjis(text):
@@ -186,11 +193,15 @@ class Driver:
     def client(self, name):
         return tuple(int(v) for v in self("client", name).split())
 
-    def extent(self, name):
-        """(width, height) a control's text needs in its font, and (width,
-        height) of the control's client area."""
-        w, h, cw, ch = (int(v) for v in self("extent", name).split())
-        return (w, h), (cw, ch)
+    def extent(self, name, faces):
+        """Whether the system has the face that stands for the control's font
+        in faces (a face name for each of "PGothic", "PMincho" and "Gothic",
+        the layout's proportional Gothic and Mincho and its fixed-pitch
+        Gothic), (width, height) the control's text needs in that face at the
+        font's height and style, and (width, height) of its client area."""
+        w, h, cw, ch, found = (int(v) for v in self("extent", name, hexed(faces["PGothic"]), hexed(faces["PMincho"]),
+                                                    hexed(faces["Gothic"])).split())
+        return found == 1, (w, h), (cw, ch)
 
     def gauge(self, name):
         pos, low, high = (int(v) for v in self("gauge", name).split())

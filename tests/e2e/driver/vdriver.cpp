@@ -2081,25 +2081,41 @@ ui::FontSpec layoutFont(int id) {
     return layout::mainWindow().font;
 }
 
-// Name: the size a control's text needs in the control's own font, and the
-// size the control gives it: "needed-width needed-height client-width
-// client-height". A multi-line box wraps at its width, as it does itself.
+// Name and the faces a test expects for the layout's three (hexadecimal:
+// the proportional Gothic, the proportional Mincho, the fixed-pitch
+// Gothic): the size the control's text needs in the face its font stands
+// for, at the font's height and style, and the size the control gives it:
+// "needed-width needed-height client-width client-height found". The test
+// names the faces, so that a wrong face in the program's own table is not
+// measured with that same table; found is 1 where the system has the face
+// itself, 0 where it would draw another in its place. A multi-line box wraps
+// at its width, as it does itself.
 std::string commandExtent(const std::string&, std::istringstream& args) {
-    std::string name;
-    args >> name;
+    std::string name, pGothic, pMincho, gothic;
+    args >> name >> pGothic >> pMincho >> gothic;
+    if (gothic.empty()) fail("extent needs a control and three faces");
     HWND hwnd = control(name);
     const ui::ControlSpec* spec = layoutRow(controlId(name));
     if (spec == nullptr) fail("no layout row for " + name);
     ui::FontSpec font = layoutFont(spec->id);
+    std::string face = unhex(font.face == ui::FontFace::PMincho ? pMincho
+                             : font.face == ui::FontFace::Gothic ? gothic
+                                                                 : pGothic);
+    if (face.empty() || face.size() >= LF_FACESIZE) fail("no face name, or one too long");
     BYTE charset = texts::language() == texts::Language::Japanese ? SHIFTJIS_CHARSET : DEFAULT_CHARSET;
     HFONT made = CreateFontA(font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, FALSE, FALSE, charset,
                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                             ui::faceName(font.face));
+                             face.c_str());
     RECT client;
     GetClientRect(hwnd, &client);
     std::string text = windowText(hwnd);
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(dc, made);
+    // The font mapper gives some face for any name: only the name of the one
+    // it chose tells whether the system has the face asked for.
+    char chosen[LF_FACESIZE] = {};
+    GetTextFaceA(dc, sizeof chosen, chosen);
+    bool found = lstrcmpiA(chosen, face.c_str()) == 0;
     RECT needed{0, 0, client.right, 0};
     bool wraps = spec->kind == ui::ControlKind::TextBox && spec->multiline;
     // A multi-line edit control keeps a few pixels of margin on each side.
@@ -2110,7 +2126,7 @@ std::string commandExtent(const std::string&, std::istringstream& args) {
     DeleteDC(dc);
     DeleteObject(made);
     return std::to_string(needed.right - needed.left) + " " + std::to_string(needed.bottom - needed.top) + " " +
-           std::to_string(client.right) + " " + std::to_string(client.bottom);
+           std::to_string(client.right) + " " + std::to_string(client.bottom) + " " + (found ? "1" : "0");
 }
 
 // The commands, by the first word of their line.
