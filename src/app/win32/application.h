@@ -1,6 +1,6 @@
 // The program as Windows runs it: the main window's model on the given
-// platform and its real windows, the start-up sequence and the message loop. The entry
-// point and the tick benchmark both start the program through it.
+// platform and its real windows, the start-up sequence and the message loop.
+// The entry point and the benchmarks start the program through it.
 #pragma once
 
 #include <windows.h>
