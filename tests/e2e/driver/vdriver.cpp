@@ -329,11 +329,11 @@ std::string throughEdit(bool multiline, const std::string& text) {
 
 // ----- commands -----
 
-// Starts exe with commandLine. Under load Wine now and then loses a new
-// process before its loader is done (CreateProcess then fails with
-// ERROR_INTERNAL_ERROR, the new process having run none of its own code):
-// that is the test bed's fault, not the program's, so it is tried again a
-// few times. Every other failure fails the command at once.
+// Starts exe with commandLine. Now and then Wine's new process ends, with no
+// exit status, before Wine has finished starting it (CreateProcess then
+// fails with ERROR_INTERNAL_ERROR): the test bed's fault, not the program's,
+// whose failures to load end with a status of their own, so such a start is
+// tried again a few times. Every other failure fails the command at once.
 void createProcess(const std::string& exe, std::string commandLine, const std::string& directory,
                    STARTUPINFOA& startup, PROCESS_INFORMATION& process) {
     for (int attempt = 1;; ++attempt) {
