@@ -72,9 +72,7 @@ class ForeignMessages(ProgramTest):
     def test_nor_while_a_message_box_runs_its_own_message_loop(self):
         d = self.driver
         d.tab(6)
-        d.click("Change")
-        d("settext", "NewPCName", hexed("X" * 20))  # a name the system refuses
-        d.click("Touroku")
+        d.refuse_a_computer_name()
         self.assertEqual(d.dialog(), ["Velnor(Win9x)", CANNOT_NAME])
         self.assertEqual(d("post", "main", WM_TIMER, CLOCK_TIMER, "ExitProcess"), "posted 0")
         self.assertEqual(d("post", "thread", WM_TIMER, CLOCK_TIMER, "ExitProcess"), "posted 0")
@@ -194,9 +192,7 @@ class HiddenControls(ProgramTest):
 
     def test_clicks_posted_while_the_refusal_box_is_open_start_no_registration(self):
         d = self.driver
-        d.click("Change")
-        d("settext", "NewPCName", hexed("X" * 20))  # a name refused
-        d.click("Touroku")
+        d.refuse_a_computer_name()
         self.assertEqual(d.dialog(), ["Velnor(Win9x)", CANNOT_NAME])
         for _ in range(10):
             self.click("Touroku")
@@ -210,9 +206,7 @@ class HiddenControls(ProgramTest):
 
     def test_no_page_is_chosen_while_the_refusal_box_is_open(self):
         d = self.driver
-        d.click("Change")
-        d("settext", "NewPCName", hexed("X" * 20))  # a name refused
-        d.click("Touroku")
+        d.refuse_a_computer_name()
         self.assertEqual(d.dialog(), ["Velnor(Win9x)", CANNOT_NAME])
         chosen = d("send", "PageControl1", TCM_GETCURSEL, 0, 0)
         d("send", "PageControl1", TCM_SETCURSEL, 0, 0)

@@ -63,9 +63,7 @@ class MainWindow(ProgramTest):
     def test_a_message_box_goes_and_comes_back_with_the_main_window(self):
         d = self.driver
         d.tab(6)
-        d.click("Change")
-        d("settext", "NewPCName", hexed("X" * 20))  # a name the system refuses
-        d.click("Touroku")
+        d.refuse_a_computer_name()
         self.assertEqual(d.dialog(), [TITLE, CANNOT_NAME])
         d("syscommand", "entry", SC_MINIMIZE)
         self.assertFalse(d.window_state("main")[0])

@@ -220,6 +220,14 @@ class Driver:
     def click(self, name, button="left"):
         self("click", name, button)
 
+    def refuse_a_computer_name(self):
+        """On the user page in front: opens the editing mode and registers a
+        computer name too long to be taken, so that the program's refusal box
+        comes up and stays open."""
+        self.click("Change")
+        self("settext", "NewPCName", hexed("X" * 20))
+        self.click("Touroku")
+
     def combo_items(self, name):
         """(selected index, entries) of a combo box."""
         parts = self("combo_items", name).split()
